@@ -1,0 +1,69 @@
+#include "reminders/file_system.h"
+
+#include <cstdio>
+
+namespace {
+
+class StdFileStream : public FileStream {
+ public:
+  explicit StdFileStream(std::FILE* file) : file_(file) {}
+  ~StdFileStream() override { Close(); }
+
+  int64_t Size() override {
+    if (!file_) return -1;
+    long here = std::ftell(file_);
+    if (here < 0 || std::fseek(file_, 0, SEEK_END) != 0) return -1;
+    long end = std::ftell(file_);
+    if (std::fseek(file_, here, SEEK_SET) != 0) return -1;
+    return end;
+  }
+
+  size_t Read(void* buffer, size_t size) override {
+    return file_ ? std::fread(buffer, 1, size, file_) : 0;
+  }
+
+  size_t Write(const void* data, size_t size) override {
+    return file_ ? std::fwrite(data, 1, size, file_) : 0;
+  }
+
+  bool Close() override {
+    if (!file_) return true;
+    bool ok = std::fflush(file_) == 0 && !std::ferror(file_);
+    ok = std::fclose(file_) == 0 && ok;
+    file_ = nullptr;
+    return ok;
+  }
+
+ private:
+  std::FILE* file_;
+};
+
+}  // namespace
+
+std::unique_ptr<FileStream> StdFileSystem::OpenRead(const char* path) {
+  std::FILE* f = std::fopen(path, "rb");
+  if (!f) return nullptr;
+  return std::make_unique<StdFileStream>(f);
+}
+
+std::unique_ptr<FileStream> StdFileSystem::Create(const char* path) {
+  std::FILE* f = std::fopen(path, "wb");
+  if (!f) return nullptr;
+  return std::make_unique<StdFileStream>(f);
+}
+
+bool StdFileSystem::Exists(const char* path) {
+  std::FILE* f = std::fopen(path, "rb");
+  if (!f) return false;
+  std::fclose(f);
+  return true;
+}
+
+bool StdFileSystem::Remove(const char* path) { return std::remove(path) == 0; }
+
+bool StdFileSystem::Replace(const char* source, const char* target) {
+  if (std::rename(source, target) == 0) return true;
+  if (!Exists(source) || !Exists(target)) return false;
+  if (std::remove(target) != 0) return false;
+  return std::rename(source, target) == 0;
+}
