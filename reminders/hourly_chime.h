@@ -1,0 +1,21 @@
+// The hourly chime: at the first tick of every full hour, the sound of that hour
+// from the chosen sound theme.
+#pragma once
+#include "clock/local_time.h"
+#include "reminders/reminder_effects.h"
+
+// Records that this hour's chime has been played; false at program start.
+struct ChimeLatch {
+  bool played = false;
+};
+
+// One tick of the chime check. In minute 0 with the latch clear it sets the
+// latch and returns true (the caller then plays the hour's chime); outside
+// minute 0 it clears the latch. Seconds are not looked at.
+bool ChimeCheck(ChimeLatch& latch, const LocalTime& now);
+
+// Plays the sound of hour (0..23) from the theme in themeDir (a directory,
+// normally without a trailing separator), reading "theme.ini" anew. A missing
+// file or key still asks the player for the composed path (which plays
+// nothing); only a path too long to compose is not played at all.
+void PlayHourlyChime(const char* themeDir, int hour, SoundPlayer& player);

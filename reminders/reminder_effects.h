@@ -1,0 +1,31 @@
+// What the once-a-second checks ask of the platform: sounds, message boards,
+// program starts and the shutdown countdown. The clock window implements it;
+// tests record the calls.
+#pragma once
+
+// Plays a sound file asynchronously, cutting off one still playing; a file that
+// cannot be played gives silence, not a default sound.
+class SoundPlayer {
+ public:
+  virtual ~SoundPlayer() = default;
+  virtual void StartSound(const char* path) = 0;
+};
+
+class ReminderEffects : public SoundPlayer {
+ public:
+  // Destroys the boards whose windows have closed and lets go of those still
+  // open (they close themselves at the end of their countdown); afterwards the
+  // owner's list of boards is empty.
+  virtual void TidyMessageBoards() = 0;
+  // Opens a topmost message board with a copy of the texts and a countdown of
+  // seconds, owned by the clock window, picture "WndBackgnd.bmp" if present.
+  virtual void OpenMessageBoard(const char* title, const char* message, int seconds) = 0;
+  // Starts a process with commandLine (no separate application name); nothing
+  // waits for it and a failure is not reported.
+  virtual void StartProgram(const char* commandLine) = 0;
+  // Whether the shutdown countdown window is open at this moment.
+  virtual bool IsCountdownRunning() = 0;
+  // Opens the shutdown countdown, which then shuts down (restart false) or
+  // restarts the computer after seconds. Only called when no countdown runs.
+  virtual void StartShutdownCountdown(bool force, bool restart, int seconds) = 0;
+};

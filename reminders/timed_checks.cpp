@@ -1,0 +1,9 @@
+#include "reminders/timed_checks.h"
+
+void RunTimedChecks(const LocalTime& now, const TimedCheckSettings& settings, ChimeLatch& latch,
+                    ReminderList& reminders, ReminderEffects& effects) {
+  if (settings.chimeOn && ChimeCheck(latch, now)) {
+    PlayHourlyChime(settings.themeDir, now.wHour, effects);
+  }
+  if (settings.remindersOn) CheckReminders(reminders, now, effects, settings.waits);
+}

@@ -1,0 +1,23 @@
+// The chime and reminder part of the clock window's one-second tick, in one
+// call so that the order is fixed in one place: the chime first, then the
+// reminders (a reminder's sound in the same tick thereby cuts off the chime).
+#pragma once
+#include "clock/local_time.h"
+#include "reminders/hourly_chime.h"
+#include "reminders/reminder_effects.h"
+#include "reminders/reminder_list.h"
+#include "reminders/reminder_scheduler.h"
+
+// The desktop clock's current switches and settings for the checks.
+struct TimedCheckSettings {
+  bool chimeOn = false;      // bSignalClock
+  bool remindersOn = false;  // bAffairRemind
+  const char* themeDir = "";  // sSignalFile, the sound-theme directory
+  ReminderSettings waits;    // nMessageWait, nShutdownWait
+};
+
+// Runs the chime check when the chime is on, then the reminder check when
+// reminders are on. A switched-off check changes no latch. The preview copy of
+// the clock window must not call this.
+void RunTimedChecks(const LocalTime& now, const TimedCheckSettings& settings, ChimeLatch& latch,
+                    ReminderList& reminders, ReminderEffects& effects);

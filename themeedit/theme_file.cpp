@@ -1,0 +1,86 @@
+#include "themeedit/theme_file.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "clock/ini_file.h"
+
+int NormalizeThemeMode(int mode) { return mode == 24 ? 24 : 12; }
+
+int ThemeKeyForHour(int hour, int mode) {
+  const int cycle = NormalizeThemeMode(mode);
+  int k = hour % cycle;
+  if (k < 0) k += cycle;
+  return k == 0 ? cycle : k;
+}
+
+void ThemeKeyName(int number, char* out, size_t outSize) {
+  if (out && outSize > 0) std::snprintf(out, outSize, "sClock%02d", number);
+}
+
+void ThemeSoundFileName(int number, char* out, size_t outSize) {
+  if (out && outSize > 0) std::snprintf(out, outSize, "Hour%02d.wav", number);
+}
+
+bool JoinThemePath(const char* dir, const char* name, char* out, size_t outSize) {
+  if (!out || outSize == 0) return false;
+  out[0] = '\0';
+  if (!dir) dir = "";
+  if (!name) name = "";
+  const size_t dirLen = std::strlen(dir);
+  const bool hasSeparator = dirLen > 0 && (dir[dirLen - 1] == '\\' || dir[dirLen - 1] == '/');
+  const size_t nameLen = std::strlen(name);
+  const size_t total = dirLen + (hasSeparator ? 0 : 1) + nameLen;
+  if (total + 1 > outSize) return false;
+  char* p = out;
+  std::memcpy(p, dir, dirLen);
+  p += dirLen;
+  if (!hasSeparator) *p++ = kThemePathSeparator;
+  std::memcpy(p, name, nameLen);
+  p[nameLen] = '\0';
+  return true;
+}
+
+int ReadThemeModeRaw(const char* themeFile) {
+  return IniReadInt(themeFile, kThemeSection, kThemeModeKey, kThemeDefaultMode);
+}
+
+int ReadThemeMode(const char* themeFile) { return NormalizeThemeMode(ReadThemeModeRaw(themeFile)); }
+
+size_t ReadThemeHourFile(const char* themeFile, int number, char* out, size_t outSize) {
+  if (!out || outSize == 0) return 0;
+  char key[kThemeKeySize];
+  ThemeKeyName(number, key, sizeof key);
+  char value[kThemeValueSize];
+  value[0] = '\0';
+  IniReadString(themeFile, kThemeSection, key, "", value, sizeof value);
+  value[sizeof value - 1] = '\0';
+  std::snprintf(out, outSize, "%s", value);
+  const size_t len = std::strlen(value);
+  return len < outSize ? len : outSize - 1;
+}
+
+bool ThemeSoundPathForHour(const char* themeDir, int hour, char* out, size_t outSize) {
+  if (!out || outSize == 0) return false;
+  out[0] = '\0';
+  char themeFile[kThemePathSize];
+  if (!JoinThemePath(themeDir, kThemeFileName, themeFile, sizeof themeFile)) return false;
+  const int k = ThemeKeyForHour(hour, ReadThemeMode(themeFile));
+  char value[kThemeValueSize];
+  ReadThemeHourFile(themeFile, k, value, sizeof value);
+  return JoinThemePath(themeDir, value, out, outSize);
+}
+
+bool WriteTheme(const char* themeFile, int mode, const std::function<void(int number)>& afterKey) {
+  const int cycle = NormalizeThemeMode(mode);
+  bool ok = WriteIniInt(themeFile, kThemeSection, kThemeModeKey, cycle);
+  for (int n = 1; n <= cycle; ++n) {
+    char key[kThemeKeySize];
+    char value[kThemeKeySize];
+    ThemeKeyName(n, key, sizeof key);
+    ThemeSoundFileName(n, value, sizeof value);
+    ok = IniWriteString(themeFile, kThemeSection, key, value) && ok;
+    if (afterKey) afterKey(n);
+  }
+  return ok;
+}
