@@ -1,0 +1,206 @@
+#include "clock/face_geometry.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+// The clock's own value of pi and of 1/180, used exactly as written so that
+// every dot lands on the same pixel on every build.
+constexpr double kPi = 3.1415926535;
+constexpr double kDegreeFactor = 0.005555555555555556;
+constexpr double kHourHandFactor = 0.000023148148148148147;  // 1/43200
+constexpr double kMinuteHandFactor = 0.0002777777777777778;  // 1/3600
+constexpr double kSecondHandFactor = 0.016666666666666666;   // 1/60
+
+// Rounds to double precision. On x87 builds intermediate results may carry
+// extra precision, which could move a coordinate that lies a hair off an
+// integer to the other side of the truncation.
+double Exact(double v) {
+  volatile double stored = v;
+  return stored;
+}
+
+int Trunc(double v) { return static_cast<int>(v); }  // toward zero
+
+// Last two decimal digits of a non-negative clock field.
+int TwoDigits(int v) { return v < 0 ? 0 : v % 100; }
+
+DotBox BoxAround(int x, int y, int half) {
+  return DotBox{x - half, y - half, x + half, y + half};
+}
+
+}  // namespace
+
+std::array<DigitPiece, kDigitPieceCount> DigitLayout(int hour, int minute,
+                                                     int second) {
+  const int h = TwoDigits(hour);
+  const int m = TwoDigits(minute);
+  const int s = TwoDigits(second);
+  return {{
+      {0, kEdgeWidth, kEdgeSourceX},
+      {2, kDigitWidth, kDigitWidth * (h / 10)},
+      {17, kDigitWidth, kDigitWidth * (h % 10)},
+      {32, kColonWidth, kColonSourceX},
+      {40, kDigitWidth, kDigitWidth * (m / 10)},
+      {55, kDigitWidth, kDigitWidth * (m % 10)},
+      {70, kColonWidth, kColonSourceX},
+      {78, kDigitWidth, kDigitWidth * (s / 10)},
+      {93, kDigitWidth, kDigitWidth * (s % 10)},
+      // The right edge repeats the first two columns of the colon image.
+      {108, kEdgeWidth, kColonSourceX},
+  }};
+}
+
+DotBox CenterDot() { return BoxAround(kAnalogCenter, kAnalogCenter, 4); }
+
+std::array<DialMark, kDialMarkCount> DialMarks() {
+  std::array<DialMark, kDialMarkCount> marks;
+  const double cx = kAnalogCenter;
+  const double cy = kAnalogCenter;
+  for (int i = 0; i < kDialMarkCount; ++i) {
+    const int degrees = i * 6;
+    const double a = Exact(Exact(degrees * kPi) * kDegreeFactor);
+    const int x = Trunc(Exact(cx + Exact(60 * std::cos(a))));
+    const double y = Exact(cy + Exact(60 * std::sin(a)));
+    const bool hourMark = degrees % 30 == 0;
+    const int half = hourMark ? 4 : 2;
+    marks[i].hourMark = hourMark;
+    marks[i].box = DotBox{x - half, Trunc(Exact(y - half)), x + half,
+                          Trunc(Exact(y + half))};
+  }
+  return marks;
+}
+
+double HandAngle(HandKind hand, int hour, int minute, int second) {
+  // Products are formed left to right: 2 * seconds-count, then pi, then the
+  // per-hand factor. The count is an integer, so its doubling is exact.
+  switch (hand) {
+    case HandKind::kHour: {
+      const long long count = 2LL * (hour * 3600LL + minute * 60LL + second);
+      return Exact(Exact(count * kPi) * kHourHandFactor);
+    }
+    case HandKind::kMinute: {
+      const long long count = 2LL * (minute * 60LL + second);
+      return Exact(Exact(count * kPi) * kMinuteHandFactor);
+    }
+    case HandKind::kSecond:
+    default: {
+      const long long count = 2LL * second;
+      return Exact(Exact(count * kPi) * kSecondHandFactor);
+    }
+  }
+}
+
+int HandDotCount(HandKind hand) {
+  switch (hand) {
+    case HandKind::kHour:
+      return 4;
+    case HandKind::kMinute:
+      return 5;
+    case HandKind::kSecond:
+    default:
+      return 6;
+  }
+}
+
+std::vector<DotBox> HandDots(HandKind hand, int hour, int minute, int second) {
+  const double theta = HandAngle(hand, hour, minute, second);
+  const double sine = std::sin(theta);
+  const double cosine = std::cos(theta);
+  const double cx = kAnalogCenter;
+  const double cy = kAnalogCenter;
+  const int length = (HandDotCount(hand) - 1) * 10;
+
+  std::vector<DotBox> dots;
+  dots.reserve(HandDotCount(hand));
+  for (int r = 10; r <= length; r += 10) {
+    const int px = Trunc(Exact(cx + Exact(r * sine)));
+    const int py = Trunc(Exact(cy - Exact(r * cosine)));
+    dots.push_back(BoxAround(px, py, 4));
+    if (r == 10) {
+      const int tx = Trunc(Exact(cx - Exact(10 * sine)));
+      const int ty = Trunc(Exact(cy + Exact(10 * cosine)));
+      dots.push_back(BoxAround(tx, ty, 4));
+    }
+  }
+  return dots;
+}
+
+std::vector<RowSpan> EllipseRows(const DotBox& box) {
+  std::vector<RowSpan> rows;
+  const long long left = std::min(box.left, box.right);
+  const long long right = std::max(box.left, box.right);
+  const long long top = std::min(box.top, box.bottom);
+  const long long bottom = std::max(box.top, box.bottom);
+  // The ellipse lives in the pixels left .. right - 2 and top .. bottom - 2.
+  if (right - left < 2 || bottom - top < 2) return rows;
+  const long long width = right - left - 1;
+  const long long height = bottom - top - 1;
+  // Row extents are only ever needed for small dots; refuse absurd boxes
+  // rather than allocate for them.
+  if (width > 1 << 16 || height > 1 << 16) return rows;
+
+  std::vector<long long> minX(height, LLONG_MAX);
+  std::vector<long long> maxX(height, LLONG_MIN);
+  auto plot = [&](long long x, long long y) {
+    if (y < 0 || y >= height) return;
+    minX[y] = std::min(minX[y], x);
+    maxX[y] = std::max(maxX[y], x);
+  };
+
+  // Integer ellipse through the extreme pixels of the width x height block
+  // (diameters a and b in pixels between the outermost pixel centres),
+  // walked one quadrant at a time from the middle row outwards; each step
+  // keeps the error term of the implicit ellipse equation smallest.
+  long long a = width - 1;
+  long long b = height - 1;
+  long long b1 = b & 1;
+  long long dx = 4 * (1 - a) * b * b;
+  long long dy = 4 * (b1 + 1) * a * a;
+  long long err = dx + dy + b1 * a * a;
+  long long x0 = 0;
+  long long x1 = a;
+  long long y0 = (b + 1) / 2;  // lower half, moving down
+  long long y1 = y0 - b1;      // upper half, moving up
+  const long long stepA = 8 * a * a;
+  const long long stepB = 8 * b * b;
+  do {
+    plot(x1, y0);
+    plot(x0, y0);
+    plot(x0, y1);
+    plot(x1, y1);
+    const long long e2 = 2 * err;
+    if (e2 <= dy) {
+      ++y0;
+      --y1;
+      dy += stepA;
+      err += dy;
+    }
+    if (e2 >= dx || 2 * err > dy) {
+      ++x0;
+      --x1;
+      dx += stepB;
+      err += dx;
+    }
+  } while (x0 <= x1);
+  // Very flat ellipses stop before reaching the top and bottom rows: finish
+  // the tips.
+  while (y0 - y1 <= b) {
+    plot(x0 - 1, y0);
+    plot(x1 + 1, y0++);
+    plot(x0 - 1, y1);
+    plot(x1 + 1, y1--);
+  }
+
+  for (long long y = 0; y < height; ++y) {
+    if (minX[y] > maxX[y]) continue;
+    const long long l = std::max<long long>(minX[y], 0);
+    const long long r = std::min<long long>(maxX[y], width - 1);
+    rows.push_back(RowSpan{static_cast<int>(top + y), static_cast<int>(left + l),
+                           static_cast<int>(left + r + 1)});
+  }
+  return rows;
+}
