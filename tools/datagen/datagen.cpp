@@ -1,6 +1,7 @@
 #include "tools/datagen/datagen.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "tools/datagen/encoders.h"
 #include "tools/datagen/help_page.h"
@@ -54,10 +55,20 @@ std::string SettingsIni(const std::vector<Skin>& skins, const std::vector<DigitS
 }
 
 bool GenerateAll(const std::string& distDir, const std::string& genDir, std::string* error) {
+    // Both output folders must exist or be creatable before anything is drawn.
+    for (const std::string& dir : {distDir, genDir}) {
+        std::error_code ec;
+        std::filesystem::create_directories(dir, ec);
+        if (!std::filesystem::is_directory(dir, ec)) {
+            if (error) *error = dir;
+            return false;
+        }
+    }
     bool ok = true;
+    // Stops writing at the first failure and reports that file.
     auto put = [&](const std::string& path, const Bytes& data) {
-        if (!WriteFile(path, data)) {
-            if (ok && error) *error = path;
+        if (ok && !WriteFile(path, data)) {
+            if (error) *error = path;
             ok = false;
         }
     };

@@ -125,7 +125,7 @@ Image MakeMessageBoardPicture() {
     // Body: light paper with faint ruled lines.
     c.Fill([](float, float) { return -1.0f; },
            VerticalGradient(28, 153, {{0.0f, MakeRgb(253, 253, 247)}, {1.0f, MakeRgb(234, 241, 251)}}));
-    for (int y = 43; y < 150; y += 14) c.FillRect(6, y, 314, y + 1, MakeRgb(222, 231, 246));
+    for (int y = 43; y < 150; y += 14) c.FillRect(6, y, 314, y + 1, MakeRgb(230, 237, 249));
     c.FillRect(0, 28, w, 29, MakeRgb(120, 150, 200));
     // Watermark clock in the lower right of the message area.
     {
