@@ -1,0 +1,74 @@
+// Private-profile (INI) files: sections and keys matched without regard to case,
+// defaults for a missing file, section or key, leading-number integer reads,
+// reads truncated to the caller's buffer, writes that replace a value in place
+// and keep every other line. Behaves like the platform's profile functions.
+//
+// Text is handled as bytes in the GBK code page: a byte 0x81-0xFE starts a
+// two-byte character, so the second byte of such a character is never taken for
+// "[", "]", "=", a line break or a letter to fold.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// Copies the value (or def when missing) into out, at most outSize - 1 bytes plus
+// the terminator; returns the number of bytes copied, terminator excluded.
+size_t IniReadString(const char* file, const char* section, const char* key,
+                     const char* def, char* out, size_t outSize);
+
+// The leading decimal number of the value (optional sign); def when missing.
+int IniReadInt(const char* file, const char* section, const char* key, int def);
+
+// Creates the file, section or key as needed; otherwise replaces the value in place.
+// A NULL value deletes the key's line. Fails, leaving the file as it was, for a
+// NULL section or key or for a section, key or value holding a line break.
+bool IniWriteString(const char* file, const char* section, const char* key, const char* value);
+
+// Writes value as "%d" text.
+bool WriteIniInt(const char* file, const char* section, const char* key, int value);
+
+// One INI file held in memory as its exact bytes plus an index of its lines.
+// Lookups follow the profile rules; edits change only the bytes they must.
+class IniDocument {
+public:
+    IniDocument() = default;
+    explicit IniDocument(std::string bytes);
+
+    const std::string& Bytes() const { return text_; }
+
+    // The raw value of key in section (surrounding blanks removed, quotes kept,
+    // cut at an embedded NUL). False when the section or key is missing or the
+    // key's line has no "=".
+    bool Find(const char* section, const char* key, std::string* value) const;
+
+    // Sets key in section to value (leading blanks of value dropped). Returns
+    // whether the bytes changed.
+    bool Set(const char* section, const char* key, const char* value);
+
+    // Removes the first line of key in any section of that name. Returns whether
+    // the bytes changed.
+    bool Remove(const char* section, const char* key);
+
+private:
+    struct Line {
+        size_t begin = 0;       // first byte of the line
+        size_t contentEnd = 0;  // where the line break starts
+        size_t end = 0;         // after the line break
+        size_t nameBegin = 0, nameEnd = 0;    // section or key name
+        size_t valueBegin = 0, valueEnd = 0;  // value after "=", trimmed
+        size_t textEnd = 0;     // end of the line without trailing blanks
+        bool blank = true;
+        bool section = false;
+        bool hasValue = false;  // key line with "="
+    };
+
+    void Index();
+    // Index of the header line of the first section named name; -1 for the lines
+    // before the first header (name ""); -2 when missing.
+    long FindSection(const std::string& name, size_t from, size_t* sectionEnd) const;
+    long FindKeyLine(long header, size_t sectionEnd, const std::string& key) const;
+    bool NameEquals(const Line& line, const std::string& name) const;
+
+    std::string text_;
+    std::vector<Line> lines_;
+};
