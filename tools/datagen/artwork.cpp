@@ -57,10 +57,12 @@ void Solid(Canvas& c, Box b, const Sdf& shape, const Paint& fill, Rgb outline) {
 
 void Hands(Canvas& c, Box b, float cx, float cy, float r, int hour, int minute, bool second) {
     Rgb hand = MakeRgb(28, 38, 78);
+    // Small pictures need bolder hands to stay readable.
+    const float k = b.size < 24 ? 1.8f : 1.0f;
     float ha = Rad((hour % 12) * 30.0f + minute * 0.5f - 90.0f);
     float ma = Rad(minute * 6.0f - 90.0f);
-    c.Fill(Segment(b, cx, cy, cx + r * 0.55f * std::cos(ha), cy + r * 0.55f * std::sin(ha), 1.15f), hand);
-    c.Fill(Segment(b, cx, cy, cx + r * 0.8f * std::cos(ma), cy + r * 0.8f * std::sin(ma), 0.85f), hand);
+    c.Fill(Segment(b, cx, cy, cx + r * 0.55f * std::cos(ha), cy + r * 0.55f * std::sin(ha), 1.15f * k), hand);
+    c.Fill(Segment(b, cx, cy, cx + r * 0.8f * std::cos(ma), cy + r * 0.8f * std::sin(ma), 0.85f * k), hand);
     if (second) {
         float sa = Rad(38 * 6.0f - 90.0f);
         c.Fill(Segment(b, cx - r * 0.2f * std::cos(sa), cy - r * 0.2f * std::sin(sa), cx + r * 0.85f * std::cos(sa),
@@ -77,9 +79,11 @@ void Dial(Canvas& c, Box b, float cx, float cy, float r, Rgb rimTop, Rgb rimBott
     c.Fill(Circle(b, cx, cy, inner),
            RadialGradient(b.X(cx - inner * 0.3f), b.Y(cy - inner * 0.3f), b.L(inner * 1.5f), MakeRgb(255, 255, 255),
                           MakeRgb(206, 222, 240)));
+    const bool small = b.size < 24;
     for (int i = 0; i < 12; ++i) {
         float a = Rad(i * 30.0f);
         bool major = i % 3 == 0;
+        if (small && !major) continue;  // only the quarter marks fit
         float r0 = inner * (major ? 0.72f : 0.8f), r1 = inner * 0.92f;
         c.Fill(Segment(b, cx + r0 * std::cos(a), cy + r0 * std::sin(a), cx + r1 * std::cos(a), cy + r1 * std::sin(a),
                        major ? 0.75f : 0.45f),

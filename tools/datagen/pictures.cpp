@@ -39,6 +39,11 @@ void IconMotif(IconKind kind, Canvas& c, Box b) {
         DrawClockFace(c, b, 10, 10, b.size >= 32);
         break;
     case IconKind::ThemeEditor:
+        // At 16 pixels the note would break up; the bell alone reads better.
+        if (b.size < 24) {
+            DrawBell(c, b);
+            break;
+        }
         DrawBell(c, Box{b.x, b.y + b.size * 0.06f, b.size * 0.86f});
         DrawMusicNote(c, Box{b.x + b.size * 0.5f, b.y, b.size * 0.5f}, MakeRgb(60, 70, 210));
         break;

@@ -20,7 +20,7 @@ struct Partial {
 // Partials of a church-type bell: hum, prime, minor third (tierce), fifth,
 // nominal and a few upper ones that give the metallic strike.
 const Partial kBell[] = {
-    {0.5, 0.22, 2.4}, {1.0, 0.40, 1.7}, {1.003, 0.12, 1.7}, {1.19, 0.26, 1.2}, {1.5, 0.14, 0.9},
+    {0.5, 0.22, 2.0}, {1.0, 0.40, 1.5}, {1.003, 0.12, 1.5}, {1.19, 0.26, 1.2}, {1.5, 0.14, 0.9},
     {2.0, 0.30, 0.8}, {2.52, 0.10, 0.45}, {3.01, 0.07, 0.3}, {4.08, 0.05, 0.16}, {5.43, 0.04, 0.05},
 };
 
@@ -91,7 +91,7 @@ std::vector<int16_t> ChimeSamples(int strokes, bool evening) {
     const double strike = evening ? 329.63 : 392.0;  // E4 in the evening, G4 by day
     for (int s = 0; s < strokes; ++s) {
         const double at = lead + prelude + s * spacing;
-        if (s > 0) Damp(mix, at, 0.5);
+        if (s > 0) Damp(mix, at, 0.4);
         AddStrike(mix, at, strike, 0.75, kBell);
     }
 
