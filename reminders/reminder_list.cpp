@@ -126,13 +126,14 @@ std::string ReminderList::BackupPathFor(const char* path, int number) {
   return name;
 }
 
-bool ReminderList::CopyWhole(const char* from, const char* to) {
+bool ReminderList::CopyWhole(const char* from, const char* to, int64_t expectedSize) {
   std::unique_ptr<FileStream> in = fs_->OpenRead(from);
   if (!in) return false;
   std::unique_ptr<FileStream> out = fs_->Create(to);
   if (!out) return false;
   std::vector<char> buffer(64 * 1024);
   bool ok = true;
+  int64_t copied = 0;
   for (;;) {
     size_t got = in->Read(buffer.data(), buffer.size());
     if (got == 0) break;
@@ -140,7 +141,10 @@ bool ReminderList::CopyWhole(const char* from, const char* to) {
       ok = false;
       break;
     }
+    copied += static_cast<int64_t>(got);
   }
+  // A read that ends early must not pass for a complete backup.
+  if (expectedSize >= 0 && copied != expectedSize) ok = false;
   ok = out->Close() && ok;
   out.reset();
   if (!ok) fs_->Remove(to);
@@ -159,7 +163,7 @@ bool ReminderList::BackUpIfForeign(const char* path) {
   if (size >= 0 && size % static_cast<int64_t>(kReminderRecordSize) == 0) return true;
   for (int n = 0; n < kMaxBackups; ++n) {
     std::string backup = BackupPathFor(path, n);
-    if (!fs_->Exists(backup.c_str())) return CopyWhole(path, backup.c_str());
+    if (!fs_->Exists(backup.c_str())) return CopyWhole(path, backup.c_str(), size);
   }
   return false;
 }

@@ -63,7 +63,7 @@ class ReminderList {
  private:
   bool AppendOwned(ReminderRecord* record);
   bool BackUpIfForeign(const char* path);
-  bool CopyWhole(const char* from, const char* to);
+  bool CopyWhole(const char* from, const char* to, int64_t expectedSize);
 
   StdFileSystem stdFs_;
   FileSystem* fs_;
