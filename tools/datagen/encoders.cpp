@@ -164,7 +164,9 @@ Bytes EncodeIconImage(const IconEntry& e) {
                 out.push_back(p[3]);
             }
         }
-        AppendAndMask(out, w, h, [&](int x, int y) { return img.At(x, y)[3] == 0; });
+        // Systems that ignore the alpha channel draw through this mask, so
+        // mostly transparent edge pixels are left out there.
+        AppendAndMask(out, w, h, [&](int x, int y) { return img.At(x, y)[3] < 128; });
         return out;
     }
     // 8-bit: palette entry 0 is black and serves the transparent pixels.
