@@ -5,6 +5,8 @@
 #include <array>
 #include <vector>
 
+#include "clock/region_shapes.h"
+
 // Bounding box of one dot, as passed to the platform's elliptic region call:
 // left/top inclusive, right/bottom exclusive.
 struct DotBox {
@@ -82,16 +84,6 @@ int HandDotCount(HandKind hand);
 std::vector<DotBox> HandDots(HandKind hand, int hour, int minute, int second);
 
 // ------------------------------------------------------------ elliptic regions
-
-// One row of pixels: x from left to right - 1 on row y.
-struct RowSpan {
-  int y = 0;
-  int left = 0;
-  int right = 0;
-};
-inline bool operator==(const RowSpan& a, const RowSpan& b) {
-  return a.y == b.y && a.left == b.left && a.right == b.right;
-}
 
 // The pixels of the elliptic region that the platform makes from `box`, as
 // one span per row, top to bottom. The right column and bottom row of the box
