@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr double kTruePi = 3.14159265358979323846;
+
 std::vector<int> SourceXs(int h, int m, int s) {
   std::vector<int> xs;
   for (const DigitPiece& p : DigitLayout(h, m, s)) xs.push_back(p.sourceX);
@@ -82,7 +84,7 @@ TEST(AnalogDialTest, MinuteMarksAreSmallAndOnTheCircle) {
     EXPECT_EQ(b.right - b.left, size) << i;
     EXPECT_EQ(b.bottom - b.top, size) << i;
     if (!marks[i].hourMark) ++minuteMarks;
-    const double a = i * 6 * M_PI / 180;
+    const double a = i * 6 * kTruePi / 180;
     EXPECT_NEAR((b.left + b.right) / 2.0, 68 + 60 * std::cos(a), 1.0) << i;
     EXPECT_NEAR((b.top + b.bottom) / 2.0, 68 + 60 * std::sin(a), 1.0) << i;
   }
@@ -154,7 +156,7 @@ TEST(AnalogHandsTest, DotsFollowTheHandAtEveryMoment) {
         const double turns[3] = {(h * 3600 + m * 60 + s) / 43200.0,
                                  (m * 60 + s) / 3600.0, s / 60.0};
         for (int k = 0; k < 3; ++k) {
-          const double theta = 2 * M_PI * turns[k];
+          const double theta = 2 * kTruePi * turns[k];
           std::vector<DotBox> dots = HandDots(hands[k], h, m, s);
           ASSERT_EQ(dots.size(), static_cast<size_t>(HandDotCount(hands[k])));
           for (size_t i = 0; i < dots.size(); ++i) {
