@@ -90,6 +90,6 @@ std::vector<DotBox> HandDots(HandKind hand, int hour, int minute, int second);
 // are not part of it: an 8 x 8 box gives a 7 x 7 disc, a 4 x 4 box a plus of
 // five pixels. The shape is the filled ellipse rasterised into the remaining
 // (width - 1) x (height - 1) pixels so that it touches all four sides. A box
-// narrower or lower than 2 pixels gives no pixels; a box given with swapped
-// corners is normalised first.
+// narrower or lower than 2 pixels, or wider or higher than 65537, gives no
+// pixels; a box given with swapped corners is normalised first.
 std::vector<RowSpan> EllipseRows(const DotBox& box);
