@@ -55,6 +55,7 @@ private:
         size_t contentEnd = 0;  // where the line break starts
         size_t end = 0;         // after the line break
         size_t nameBegin = 0, nameEnd = 0;    // section or key name
+        size_t equals = 0;                    // position of "=" in a key line
         size_t valueBegin = 0, valueEnd = 0;  // value after "=", trimmed
         size_t textEnd = 0;     // end of the line without trailing blanks
         bool blank = true;

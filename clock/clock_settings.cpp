@@ -1,0 +1,35 @@
+#include "clock/clock_settings.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "clock/ini_file.h"
+
+using namespace ini_keys;
+
+ClockSettings ReadClockSettings(const char* iniPath) {
+  ClockSettings s;
+  s.chimeOn = IniReadInt(iniPath, kSystem, kSignalClock, 0) != 0;
+  s.faceMode = static_cast<uint8_t>(IniReadInt(iniPath, kSystem, kClockMode, 0) & 0xFF);
+  s.remindersOn = IniReadInt(iniPath, kSystem, kAffairRemind, 0) != 0;
+  IniReadString(iniPath, kSystem, kSignalFile, "", s.themeDir, sizeof s.themeDir);
+  s.transparent = IniReadInt(iniPath, kSystem, kTransparent, 0) != 0;
+  s.transparence = IniReadInt(iniPath, kSystem, kTransparence, 0);
+  s.messageWait = IniReadInt(iniPath, kSystem, kMessageWait, 0);
+  s.shutdownWait = IniReadInt(iniPath, kSystem, kShutdownWait, 0);
+  s.left = IniReadInt(iniPath, kSystem, kLostPosLeft, 0);
+  s.top = IniReadInt(iniPath, kSystem, kLastPostop, 0);
+  return s;
+}
+
+size_t ReadSkinEntry(const char* iniPath, const char* section, int defaultCurrent, char* out,
+                     size_t outSize) {
+  int current = IniReadInt(iniPath, section, kCurrent, defaultCurrent);
+  char key[24];
+  snprintf(key, sizeof key, "sFile%02d", current);
+  char value[64];
+  IniReadString(iniPath, section, key, "", value, sizeof value);
+  if (!out || outSize == 0) return 0;
+  snprintf(out, outSize, "%s", value);
+  return strlen(out);
+}

@@ -1,0 +1,49 @@
+// The settings the desktop clock reads from "Ticora.ini" at creation, and the
+// skin lists ("BACKGROUND", "NUMBER").
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// Section and key names as they stand in the file.
+namespace ini_keys {
+constexpr const char* kSystem = "SYSTEM";
+constexpr const char* kBackground = "BACKGROUND";
+constexpr const char* kNumber = "NUMBER";
+constexpr const char* kSignalClock = "bSignalClock";
+constexpr const char* kClockMode = "bClockMode";
+constexpr const char* kAffairRemind = "bAffairRemind";
+constexpr const char* kSignalFile = "sSignalFile";
+constexpr const char* kTransparent = "bTransparent";
+constexpr const char* kTransparence = "nTransparence";
+constexpr const char* kMessageWait = "nMessageWait";
+constexpr const char* kShutdownWait = "nShutdownWait";
+constexpr const char* kLostPosLeft = "nLostPosLeft";
+constexpr const char* kLastPostop = "nLastPostop";
+constexpr const char* kAutoStart = "bAutoStart";
+constexpr const char* kTotal = "nTotal";
+constexpr const char* kCurrent = "nCurrent";
+}  // namespace ini_keys
+
+constexpr int kFaceDigital = 0;
+constexpr int kFaceAnalog = 1;
+
+struct ClockSettings {
+  bool chimeOn = false;
+  uint8_t faceMode = 0;          // low byte of bClockMode
+  bool remindersOn = false;
+  char themeDir[128] = {};       // sSignalFile, at most 127 characters
+  bool transparent = false;
+  int transparence = 0;          // as read; only the settings dialog clamps
+  int messageWait = 0;
+  int shutdownWait = 0;
+  int left = 0;                  // nLostPosLeft
+  int top = 0;                   // nLastPostop
+};
+
+// Reads the desktop clock's settings in the order the clock needs them.
+ClockSettings ReadClockSettings(const char* iniPath);
+
+// Name of the selected entry of a skin list: "nCurrent" (default defaultCurrent)
+// picks the key "sFile%02d"; at most 63 characters. Returns the length.
+size_t ReadSkinEntry(const char* iniPath, const char* section, int defaultCurrent, char* out,
+                     size_t outSize);

@@ -1,0 +1,129 @@
+// The clock window: the desktop clock (borderless, topmost, no taskbar button,
+// dragged with the left button, tray icon and menu, one-second tick) and, in
+// preview mode, the live preview inside the program settings dialog.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+
+#include "clock/face_geometry.h"
+#include "clock/local_time.h"
+#include "controls/handles.h"
+#include "controls/window.h"
+#include "reminders/reminder_effects.h"
+
+constexpr UINT WM_TRAYNOTIFY = WM_USER + 17;
+constexpr UINT_PTR kClockTimerId = 1;
+
+// Reads the system's local time.
+class SystemTimeSource : public TimeSource {
+ public:
+  LocalTime Now() override;
+};
+
+// What the desktop clock's tick does on the platform: sounds, programs,
+// message boards and the shutdown countdown.
+class ClockEffects : public ReminderEffects {
+ public:
+  explicit ClockEffects(HWND* owner) : owner_(owner) {}
+  ~ClockEffects() override;
+  void StartSound(const char* path) override;
+  void TidyMessageBoards() override;
+  void OpenMessageBoard(const char* title, const char* message, int seconds) override;
+  void StartProgram(const char* commandLine) override;
+  bool IsCountdownRunning() override;
+  void StartShutdownCountdown(bool force, bool restart, int seconds) override;
+  // Closes every board and the countdown without acting (the clock is closing).
+  void CloseAll();
+
+ private:
+  HWND* owner_;
+};
+
+class ClockWindow : public Window {
+ public:
+  // time: where ticks read the local time; null for the system's clock.
+  explicit ClockWindow(TimeSource* time = nullptr);
+  ~ClockWindow() override;
+
+  // parent: none for the desktop clock, the settings dialog for the preview;
+  // target: screen rectangle the preview is centred in.
+  bool CreateClock(HWND parent, bool preview, const RECT* target);
+  void CloseClock();
+  void ToggleClockVisible();
+  void ShowTrayMenu();
+
+  // Face operations.
+  bool LoadBackground(const char* path, bool relayout);
+  bool LoadDigitStrip(const char* path);
+  bool ApplyAppearance(int mode, const char* backgroundPath, const char* digitPath, bool forced);
+  void SetFaceGeometry(int x, int y);
+  // Draws the current face into any device context (the window's, or a memory
+  // DC in tests).
+  void PaintFace(HDC dc);
+
+  // The preview's face mode is set by its owner before creation.
+  void SetFaceMode(uint8_t mode) { faceMode_ = mode; }
+  uint8_t FaceMode() const { return faceMode_; }
+  bool PreviewMode() const { return preview_; }
+  RECT FaceRect() const { return faceRect_; }
+  POINT DigitOrigin() const { return digitOrigin_; }
+  LocalTime LastTick() const { return last_; }
+  HRGN WindowRegion() const { return windowRegion_; }
+  bool HasBackground() const { return static_cast<bool>(background_); }
+  bool HasDigitStrip() const { return static_cast<bool>(digits_); }
+  // Tests observe the tick's effects through their own implementation.
+  void SetEffects(ReminderEffects* effects) { effects_ = effects ? effects : &ownEffects_; }
+  bool ChimeOn() const { return chimeOn_; }
+  bool RemindersOn() const { return remindersOn_; }
+
+ private:
+  bool OnCreate(WPARAM, LPARAM, LRESULT&);
+  bool OnTimer(WPARAM, LPARAM, LRESULT&);
+  bool OnPaint(WPARAM, LPARAM, LRESULT&);
+  bool OnEraseBackground(WPARAM, LPARAM, LRESULT&);
+  bool OnLeftButtonDown(WPARAM, LPARAM, LRESULT&);
+  bool OnRightButtonDown(WPARAM, LPARAM, LRESULT&);
+  bool OnClose(WPARAM, LPARAM, LRESULT&);
+  bool OnDestroy(WPARAM, LPARAM, LRESULT&);
+  bool OnCloseCommand(UINT, HWND);
+  bool OnShowHideCommand(UINT, HWND);
+  bool OnHelpCommand(UINT, HWND);
+  bool OnCalendarCommand(UINT, HWND);
+
+  void ClockTick();
+  bool LoadFaceFromSettings(const char* iniPath);
+  void BuildDialRegions();
+  void BuildHandRegions();
+  void ReleaseAnalogRegions();
+  // Moves a window saved wholly outside every monitor into the primary work area.
+  POINT ReachablePosition(int x, int y) const;
+
+  TimeSource* time_;
+  SystemTimeSource systemTime_;
+  RECT faceRect_{0, 0, 0, 0};
+  LocalTime last_{};
+  uint8_t faceMode_ = 0;
+  bool preview_ = false;
+  bool timerSet_ = false;
+  Bitmap background_;
+  Bitmap digits_;
+  // The region last given to the window. The system owns and deletes it.
+  HRGN windowRegion_ = nullptr;
+  Region dialRegion_, hourMarks_, minuteMarks_;
+  Region hourHand_, minuteHand_, secondHand_;
+  char themeDir_[128] = {};
+  POINT digitOrigin_{0, 0};
+  bool chimeOn_ = false;
+  bool remindersOn_ = false;
+  int messageWait_ = 0;
+  int shutdownWait_ = 0;
+  HWND effectsOwner_ = nullptr;
+  ClockEffects ownEffects_{&effectsOwner_};
+  ReminderEffects* effects_ = &ownEffects_;
+};
+
+// Process-wide resources created by the desktop clock and shared by the dialogs.
+HICON ProgramIcon();
+HIMAGELIST SkinImageList();

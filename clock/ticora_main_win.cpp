@@ -1,0 +1,33 @@
+// Ticora's entry point: common controls, the framework's module state, one
+// message loop with the desktop clock, and the exit code of the quit message.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "clock/clock_window_win.h"
+#include "controls/message_loop.h"
+#include "controls/module.h"
+
+namespace {
+
+int Run(int showCommand) {
+  MessageLoop loop;
+  int exitCode = 0;
+  {
+    ClockWindow clock;
+    if (!clock.CreateClock(nullptr, false, nullptr)) return 0;
+    ShowWindow(clock.hwnd(), showCommand);
+    exitCode = loop.Run();
+  }
+  return exitCode;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES};
+  InitCommonControlsEx(&icc);
+  module::Init(instance);
+  int exitCode = Run(showCommand);
+  module::Shutdown();
+  return exitCode;
+}

@@ -1,0 +1,68 @@
+# Windows tree: shell libraries, the three deliverables, and the tests that run under Wine.
+enable_language(RC)
+add_compile_definitions(WINVER=0x0500 _WIN32_WINNT=0x0500 _WIN32_IE=0x0500 NOMINMAX)
+set(TICORA_GEN_DIR "${CMAKE_BINARY_DIR}/../gen" CACHE PATH "Files made by the data generator (icons, cursor, banners)")
+set(TICORA_DIST_DIR "${CMAKE_BINARY_DIR}/../dist" CACHE PATH "The distribution folder the programs are staged into")
+set(CMAKE_RC_FLAGS "-c 65001 -I ${TICORA_GEN_DIR} -I ${CMAKE_SOURCE_DIR}/resources -I ${CMAKE_SOURCE_DIR}")
+# Static runtime; the shipped programs are also stripped.
+set(TICORA_STATIC -static -static-libgcc -static-libstdc++)
+
+# Every Windows executable built here runs under Wine, in a private prefix of this build tree.
+set(TICORA_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/scripts/wine-run.sh;${TICORA_WINEPREFIX}")
+add_custom_command(OUTPUT ${TICORA_WINEPREFIX}/.ready
+  COMMAND ${CMAKE_SOURCE_DIR}/scripts/make-prefix.sh ${TICORA_WINEPREFIX}
+  COMMENT "Creating the Wine prefix for the tests")
+add_custom_target(wineprefix ALL DEPENDS ${TICORA_WINEPREFIX}/.ready)
+
+# Win32 shell: one library per folder.
+set(TICORA_SHELL_LIBS)
+foreach(dir controls clock reminders dialogs themeedit)
+  ticora_collect(${CMAKE_SOURCE_DIR}/${dir} core shell)
+  if(dir STREQUAL "controls")
+    set(shell ${core} ${shell})
+  endif()
+  if(shell)
+    add_library(${dir}_shell STATIC ${shell})
+    list(APPEND TICORA_SHELL_LIBS ${dir}_shell)
+  endif()
+endforeach()
+set(TICORA_WIN_SYSLIBS comctl32 shell32 gdi32 user32 kernel32 advapi32)
+set(TICORA_LINK -Wl,--start-group ${TICORA_SHELL_LIBS} ${TICORA_CORE_LIBS} -Wl,--end-group ${TICORA_WIN_SYSLIBS})
+
+# Ticora.exe
+add_executable(Ticora WIN32 clock/ticora_main_win.cpp resources/ticora.rc)
+target_link_libraries(Ticora PRIVATE ${TICORA_LINK})
+target_link_options(Ticora PRIVATE ${TICORA_STATIC} -s)
+
+# Dorvix.dll
+if(EXISTS ${CMAKE_SOURCE_DIR}/sysutil/dorvix.def)
+  file(GLOB DORVIX_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sysutil/*_win.cpp)
+  add_library(Dorvix SHARED ${DORVIX_SRC} sysutil/dorvix.def resources/dorvix.rc)
+  set_target_properties(Dorvix PROPERTIES PREFIX "" OUTPUT_NAME Dorvix)
+  target_link_libraries(Dorvix PRIVATE sysutil_core advapi32 user32 kernel32)
+  target_link_options(Dorvix PRIVATE ${TICORA_STATIC} -s -Wl,--enable-stdcall-fixup)
+endif()
+
+# Belvane.exe
+if(EXISTS ${CMAKE_SOURCE_DIR}/themeedit/belvane_main_win.cpp)
+  add_executable(Belvane WIN32 themeedit/belvane_main_win.cpp resources/belvane.rc)
+  target_link_libraries(Belvane PRIVATE ${TICORA_LINK} comdlg32 winmm)
+  target_link_options(Belvane PRIVATE ${TICORA_STATIC} -s)
+endif()
+
+# Stage the programs beside the generated data files.
+set(TICORA_PROGRAMS Ticora)
+foreach(t Dorvix Belvane)
+  if(TARGET ${t})
+    list(APPEND TICORA_PROGRAMS ${t})
+  endif()
+endforeach()
+set(stage_cmds)
+foreach(t ${TICORA_PROGRAMS})
+  list(APPEND stage_cmds COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${t}> ${TICORA_DIST_DIR}/)
+endforeach()
+add_custom_target(dist ALL ${CMAKE_COMMAND} -E make_directory ${TICORA_DIST_DIR} ${stage_cmds}
+  DEPENDS ${TICORA_PROGRAMS} COMMENT "Staging the programs into ${TICORA_DIST_DIR}")
+
+include(${CMAKE_SOURCE_DIR}/tests/windows_tests.cmake)

@@ -1,0 +1,127 @@
+#include "controls/dialog.h"
+
+#include "controls/module.h"
+
+Dialog::~Dialog() {
+  if (hwnd_ && IsWindow(hwnd_)) {
+    HWND h = hwnd_;
+    SetWindowLongPtrA(h, DWLP_USER, 0);
+    hwnd_ = nullptr;
+    if (!modal_) DestroyWindow(h);
+  }
+}
+
+INT_PTR Dialog::DoModal(HWND owner, int templateId) {
+  modal_ = true;
+  return DialogBoxParamA(module::Instance(), MAKEINTRESOURCEA(templateId), owner, &Dialog::Proc,
+                         reinterpret_cast<LPARAM>(this));
+}
+
+HWND Dialog::CreateModeless(HWND owner, int templateId) {
+  modal_ = false;
+  return CreateDialogParamA(module::Instance(), MAKEINTRESOURCEA(templateId), owner, &Dialog::Proc,
+                            reinterpret_cast<LPARAM>(this));
+}
+
+void Dialog::End(INT_PTR result) {
+  if (!hwnd_) return;
+  if (modal_)
+    EndDialog(hwnd_, result);
+  else
+    DestroyWindow(hwnd_);
+}
+
+bool ReflectNotification(HWND dialog, UINT msg, WPARAM w, LPARAM l, LRESULT& result) {
+  HWND child = nullptr;
+  switch (msg) {
+    case WM_DRAWITEM: {
+      auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(l);
+      if (dis && dis->CtlType != ODT_MENU) child = dis->hwndItem;
+      break;
+    }
+    case WM_MEASUREITEM:
+    case WM_COMPAREITEM:
+    case WM_DELETEITEM:
+      if (w != 0) child = GetDlgItem(dialog, static_cast<int>(w));
+      break;
+    case WM_NOTIFY: {
+      auto* hdr = reinterpret_cast<NMHDR*>(l);
+      if (hdr) child = hdr->hwndFrom;
+      break;
+    }
+    case WM_COMMAND:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+      child = reinterpret_cast<HWND>(l);
+      break;
+    case WM_PARENTNOTIFY:
+      if (LOWORD(w) == WM_CREATE || LOWORD(w) == WM_DESTROY)
+        child = reinterpret_cast<HWND>(l);
+      else
+        child = GetDlgItem(dialog, HIWORD(w));
+      break;
+    default:
+      return false;
+  }
+  if (!child || child == dialog || !IsWindow(child)) return false;
+  result = SendMessageA(child, msg + kReflectOffset, w, l);
+  return true;
+}
+
+INT_PTR DialogAnswer(HWND dialog, UINT msg, LRESULT result) {
+  switch (msg) {
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+    case WM_INITDIALOG:
+      return static_cast<INT_PTR>(result);
+    default:
+      SetWindowLongPtrA(dialog, DWLP_MSGRESULT, result);
+      return TRUE;
+  }
+}
+
+INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
+  Dialog* self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+  if (!self) {
+    if (msg != WM_INITDIALOG || !l) return FALSE;
+    self = reinterpret_cast<Dialog*>(l);
+    {
+      module::Lock guard;  // the hand-over of the object to its window
+      self->hwnd_ = hwnd;
+      SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+    }
+  }
+  LRESULT result = (msg == WM_INITDIALOG) ? TRUE : 0;
+  INT_PTR answer = FALSE;
+  if (self->DispatchMessageMap(msg, w, l, result)) {
+    answer = DialogAnswer(hwnd, msg, result);
+  } else if (ReflectNotification(hwnd, msg, w, l, result)) {
+    answer = DialogAnswer(hwnd, msg, result);
+  } else if (msg == WM_INITDIALOG) {
+    answer = TRUE;  // default focus
+  }
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+    self->hwnd_ = nullptr;
+    self->OnFinalMessage();
+  }
+  return answer;
+}

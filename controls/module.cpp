@@ -1,0 +1,104 @@
+#include "controls/module.h"
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace module {
+namespace {
+
+struct State {
+  HINSTANCE instance = nullptr;
+  CRITICAL_SECTION lock;
+  bool lockReady = false;
+  std::map<DWORD, MessageLoop*> loops;
+  std::map<DWORD, void*> pending;
+  std::map<std::string, std::pair<ATOM, std::string>> classes;
+};
+
+State& S() {
+  static State state;
+  if (!state.lockReady) {
+    InitializeCriticalSection(&state.lock);
+    state.lockReady = true;
+  }
+  return state;
+}
+
+}  // namespace
+
+void Init(HINSTANCE instance) {
+  S().instance = instance ? instance : GetModuleHandleA(nullptr);
+}
+
+void Shutdown() {
+  State& s = S();
+  Lock guard;
+  s.loops.clear();
+  s.pending.clear();
+}
+
+HINSTANCE Instance() {
+  State& s = S();
+  if (!s.instance) s.instance = GetModuleHandleA(nullptr);
+  return s.instance;
+}
+
+Lock::Lock() { EnterCriticalSection(&S().lock); }
+Lock::~Lock() { LeaveCriticalSection(&S().lock); }
+
+void AddLoop(DWORD threadId, MessageLoop* loop) {
+  Lock guard;
+  S().loops[threadId] = loop;
+}
+
+void RemoveLoop(DWORD threadId) {
+  Lock guard;
+  S().loops.erase(threadId);
+}
+
+MessageLoop* LoopOfCurrentThread() {
+  Lock guard;
+  auto it = S().loops.find(GetCurrentThreadId());
+  return it == S().loops.end() ? nullptr : it->second;
+}
+
+ATOM RegisterClassOnce(const char* kind, UINT style, HCURSOR cursor, HBRUSH background,
+                       WNDPROC proc, const char** nameOut) {
+  Lock guard;
+  State& s = S();
+  auto it = s.classes.find(kind);
+  if (it == s.classes.end()) {
+    char name[96];
+    snprintf(name, sizeof name, "Ticora.%s.%lx", kind, static_cast<unsigned long>(GetCurrentProcessId()));
+    WNDCLASSA wc{};
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = Instance();
+    wc.hCursor = cursor;
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    ATOM atom = RegisterClassA(&wc);
+    if (!atom) return 0;
+    it = s.classes.emplace(kind, std::make_pair(atom, std::string(name))).first;
+  }
+  if (nameOut) *nameOut = it->second.second.c_str();
+  return it->second.first;
+}
+
+void SetPendingObject(void* object) {
+  Lock guard;
+  S().pending[GetCurrentThreadId()] = object;
+}
+
+void* TakePendingObject() {
+  Lock guard;
+  auto& pending = S().pending;
+  auto it = pending.find(GetCurrentThreadId());
+  if (it == pending.end()) return nullptr;
+  void* object = it->second;
+  pending.erase(it);
+  return object;
+}
+
+}  // namespace module

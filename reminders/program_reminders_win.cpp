@@ -1,0 +1,9 @@
+#include "reminders/program_reminders_win.h"
+
+#include "reminders/file_system_win.h"
+
+ReminderList& ProgramReminders() {
+  static Win32FileSystem files;
+  static ReminderList list(&files);
+  return list;
+}

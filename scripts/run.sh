@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds what is needed and starts Ticora from the distribution folder under Wine.
+# With a display it runs there; without one it runs under Xvfb, saves a screenshot
+# after a few seconds and prints the PNG's path.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" >/dev/null
+prefix=$root/build/run-prefix
+[ -f "$prefix/.ready" ] || "$root/scripts/make-prefix.sh" "$prefix" x11
+export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+cd "$root/build/dist"
+if [ -n "${DISPLAY:-}" ]; then
+  exec wine Ticora.exe
+fi
+num=77
+Xvfb :$num -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=:$num
+sleep 1
+wine Ticora.exe &
+sleep "${TICORA_SHOT_DELAY:-6}"
+shot=$root/build/ticora-screenshot.png
+xwd -root -silent | convert xwd:- "$shot"
+echo "screenshot: $shot"
+wineserver -k || true

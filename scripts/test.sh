@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test:
+# the native core tests, the in-process Wine tests, the end-to-end tests and the import check.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+start=$(date +%s)
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh"
+status=0
+ctest --test-dir "$root/build/native" --output-on-failure || status=1
+ctest --test-dir "$root/build/win" --output-on-failure -j 2 || status=1
+echo "test.sh: finished in $(( $(date +%s) - start )) s"
+exit $status

@@ -1,0 +1,65 @@
+// End-to-end test support: a temporary program directory holding copies of the
+// built programs and data files, and a started program driven from outside.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Windows path of the distribution folder and the Windows build tree.
+std::string DistPath(const char* name);
+std::string BuildPath(const char* name);
+
+class ProgramDir {
+ public:
+  ProgramDir();
+  ~ProgramDir();  // removes the directory and everything in it
+  ProgramDir(const ProgramDir&) = delete;
+  ProgramDir& operator=(const ProgramDir&) = delete;
+
+  const std::string& Dir() const { return dir_; }
+  std::string Path(const char* name) const;
+  // Copies a file from the distribution folder (keeping its relative name).
+  bool CopyFromDist(const char* name);
+  bool CopyFrom(const std::string& source, const char* name);
+  bool Write(const char* name, const std::string& content);
+  std::string Read(const char* name) const;
+  bool Exists(const char* name) const;
+
+ private:
+  std::string dir_;
+};
+
+class RunningProgram {
+ public:
+  RunningProgram() = default;
+  ~RunningProgram();  // kills the process if it still runs
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+
+  bool Start(const std::string& exe, const std::string& workDir);
+  DWORD Pid() const { return pi_.dwProcessId; }
+  // The process's visible top-level windows right now.
+  std::vector<HWND> Windows(bool visibleOnly = true) const;
+  // Waits until the process shows a top-level window; null on time-out or exit.
+  HWND WaitForWindow(DWORD timeoutMs, bool visibleOnly = true) const;
+  // Waits for the process to end; true with its exit code, false on time-out.
+  bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
+  bool Running() const;
+  // Waits until pred() holds, checking every 50 ms.
+  template <class Pred>
+  static bool WaitUntil(DWORD timeoutMs, Pred pred) {
+    DWORD start = GetTickCount();
+    for (;;) {
+      if (pred()) return true;
+      if (GetTickCount() - start > timeoutMs) return false;
+      Sleep(50);
+    }
+  }
+
+ private:
+  PROCESS_INFORMATION pi_{};
+};
+
+// Reads an integer key of a profile file with the platform's own function.
+int ProfileInt(const std::string& file, const char* section, const char* key, int def);

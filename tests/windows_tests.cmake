@@ -1,0 +1,59 @@
+# Tests that run under Wine.
+#   wine_tests - in-process tests of the Win32 shell (tests/wine/*.cpp);
+#   e2e_tests  - the real programs started in temporary program directories (tests/e2e/*.cpp);
+#   check_imports - Ticora.exe imports nothing that must be bound at run time.
+string(REPLACE "/" "\\\\" build_dir_win "Z:${CMAKE_BINARY_DIR}")
+string(REPLACE "/" "\\\\" dist_dir_win "Z:${TICORA_DIST_DIR}")
+set(TEST_DEFS TICORA_TEST_BUILD_DIR="${build_dir_win}" TICORA_TEST_DIST_DIR="${dist_dir_win}")
+
+file(GLOB WINE_TEST_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*.cpp ${CMAKE_SOURCE_DIR}/tests/wine/*.rc)
+file(GLOB TEST_SUPPORT_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+add_library(test_support STATIC ${TEST_SUPPORT_SRC})
+target_compile_definitions(test_support PRIVATE ${TEST_DEFS})
+target_link_libraries(test_support PRIVATE gtest)
+
+add_executable(wine_tests ${WINE_TEST_SRC} resources/ticora.rc)
+target_compile_definitions(wine_tests PRIVATE ${TEST_DEFS})
+target_link_libraries(wine_tests PRIVATE test_support ${TICORA_LINK} gtest_main gtest)
+target_link_options(wine_tests PRIVATE ${TICORA_STATIC})
+add_test(NAME wine_tests COMMAND wine_tests --gtest_brief=1)
+
+file(GLOB E2E_TEST_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+add_executable(e2e_tests ${E2E_TEST_SRC})
+target_compile_definitions(e2e_tests PRIVATE ${TEST_DEFS})
+target_link_libraries(e2e_tests PRIVATE test_support ${TICORA_CORE_LINK} gtest_main gtest ${TICORA_WIN_SYSLIBS})
+target_link_options(e2e_tests PRIVATE ${TICORA_STATIC})
+add_dependencies(e2e_tests dist)
+add_test(NAME e2e_tests COMMAND e2e_tests --gtest_brief=1)
+
+# The test Dorvix.dll: same exports, records its calls instead of acting.
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/fake_dorvix/fake_dorvix.cpp)
+  add_library(FakeDorvix SHARED tests/fake_dorvix/fake_dorvix.cpp sysutil/dorvix.def)
+  set_target_properties(FakeDorvix PROPERTIES PREFIX "" OUTPUT_NAME FakeDorvix)
+  target_link_options(FakeDorvix PRIVATE ${TICORA_STATIC} -Wl,--enable-stdcall-fixup)
+  add_dependencies(e2e_tests FakeDorvix)
+endif()
+
+# Differential test of the INI engine against the platform's profile functions.
+file(GLOB INI_WINE_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine_ini/*.cpp)
+if(INI_WINE_SRC)
+  add_executable(ini_wine_tests ${INI_WINE_SRC})
+  target_compile_definitions(ini_wine_tests PRIVATE ${TEST_DEFS})
+  target_link_libraries(ini_wine_tests PRIVATE ${TICORA_CORE_LINK} gtest_main gtest)
+  target_link_options(ini_wine_tests PRIVATE ${TICORA_STATIC})
+  add_test(NAME ini_wine_tests COMMAND ini_wine_tests --gtest_brief=1)
+endif()
+
+# Dorvix under Wine: exports, version answers, and its branches with replaced system calls.
+file(GLOB DORVIX_WINE_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine_dorvix/*.cpp)
+if(DORVIX_WINE_SRC AND TARGET Dorvix)
+  add_executable(dorvix_wine_tests ${DORVIX_WINE_SRC} ${DORVIX_SRC})
+  target_compile_definitions(dorvix_wine_tests PRIVATE ${TEST_DEFS} DORVIX_STATIC_FOR_TESTS)
+  target_link_libraries(dorvix_wine_tests PRIVATE sysutil_core gtest_main gtest advapi32 user32 kernel32)
+  target_link_options(dorvix_wine_tests PRIVATE ${TICORA_STATIC})
+  add_dependencies(dorvix_wine_tests Dorvix)
+  add_test(NAME dorvix_wine_tests COMMAND dorvix_wine_tests --gtest_brief=1)
+endif()
+
+add_test(NAME check_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:Ticora>)
+set_tests_properties(wine_tests e2e_tests PROPERTIES TIMEOUT 900)

@@ -1,0 +1,220 @@
+// The window framework under Wine: binding, message maps, reflection of
+// control notifications, subclassing and its undoing.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "controls/dialog.h"
+#include "controls/handles.h"
+#include "controls/subclass.h"
+#include "controls/window.h"
+#include "tests/wine/test_dialog_ids.h"
+
+namespace {
+
+// A control that records the reflected messages it receives and answers some.
+class RecordingControl : public SubclassedControl {
+ public:
+  RecordingControl() {
+    for (UINT m : {WM_DRAWITEM, WM_MEASUREITEM, WM_COMMAND, WM_NOTIFY, WM_CTLCOLORSTATIC, WM_CTLCOLORBTN,
+                   WM_PARENTNOTIFY, WM_COMPAREITEM})
+      Map().On(m + kReflectOffset, [this, m](WPARAM, LPARAM, LRESULT& r) {
+        received.push_back(m);
+        r = (m == WM_CTLCOLORSTATIC || m == WM_CTLCOLORBTN) ? reinterpret_cast<LRESULT>(brush.get()) : 4242;
+        return true;
+      });
+  }
+  void OnDetached() override { detached = true; }
+  std::vector<UINT> received;
+  bool detached = false;
+  Brush brush{CreateSolidBrush(RGB(1, 2, 3))};
+};
+
+class ReflectDialog : public Dialog {
+ public:
+  ReflectDialog() {
+    OnMessage(WM_INITDIALOG, &ReflectDialog::OnInit);
+    OnCommand(IDOK, &ReflectDialog::OnOk);
+  }
+  bool OnInit(WPARAM, LPARAM, LRESULT& r) {
+    inits++;
+    if (endAtOnce) PostMessageA(hwnd(), WM_COMMAND, IDOK, 0);
+    r = TRUE;
+    return true;
+  }
+  bool OnOk(UINT, HWND) {
+    oks++;
+    End(77);
+    return true;
+  }
+  int inits = 0, oks = 0;
+  bool endAtOnce = false;
+};
+
+struct ReflectFixture : ::testing::Test {
+  void SetUp() override {
+    dlg = dialog.CreateModeless(nullptr, IDD_REFLECT_TEST);
+    ASSERT_NE(nullptr, dlg);
+    ownerDraw = GetDlgItem(dlg, IDC_TEST_OWNERDRAW);
+    label = GetDlgItem(dlg, IDC_TEST_STATIC);
+    ASSERT_TRUE(control.Attach(ownerDraw));
+    ASSERT_TRUE(labelControl.Attach(label));
+  }
+  void TearDown() override {
+    if (IsWindow(dlg)) DestroyWindow(dlg);
+  }
+  ReflectDialog dialog;
+  RecordingControl control, labelControl;
+  HWND dlg = nullptr, ownerDraw = nullptr, label = nullptr;
+};
+
+TEST_F(ReflectFixture, NotificationsGoBackToTheSendingControlWithItsAnswer) {
+  EXPECT_EQ(1, dialog.inits);
+  EXPECT_EQ(dlg, dialog.hwnd());
+
+  DRAWITEMSTRUCT dis{};
+  dis.CtlType = ODT_BUTTON;
+  dis.CtlID = IDC_TEST_OWNERDRAW;
+  dis.hwndItem = ownerDraw;
+  EXPECT_EQ(4242, SendMessageA(dlg, WM_DRAWITEM, IDC_TEST_OWNERDRAW, reinterpret_cast<LPARAM>(&dis)));
+
+  MEASUREITEMSTRUCT mis{};
+  mis.CtlType = ODT_BUTTON;
+  mis.CtlID = IDC_TEST_OWNERDRAW;
+  SendMessageA(dlg, WM_MEASUREITEM, IDC_TEST_OWNERDRAW, reinterpret_cast<LPARAM>(&mis));
+  SendMessageA(dlg, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis));  // id 0: a menu, not reflected
+
+  NMHDR hdr{ownerDraw, IDC_TEST_OWNERDRAW, NM_CLICK};
+  EXPECT_EQ(4242, SendMessageA(dlg, WM_NOTIFY, IDC_TEST_OWNERDRAW, reinterpret_cast<LPARAM>(&hdr)));
+
+  SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_TEST_OWNERDRAW, BN_CLICKED), reinterpret_cast<LPARAM>(ownerDraw));
+  SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_TEST_OWNERDRAW, 0), 0);  // menu command: not reflected
+
+  LRESULT brush = SendMessageA(dlg, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(GetDC(label)),
+                               reinterpret_cast<LPARAM>(label));
+  EXPECT_EQ(reinterpret_cast<LRESULT>(labelControl.brush.get()), brush);
+
+  SendMessageA(dlg, WM_PARENTNOTIFY, MAKEWPARAM(WM_CREATE, IDC_TEST_OWNERDRAW), reinterpret_cast<LPARAM>(ownerDraw));
+  SendMessageA(dlg, WM_PARENTNOTIFY, MAKEWPARAM(WM_LBUTTONDOWN, IDC_TEST_OWNERDRAW), MAKELPARAM(5, 5));
+
+  std::vector<UINT> expected = {WM_DRAWITEM, WM_MEASUREITEM, WM_NOTIFY, WM_COMMAND, WM_PARENTNOTIFY, WM_PARENTNOTIFY};
+  EXPECT_EQ(expected, control.received);
+  EXPECT_EQ(std::vector<UINT>{WM_CTLCOLORSTATIC}, labelControl.received);
+}
+
+TEST_F(ReflectFixture, DialogHandlersComeFirstAndCommandsEndTheDialog) {
+  SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDOK)));
+  EXPECT_EQ(1, dialog.oks);
+  EXPECT_TRUE(control.received.empty());
+  EXPECT_FALSE(IsWindow(dlg));  // a modeless dialog is destroyed by End
+  EXPECT_EQ(nullptr, dialog.hwnd());
+  EXPECT_TRUE(control.detached);
+  EXPECT_FALSE(control.attached());
+}
+
+TEST_F(ReflectFixture, UnhandledReflectionsFallToTheDefaultProcedure) {
+  // The check box is not subclassed: reflecting to it must be harmless and answer 0.
+  HWND check = GetDlgItem(dlg, IDC_TEST_CHECK);
+  EXPECT_EQ(0, SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_TEST_CHECK, BN_CLICKED), reinterpret_cast<LPARAM>(check)));
+  // The subclassed static does not handle a reflected scroll message: default procedure.
+  EXPECT_EQ(0, SendMessageA(label, WM_HSCROLL + kReflectOffset, 0, 0));
+  // Ordinary messages still reach the control's own procedure.
+  char text[32] = {};
+  GetWindowTextA(ownerDraw, text, sizeof text);
+  EXPECT_STREQ("\xd7\xd4\xbb\xe6", text);  // GBK bytes of the template's text
+}
+
+TEST_F(ReflectFixture, SubclassIsUndoneAtTheFinalMessage) {
+  WNDPROC before = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(GetDlgItem(dlg, IDC_TEST_CHECK), GWLP_WNDPROC));
+  control.Detach();
+  EXPECT_EQ(before, reinterpret_cast<WNDPROC>(GetWindowLongPtrA(ownerDraw, GWLP_WNDPROC)));
+  DRAWITEMSTRUCT dis{};
+  dis.CtlType = ODT_BUTTON;
+  dis.hwndItem = ownerDraw;
+  SendMessageA(dlg, WM_DRAWITEM, IDC_TEST_OWNERDRAW, reinterpret_cast<LPARAM>(&dis));
+  EXPECT_TRUE(control.received.empty());
+}
+
+TEST(DialogFramework, ModalDialogReturnsItsEndValue) {
+  ReflectDialog dialog;
+  dialog.endAtOnce = true;
+  EXPECT_EQ(77, dialog.DoModal(nullptr, IDD_REFLECT_TEST));
+  EXPECT_EQ(1, dialog.oks);
+  EXPECT_EQ(nullptr, dialog.hwnd());
+}
+
+class MapWindow : public Window {
+ public:
+  MapWindow() {
+    OnMessage(WM_USER + 1, &MapWindow::OnUser);
+    OnMessage(WM_USER + 2, &MapWindow::OnThrow);
+    OnMessage(WM_CREATE, &MapWindow::OnCreate);
+    OnCommand(55, &MapWindow::OnFiftyFive);
+  }
+  bool OnCreate(WPARAM, LPARAM, LRESULT& r) {
+    boundAtCreate = hwnd() != nullptr;
+    r = 0;
+    return true;
+  }
+  bool OnUser(WPARAM w, LPARAM, LRESULT& r) {
+    if (w == 0) return false;  // not handled: default procedure answers 0
+    r = static_cast<LRESULT>(w * 2);
+    return true;
+  }
+  bool OnThrow(WPARAM, LPARAM, LRESULT&) { throw 1; }
+  bool OnFiftyFive(UINT, HWND) {
+    commands++;
+    return true;
+  }
+  void OnFinalMessage() override { finals++; }
+  bool boundAtCreate = false;
+  int commands = 0, finals = 0;
+};
+
+TEST(WindowFramework, MessageMapDispatchesByNumberAndCommandId) {
+  MapWindow w;
+  Window::ClassSpec cls{"MapTest", 0, LoadCursor(nullptr, IDC_ARROW), nullptr};
+  ASSERT_TRUE(w.CreateWindowFor(cls, 0, "map", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+  EXPECT_TRUE(w.boundAtCreate);
+  EXPECT_EQ(42, SendMessageA(w.hwnd(), WM_USER + 1, 21, 0));
+  EXPECT_EQ(0, SendMessageA(w.hwnd(), WM_USER + 1, 0, 0));
+  EXPECT_EQ(0, SendMessageA(w.hwnd(), WM_USER + 2, 0, 0));  // a throwing handler never escapes
+  SendMessageA(w.hwnd(), WM_COMMAND, 55, 0);
+  SendMessageA(w.hwnd(), WM_COMMAND, 56, 0);
+  EXPECT_EQ(1, w.commands);
+  char text[16] = {};
+  GetWindowTextA(w.hwnd(), text, sizeof text);  // unhandled: default procedure
+  EXPECT_STREQ("map", text);
+  // A second window of the same kind reuses the registered class.
+  MapWindow w2;
+  ASSERT_TRUE(w2.CreateWindowFor(cls, 0, "two", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+  char c1[128], c2[128];
+  GetClassNameA(w.hwnd(), c1, sizeof c1);
+  GetClassNameA(w2.hwnd(), c2, sizeof c2);
+  EXPECT_STREQ(c1, c2);
+  DestroyWindow(w.hwnd());
+  EXPECT_EQ(1, w.finals);
+  EXPECT_EQ(nullptr, w.hwnd());
+}
+
+TEST(WindowFramework, HandleOwnersReleaseExactlyOnce) {
+  long before = handles::LiveCount();
+  {
+    Bitmap a(CreateBitmap(4, 4, 1, 32, nullptr));
+    Bitmap b(std::move(a));
+    EXPECT_FALSE(a);
+    EXPECT_TRUE(b);
+    Region r(CreateRectRgn(0, 0, 1, 1));
+    MemoryDC dc(CreateCompatibleDC(nullptr));
+    { SelectGuard g(dc.get(), b.get()); }
+    EXPECT_EQ(before + 3, handles::LiveCount());
+    HRGN given = r.Release();
+    DeleteObject(given);
+  }
+  EXPECT_EQ(before, handles::LiveCount());
+}
+
+}  // namespace

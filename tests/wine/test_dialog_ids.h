@@ -1,0 +1,6 @@
+#pragma once
+#define IDD_REFLECT_TEST 900
+#define IDC_TEST_BUTTON 901
+#define IDC_TEST_STATIC 902
+#define IDC_TEST_OWNERDRAW 903
+#define IDC_TEST_CHECK 904
