@@ -9,6 +9,7 @@
 #include "clock/program_path.h"
 #include "clock/runtime_bound_win.h"
 #include "clock/screen_placement.h"
+#include "clock/skin_region_win.h"
 #include "reminders/program_reminders_win.h"
 #include "reminders/timed_checks.h"
 #include "resources/app_ids.h"
@@ -466,6 +467,13 @@ void ClockWindow::SetFaceGeometry(int x, int y) {
   SIZE s = BitmapSize(background_.get());
   MoveWindow(hwnd(), x, y, s.cx, s.cy, FALSE);
   faceRect_ = {0, 0, s.cx, s.cy};
+  HRGN outline = SkinRegion(background_.get(), s.cx, s.cy, &digitOrigin_);
+  // Once given to the window, the region belongs to the system.
+  if (outline && SetWindowRgn(hwnd(), outline, FALSE)) {
+    windowRegion_ = outline;
+  } else if (outline) {
+    DeleteObject(outline);
+  }
 }
 
 void ClockWindow::BuildDialRegions() {

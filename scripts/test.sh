@@ -9,5 +9,6 @@ start=$(date +%s)
 status=0
 ctest --test-dir "$root/build/native" --output-on-failure || status=1
 ctest --test-dir "$root/build/win" --output-on-failure -j 2 || status=1
+WINEPREFIX="$root/build/win/wineprefix" wineserver -k >/dev/null 2>&1 || true
 echo "test.sh: finished in $(( $(date +%s) - start )) s"
 exit $status

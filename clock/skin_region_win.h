@@ -1,0 +1,32 @@
+// Window outlines as GDI regions: the skin's outline read from a background
+// bitmap, and regions built from rectangle lists.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "clock/region_shapes.h"
+
+// Reads the bitmap's pixels as 32-bit values in memory order B, G, R, X, top
+// row first. False when the pixels cannot be read.
+bool ReadBitmapPixels(HBITMAP bitmap, int width, int height, std::vector<uint32_t>& pixels);
+
+// A region of exactly the given rectangles (any number, banded or not); null
+// when the system cannot make it. Small groups are created in one call each and
+// merged pairwise, which stays fast where the system combines rectangles one by
+// one.
+HRGN RegionFromRects(const std::vector<RegionRect>& rects);
+
+// The skin's outline: the bitmap's rectangle without every pixel of the colour
+// at (0, 0). digitOrigin receives the first black-bordered 110 x 25 digit area
+// in column order and is left unchanged when there is none. Null on failure.
+HRGN SkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin);
+
+// The same outline built pixel by pixel through the device context (a colour
+// read per pixel, a one-pixel exclusive-or per key pixel): slow, kept as the
+// reference the fast construction is checked against.
+HRGN SkinRegionPerPixel(HDC reference, HBITMAP bitmap, int width, int height, POINT* digitOrigin);
+
+// Every pixel of a region within (0, 0, width, height), row-major, 1 = inside.
+std::vector<uint8_t> RegionPixels(HRGN region, int width, int height);

@@ -1,0 +1,271 @@
+// Faces and window shapes under Wine: skin outlines read back from the
+// system's regions, the analog outline, the digital face's pixels, alpha.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "clock/clock_window_win.h"
+#include "clock/face_geometry.h"
+#include "clock/runtime_bound_win.h"
+#include "clock/skin_region_win.h"
+#include "controls/handles.h"
+
+namespace {
+
+const COLORREF kMagenta = RGB(255, 0, 255);
+
+// A 32-bit top-down DIB section filled by colour(x, y) (COLORREF values).
+template <class F>
+HBITMAP MakeBitmap(int w, int h, F colour) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  auto* px = static_cast<uint32_t*>(bits);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      COLORREF c = colour(x, y);
+      px[y * w + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+    }
+  return bmp;
+}
+
+// Writes the same picture as a 24-bit bottom-up BMP file.
+template <class F>
+bool WriteBmp(const std::string& path, int w, int h, F colour) {
+  int stride = (w * 3 + 3) & ~3;
+  std::vector<unsigned char> file(54 + stride * h, 0);
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<unsigned char>(v >> (8 * i));
+  };
+  file[0] = 'B';
+  file[1] = 'M';
+  put32(2, static_cast<uint32_t>(file.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, w);
+  put32(22, h);
+  file[26] = 1;
+  file[28] = 24;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      COLORREF c = colour(x, y);
+      size_t at = 54 + static_cast<size_t>(h - 1 - y) * stride + x * 3;
+      file[at] = GetBValue(c);
+      file[at + 1] = GetGValue(c);
+      file[at + 2] = GetRValue(c);
+    }
+  FILE* f = fopen(path.c_str(), "wb");
+  if (!f) return false;
+  fwrite(file.data(), 1, file.size(), f);
+  fclose(f);
+  return true;
+}
+
+void ExpectSameOutline(HBITMAP bmp, int w, int h, const char* what) {
+  SCOPED_TRACE(what);
+  POINT fast{-1, -1}, slow{-1, -1};
+  Region a(SkinRegion(bmp, w, h, &fast));
+  Region b(SkinRegionPerPixel(nullptr, bmp, w, h, &slow));
+  ASSERT_TRUE(a);
+  ASSERT_TRUE(b);
+  EXPECT_EQ(RegionPixels(b.get(), w, h), RegionPixels(a.get(), w, h));
+  EXPECT_EQ(slow.x, fast.x);
+  EXPECT_EQ(slow.y, fast.y);
+}
+
+TEST(SkinOutline, MatchesThePixelByPixelConstructionOnGeneratedSkins) {
+  // Magenta border and a magenta hole in the middle, a digit area at (40, 20).
+  auto framed = [](int x, int y) -> COLORREF {
+    if (x < 3 || y < 3 || x >= 197 || y >= 57) return kMagenta;
+    if (x >= 95 && x < 105 && y >= 5 && y < 12) return kMagenta;  // the hole
+    if ((x == 40 || x == 149) && y >= 20 && y < 45) return RGB(0, 0, 0);
+    return RGB(40 + x % 50, 90, 160);
+  };
+  Bitmap framedBmp(MakeBitmap(200, 60, framed));
+  ExpectSameOutline(framedBmp.get(), 200, 60, "framed skin with a hole");
+  POINT origin{-1, -1};
+  Region r(SkinRegion(framedBmp.get(), 200, 60, &origin));
+  EXPECT_EQ(40, origin.x);
+  EXPECT_EQ(20, origin.y);
+  std::vector<uint8_t> px = RegionPixels(r.get(), 200, 60);
+  EXPECT_EQ(0, px[8 * 200 + 100]);  // the hole shows the desktop
+  EXPECT_EQ(1, px[30 * 200 + 100]);
+  EXPECT_EQ(0, px[0]);
+
+  // Key colour only at (0, 0): the rectangle minus one pixel.
+  Bitmap lone(MakeBitmap(50, 30, [](int x, int y) { return (x == 0 && y == 0) ? RGB(9, 9, 9) : RGB(200, 200, 200); }));
+  Region loneRegion(SkinRegion(lone.get(), 50, 30, nullptr));
+  std::vector<uint8_t> lonePx = RegionPixels(loneRegion.get(), 50, 30);
+  size_t inside = 0;
+  for (uint8_t p : lonePx) inside += p;
+  EXPECT_EQ(50u * 30u - 1u, inside);
+  ExpectSameOutline(lone.get(), 50, 30, "lone key pixel");
+
+  // Key colour scattered through the picture, as dithered edges give.
+  std::mt19937 rng(7);
+  std::vector<int> noise(120 * 40);
+  for (int& n : noise) n = static_cast<int>(rng() % 5);
+  Bitmap hard(MakeBitmap(120, 40, [&](int x, int y) {
+    if (x == 0 && y == 0) return RGB(0, 128, 0);
+    return noise[y * 120 + x] == 0 ? RGB(0, 128, 0) : RGB(0, 0, noise[y * 120 + x] == 1 ? 0 : 90);
+  }));
+  ExpectSameOutline(hard.get(), 120, 40, "scattered key colour");
+}
+
+TEST(SkinOutline, RectangleListsBecomeExactlyThoseRegions) {
+  std::vector<RegionRect> rects;
+  for (int y = 0; y < 70; ++y)
+    for (int x = y % 3; x < 90; x += 4) rects.push_back({x, y, x + 2, y + 1});
+  Region r(RegionFromRects(rects));
+  std::vector<uint8_t> px = RegionPixels(r.get(), 100, 80);
+  for (int y = 0; y < 80; ++y)
+    for (int x = 0; x < 100; ++x) {
+      bool expected = y < 70 && x < 91 && x >= y % 3 && (x - y % 3) % 4 < 2;
+      ASSERT_EQ(expected ? 1 : 0, px[y * 100 + x]) << x << "," << y;
+    }
+}
+
+TEST(AnalogOutline, EllipticDotsMatchThePortableRasterisation) {
+  for (int size : {8, 4})
+    for (int off : {0, 3, 61}) {
+      DotBox box{off, off + 1, off + size, off + 1 + size};
+      Region r(CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
+      std::vector<uint8_t> px = RegionPixels(r.get(), 80, 80);
+      std::vector<uint8_t> expected(80 * 80, 0);
+      for (const RowSpan& s : EllipseRows(box))
+        for (int x = s.left; x < s.right; ++x) expected[s.y * 80 + x] = 1;
+      EXPECT_EQ(expected, px) << "size " << size << " at " << off;
+    }
+}
+
+class FixedTime : public TimeSource {
+ public:
+  LocalTime now{};
+  LocalTime Now() override { return now; }
+};
+
+std::vector<uint8_t> ExpectedAnalogPixels(int h, int m, int s) {
+  std::vector<uint8_t> px(136 * 136, 0);
+  auto add = [&](const DotBox& b) {
+    for (const RowSpan& r : EllipseRows(b))
+      for (int x = r.left; x < r.right; ++x) px[r.y * 136 + x] = 1;
+  };
+  add(CenterDot());
+  for (const DialMark& mark : DialMarks()) add(mark.box);
+  for (HandKind k : {HandKind::kHour, HandKind::kMinute, HandKind::kSecond})
+    for (const DotBox& b : HandDots(k, h, m, s)) add(b);
+  return px;
+}
+
+TEST(AnalogOutline, WindowRegionIsExactlyTheDialAndHandDots) {
+  FixedTime time;
+  ClockWindow clock(&time);
+  clock.SetFaceMode(1);
+  RECT target{0, 0, 136, 136};
+  ASSERT_TRUE(clock.CreateClock(nullptr, true, &target));
+  for (auto t : {std::vector<int>{12, 0, 0}, {15, 30, 0}, {9, 5, 7}, {23, 59, 59}}) {
+    time.now.wHour = static_cast<uint16_t>(t[0]);
+    time.now.wMinute = static_cast<uint16_t>(t[1]);
+    time.now.wSecond = static_cast<uint16_t>(t[2]);
+    SendMessageA(clock.hwnd(), WM_TIMER, kClockTimerId, 0);
+    Region copy(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(ERROR, GetWindowRgn(clock.hwnd(), copy.get()));
+    EXPECT_EQ(ExpectedAnalogPixels(t[0], t[1], t[2]), RegionPixels(copy.get(), 136, 136))
+        << t[0] << ":" << t[1] << ":" << t[2];
+  }
+  // The second hand's colour lies over the others where they overlap.
+  MemoryDC dc(CreateCompatibleDC(nullptr));
+  WindowDC screen(nullptr);
+  Bitmap canvas(CreateCompatibleBitmap(screen.get(), 136, 136));
+  SelectGuard sel(dc.get(), canvas.get());
+  time.now.wHour = 12;
+  time.now.wMinute = 0;
+  time.now.wSecond = 0;
+  SendMessageA(clock.hwnd(), WM_TIMER, kClockTimerId, 0);
+  clock.PaintFace(dc.get());
+  EXPECT_EQ(RGB(0, 255, 0), GetPixel(dc.get(), 68, 68 - 50));  // second hand tip
+  EXPECT_EQ(RGB(0, 255, 0), GetPixel(dc.get(), 68, 68 - 10));  // all hands overlap: second on top
+  EXPECT_EQ(RGB(0, 0, 255), GetPixel(dc.get(), 68, 68));        // centre dot
+  EXPECT_EQ(RGB(0, 0, 255), GetPixel(dc.get(), 68 + 60, 68));    // 3 o'clock hour mark
+  clock.CloseClock();
+}
+
+TEST(DigitalFace, DigitsComeFromTheStripAtTheScannedOrigin) {
+  char dir[MAX_PATH];
+  GetTempPathA(sizeof dir, dir);
+  std::string bg = std::string(dir) + "ticora_face_bg.bmp";
+  std::string digits = std::string(dir) + "ticora_face_digits.bmp";
+  // Background: key magenta border, digit window at (20, 10).
+  ASSERT_TRUE(WriteBmp(bg, 160, 50, [](int x, int y) -> COLORREF {
+    if (x < 2 || y < 2) return kMagenta;
+    if ((x == 20 || x == 129) && y >= 10 && y < 35) return RGB(0, 0, 0);
+    return RGB(30, 60, 90);
+  }));
+  // Strip: every column carries its own x in the red channel, row in green.
+  ASSERT_TRUE(WriteBmp(digits, 162, 25, [](int x, int y) { return RGB(x, y * 5, 7); }));
+  FixedTime time;
+  ClockWindow clock(&time);
+  clock.SetFaceMode(0);
+  ASSERT_TRUE(clock.LoadBackground(bg.c_str(), false));
+  ASSERT_TRUE(clock.LoadDigitStrip(digits.c_str()));
+  RECT target{0, 0, 160, 50};
+  ASSERT_TRUE(clock.CreateClock(nullptr, true, &target));
+  EXPECT_EQ(20, clock.DigitOrigin().x);
+  EXPECT_EQ(10, clock.DigitOrigin().y);
+  WindowDC screen(nullptr);
+  MemoryDC dc(CreateCompatibleDC(screen.get()));
+  Bitmap canvas(CreateCompatibleBitmap(screen.get(), 160, 50));
+  SelectGuard sel(dc.get(), canvas.get());
+  for (auto t : {std::vector<int>{9, 5, 7}, {23, 59, 59}}) {
+    time.now.wHour = static_cast<uint16_t>(t[0]);
+    time.now.wMinute = static_cast<uint16_t>(t[1]);
+    time.now.wSecond = static_cast<uint16_t>(t[2]);
+    SendMessageA(clock.hwnd(), WM_TIMER, kClockTimerId, 0);
+    clock.PaintFace(dc.get());
+    for (const DigitPiece& p : DigitLayout(t[0], t[1], t[2]))
+      for (int dx = 0; dx < p.width; ++dx)
+        for (int row : {0, 12, 24}) {
+          COLORREF c = GetPixel(dc.get(), 20 + p.destX + dx, 10 + row);
+          ASSERT_EQ(RGB(p.sourceX + dx, row * 5, 7), c) << "piece at " << p.destX << " column " << dx;
+        }
+    EXPECT_EQ(RGB(30, 60, 90), GetPixel(dc.get(), 10, 40));  // background around the digits
+  }
+  // 09:05:07 reads digits 0,9,0,5,0,7 from source x 0,135,0,75,0,105.
+  auto pieces = DigitLayout(9, 5, 7);
+  EXPECT_EQ(135, pieces[2].sourceX);
+  EXPECT_EQ(105, pieces[8].sourceX);
+  // An unloadable skin keeps the previous bitmap and size.
+  EXPECT_FALSE(clock.LoadBackground("Z:\\no\\such\\skin.bmp", true));
+  EXPECT_TRUE(clock.HasBackground());
+  clock.CloseClock();
+  DeleteFileA(bg.c_str());
+  DeleteFileA(digits.c_str());
+}
+
+TEST(Translucency, AlphaMakesTheWindowLayeredWithThatValue) {
+  typedef BOOL(WINAPI * GetAlphaFn)(HWND, COLORREF*, BYTE*, DWORD*);
+  auto getAlpha = EntryAs<GetAlphaFn>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetLayeredWindowAttributes"));
+  HWND w = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(nullptr, w);
+  EXPECT_TRUE(SetWindowAlpha(w, 255));
+  EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_LAYERED);
+  if (getAlpha) {
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(getAlpha(w, nullptr, &alpha, &flags));
+    EXPECT_EQ(255, alpha);
+    EXPECT_TRUE(flags & LWA_ALPHA);
+  }
+  DestroyWindow(w);
+}
+
+}  // namespace
