@@ -65,4 +65,13 @@ endforeach()
 add_custom_target(dist ALL ${CMAKE_COMMAND} -E make_directory ${TICORA_DIST_DIR} ${stage_cmds}
   DEPENDS ${TICORA_PROGRAMS} COMMENT "Staging the programs into ${TICORA_DIST_DIR}")
 
+# Benchmarks that run under Wine (not tests): tools/bench_win/<name>.cpp -> <name>.exe
+file(GLOB BENCH_WIN_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/bench_win/*.cpp)
+foreach(src ${BENCH_WIN_SRC})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src} resources/ticora.rc)
+  target_link_libraries(${name} PRIVATE ${TICORA_LINK})
+  target_link_options(${name} PRIVATE ${TICORA_STATIC})
+endforeach()
+
 include(${CMAKE_SOURCE_DIR}/tests/windows_tests.cmake)

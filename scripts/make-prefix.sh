@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Creates a private 32-bit Wine prefix (once) at $1, with the null graphics driver
 # unless $2 is "x11". Concurrent callers wait for the first one.
+# Settings go straight into the prefix's registry file while no server runs:
+# under emulation every Wine process start costs about a CPU-minute.
 set -euo pipefail
 prefix=$1
 driver=${2:-null}
@@ -12,12 +14,17 @@ export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscore
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 unset DISPLAY || true
 wineboot -i >/dev/null 2>&1 || true
-if [ "$driver" = null ]; then
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-fi
-# Chinese texts in captions and dialogs: map the usual CJK face names to the installed font.
-for face in "SimSun" "宋体" "NSimSun" "新宋体" "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma"; do
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
-done
 wineserver -w
+# Chinese texts: map the usual CJK face names (SimSun, 宋体, NSimSun, 新宋体, the
+# dialog fonts) to the installed CJK font.
+{
+  echo
+  echo '[Software\\Wine\\Drivers]'
+  echo "\"Graphics\"=\"$driver\""
+  echo
+  echo '[Software\\Wine\\Fonts\\Replacements]'
+  for face in 'SimSun' '\x5b8b\x4f53' 'NSimSun' '\x65b0\x5b8b\x4f53' 'MS Shell Dlg' 'MS Shell Dlg 2' 'Tahoma'; do
+    echo "\"$face\"=\"WenQuanYi Micro Hei\""
+  done
+} >> "$prefix/user.reg"
 touch "$prefix/.ready"

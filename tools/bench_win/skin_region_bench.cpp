@@ -1,0 +1,188 @@
+// Benchmark of the skin outline under Wine or Windows: the pixel-by-pixel
+// construction against the run-based one, and a plain read of every pixel, for
+// three sizes and two kinds of skin; then the cost of one clock tick.
+// Prints times in milliseconds and the ratios measured in this one run.
+#include <windows.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "clock/clock_window_win.h"
+#include "clock/skin_region_win.h"
+#include "controls/handles.h"
+#include "controls/module.h"
+
+namespace {
+
+double Now() {
+  LARGE_INTEGER f, c;
+  QueryPerformanceFrequency(&f);
+  QueryPerformanceCounter(&c);
+  return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
+}
+
+// A skin: key-colour border with rounded corners and one hole; the hard kind
+// also scatters the key colour through the picture (short runs on every row).
+HBITMAP MakeSkin(int w, int h, bool hard) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  auto* px = static_cast<uint32_t*>(bits);
+  const uint32_t key = 0xFF00FF;
+  std::mt19937 rng(1234);
+  int r = std::min(w, h) / 5;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      bool out = x < 2 || y < 2 || x >= w - 2 || y >= h - 2;
+      int cx = x < r ? r : (x >= w - r ? w - 1 - r : x);
+      int cy = y < r ? r : (y >= h - r ? h - 1 - r : y);
+      if ((x - cx) * (x - cx) + (y - cy) * (y - cy) > r * r) out = true;
+      if (x > w / 2 - w / 10 && x < w / 2 + w / 10 && y > h / 2 - h / 8 && y < h / 2 + h / 8) out = true;
+      if (hard && !out && rng() % 23 == 0) out = true;
+      px[y * w + x] = out ? key : (0x203040u + static_cast<uint32_t>((x * 7 + y * 3) & 0x7F));
+    }
+  return bmp;
+}
+
+}  // namespace
+
+int main() {
+  module::Init(GetModuleHandleA(nullptr));
+  printf("skin outline: times in ms\n");
+  printf("%-10s %-6s %10s %10s %10s %10s %10s %9s %9s %9s\n", "size", "kind", "rects", "per-pixel", "fast",
+         "getpixel", "getdibits", "pp/fast", "fast/gp", "fast/dib");
+  const int sizes[][2] = {{200, 60}, {640, 480}, {1920, 1080}};
+  for (const auto& s : sizes) {
+    for (bool hard : {false, true}) {
+      int w = s[0], h = s[1];
+      Bitmap bmp(MakeSkin(w, h, hard));
+      // Plain reads of every pixel once: one colour query per pixel, and one bulk read.
+      double t0 = Now();
+      {
+        MemoryDC dc(CreateCompatibleDC(nullptr));
+        SelectGuard sel(dc.get(), bmp.get());
+        volatile COLORREF sink = 0;
+        for (int y = 0; y < h; ++y)
+          for (int x = 0; x < w; ++x) sink = sink + GetPixel(dc.get(), x, y);
+      }
+      double getPixelMs = Now() - t0;
+      t0 = Now();
+      std::vector<uint32_t> pixels;
+      ReadBitmapPixels(bmp.get(), w, h, pixels);
+      double dibMs = Now() - t0;
+
+      POINT fastOrigin{0, 0};
+      t0 = Now();
+      Region fast(SkinRegion(bmp.get(), w, h, &fastOrigin));
+      double fastMs = Now() - t0;
+      DWORD rects = 0;
+      if (DWORD size = GetRegionData(fast.get(), 0, nullptr)) {
+        std::vector<char> buf(size);
+        GetRegionData(fast.get(), size, reinterpret_cast<RGNDATA*>(buf.data()));
+        rects = reinterpret_cast<RGNDATA*>(buf.data())->rdh.nCount;
+      }
+
+      double perPixelMs = -1;
+      bool same = true;
+      if (w * h <= 640 * 480) {
+        POINT slowOrigin{0, 0};
+        t0 = Now();
+        Region slow(SkinRegionPerPixel(nullptr, bmp.get(), w, h, &slowOrigin));
+        perPixelMs = Now() - t0;
+        same = EqualRgn(slow.get(), fast.get()) || RegionPixels(slow.get(), w, h) == RegionPixels(fast.get(), w, h);
+        same = same && slowOrigin.x == fastOrigin.x && slowOrigin.y == fastOrigin.y;
+      }
+      char label[32];
+      snprintf(label, sizeof label, "%dx%d", w, h);
+      if (perPixelMs >= 0)
+        printf("%-10s %-6s %10lu %10.1f %10.2f %10.1f %10.2f %9.0f %9.3f %9.1f %s\n", label, hard ? "hard" : "plain",
+               rects, perPixelMs, fastMs, getPixelMs, dibMs, perPixelMs / fastMs, fastMs / getPixelMs, fastMs / dibMs,
+               same ? "identical" : "DIFFERENT");
+      else
+        printf("%-10s %-6s %10lu %10s %10.2f %10.1f %10.2f %9s %9.3f %9.1f (per-pixel skipped)\n", label,
+               hard ? "hard" : "plain", rects, "-", fastMs, getPixelMs, dibMs, "-", fastMs / getPixelMs, fastMs / dibMs);
+      fflush(stdout);
+    }
+  }
+
+  // One tick of each face.
+  struct FedTime : TimeSource {
+    LocalTime t{};
+    LocalTime Now() override { return t; }
+  } time;
+  WindowDC screen(nullptr);
+  MemoryDC dc(CreateCompatibleDC(screen.get()));
+  Bitmap canvas(CreateCompatibleBitmap(screen.get(), 400, 200));
+  SelectGuard sel(dc.get(), canvas.get());
+  {
+    ClockWindow analog(&time);
+    analog.SetFaceMode(1);
+    RECT target{0, 0, 136, 136};
+    analog.CreateClock(nullptr, true, &target);
+    const int n = 500;
+    double t0 = Now();
+    for (int i = 0; i < n; ++i) {
+      time.t.wSecond = static_cast<uint16_t>(i % 60);
+      time.t.wMinute = static_cast<uint16_t>((i / 60) % 60);
+      SendMessageA(analog.hwnd(), WM_TIMER, kClockTimerId, 0);
+      analog.PaintFace(dc.get());
+    }
+    printf("analog tick (hands, window region, paint): %.0f us\n", (Now() - t0) * 1000.0 / n);
+    analog.CloseClock();
+  }
+  {
+    // Digital face: a 200 x 60 skin and a digit strip written as bitmap files.
+    char dir[MAX_PATH];
+    GetTempPathA(sizeof dir, dir);
+    std::string bg = std::string(dir) + "bench_bg.bmp", digits = std::string(dir) + "bench_digits.bmp";
+    auto writeBmp = [](const std::string& path, int w, int h, HBITMAP bmp) {
+      std::vector<uint32_t> px;
+      ReadBitmapPixels(bmp, w, h, px);
+      BITMAPFILEHEADER fh{};
+      BITMAPINFOHEADER ih{};
+      ih.biSize = sizeof ih;
+      ih.biWidth = w;
+      ih.biHeight = -h;
+      ih.biPlanes = 1;
+      ih.biBitCount = 32;
+      fh.bfType = 0x4D42;
+      fh.bfOffBits = sizeof fh + sizeof ih;
+      fh.bfSize = fh.bfOffBits + static_cast<DWORD>(px.size() * 4);
+      FILE* f = fopen(path.c_str(), "wb");
+      if (!f) return;
+      fwrite(&fh, sizeof fh, 1, f);
+      fwrite(&ih, sizeof ih, 1, f);
+      fwrite(px.data(), 4, px.size(), f);
+      fclose(f);
+    };
+    Bitmap skin(MakeSkin(200, 60, false));
+    Bitmap strip(MakeSkin(162, 25, false));
+    writeBmp(bg, 200, 60, skin.get());
+    writeBmp(digits, 162, 25, strip.get());
+    ClockWindow digital(&time);
+    digital.SetFaceMode(0);
+    digital.LoadBackground(bg.c_str(), false);
+    digital.LoadDigitStrip(digits.c_str());
+    RECT target{0, 0, 200, 60};
+    digital.CreateClock(nullptr, true, &target);
+    const int n = 500;
+    double t0 = Now();
+    for (int i = 0; i < n; ++i) {
+      time.t.wSecond = static_cast<uint16_t>(i % 60);
+      SendMessageA(digital.hwnd(), WM_TIMER, kClockTimerId, 0);
+      digital.PaintFace(dc.get());
+    }
+    printf("digital tick (invalidate, paint): %.0f us\n", (Now() - t0) * 1000.0 / n);
+    digital.CloseClock();
+    DeleteFileA(bg.c_str());
+    DeleteFileA(digits.c_str());
+  }
+  return 0;
+}
