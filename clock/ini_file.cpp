@@ -202,10 +202,10 @@ void IniDocument::Index() {
                     size_t nb = b;
                     Trim(s, &nb, &line.nameEnd);
                     line.hasValue = true;
+                    line.equals = eq;
                     line.valueBegin = eq + 1;
                     line.valueEnd = e;
                     Trim(s, &line.valueBegin, &line.valueEnd);
-                    if (line.valueBegin > line.valueEnd) line.valueBegin = line.valueEnd;
                 }
             }
         }
@@ -289,12 +289,7 @@ bool IniDocument::Set(const char* section, const char* key, const char* value) {
             if (std::string(old, CutAtNul(old, line.valueEnd - line.valueBegin)) == val) return false;
             // Keep the key and the spacing around "=" as they are; the old value and
             // the blanks after it give way to the new value.
-            size_t from = line.valueBegin < line.valueEnd ? line.valueBegin : line.nameEnd;
-            if (from == line.nameEnd) {
-                from = line.nameEnd;
-                while (text_[from] != '=') ++from;
-                ++from;
-            }
+            size_t from = line.valueBegin < line.valueEnd ? line.valueBegin : line.equals + 1;
             text_.replace(from, line.contentEnd - from, val);
         } else {
             text_.replace(line.textEnd, line.contentEnd - line.textEnd, "=" + val);
