@@ -91,9 +91,27 @@ ClockEffects::~ClockEffects() { CloseAll(); }
 
 void ClockEffects::StartSound(const char* path) { PlaySoundFile(path); }
 
-void ClockEffects::TidyMessageBoards() {}
+void ClockEffects::TidyMessageBoards() {
+  for (auto& board : boards_) {
+    // A closed board is deleted here; an open one runs to the end of its own
+    // countdown and deletes itself when its window is destroyed.
+    if (!board->Closed()) board.release()->ReleaseToWindow();
+  }
+  boards_.clear();
+}
 
-void ClockEffects::OpenMessageBoard(const char*, const char*, int) {}
+void ClockEffects::OpenMessageBoard(const char* title, const char* message, int seconds) {
+  char picturePath[kProgramPathSize];
+  ProgramPath("WndBackgnd.bmp", picturePath);
+  Bitmap picture(picturePath[0] ? static_cast<HBITMAP>(LoadImageA(nullptr, picturePath, IMAGE_BITMAP, 0, 0,
+                                                                 LR_LOADFROMFILE | LR_CREATEDIBSECTION |
+                                                                     LR_DEFAULTSIZE))
+                                : nullptr);
+  auto board = std::make_unique<MessageBoard>();
+  board->Create(owner_ ? *owner_ : nullptr, title, message, std::move(picture), seconds);
+  // Listed even when its window could not be created; the next tidying drops it.
+  boards_.push_back(std::move(board));
+}
 
 void ClockEffects::StartProgram(const char* commandLine) {
   char line[260];
@@ -111,7 +129,10 @@ bool ClockEffects::IsCountdownRunning() { return false; }
 
 void ClockEffects::StartShutdownCountdown(bool, bool, int) {}
 
-void ClockEffects::CloseAll() {}
+void ClockEffects::CloseAll() {
+  for (auto& board : boards_) board->Close();
+  boards_.clear();
+}
 HIMAGELIST SkinImageList() { return g_skinImages; }
 
 LocalTime SystemTimeSource::Now() {

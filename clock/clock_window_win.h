@@ -6,11 +6,14 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "clock/face_geometry.h"
 #include "clock/local_time.h"
 #include "controls/handles.h"
 #include "controls/window.h"
+#include "reminders/message_board_win.h"
 #include "reminders/reminder_effects.h"
 
 constexpr UINT WM_TRAYNOTIFY = WM_USER + 17;
@@ -36,9 +39,13 @@ class ClockEffects : public ReminderEffects {
   void StartShutdownCountdown(bool force, bool restart, int seconds) override;
   // Closes every board and the countdown without acting (the clock is closing).
   void CloseAll();
+  // The boards opened since the last tidying, oldest first.
+  size_t MessageBoardCount() const { return boards_.size(); }
+  MessageBoard* MessageBoardAt(size_t i) const { return i < boards_.size() ? boards_[i].get() : nullptr; }
 
  private:
   HWND* owner_;
+  std::vector<std::unique_ptr<MessageBoard>> boards_;
 };
 
 class ClockWindow : public Window {

@@ -1,0 +1,264 @@
+#include "reminders/message_board_win.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+volatile LONG g_liveBoards = 0;
+
+// Without a picture the board shows a dark strip behind the (yellow) caption
+// and a light field behind the (blue) message, so both stay readable.
+const COLORREF kPlainStripColour = RGB(36, 52, 112);
+const COLORREF kPlainFieldColour = RGB(238, 241, 250);
+const int kPlainStripHeight = 28;
+
+// Fills a rectangle with one colour without creating a brush.
+void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
+  COLORREF old = SetBkColor(dc, colour);
+  ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, "", 0, nullptr);
+  SetBkColor(dc, old);
+}
+
+POINT PointOf(LPARAM l) { return {static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))}; }
+
+}  // namespace
+
+long MessageBoard::LiveCount() { return g_liveBoards; }
+
+MessageBoard::MessageBoard() {
+  InterlockedIncrement(&g_liveBoards);
+  OnMessage(WM_CREATE, &MessageBoard::OnCreate);
+  OnMessage(WM_TIMER, &MessageBoard::OnTimer);
+  OnMessage(WM_PAINT, &MessageBoard::OnPaint);
+  OnMessage(WM_ERASEBKGND, &MessageBoard::OnEraseBackground);
+  OnMessage(WM_LBUTTONDOWN, &MessageBoard::OnLeftButtonDown);
+  OnMessage(WM_LBUTTONUP, &MessageBoard::OnLeftButtonUp);
+  OnMessage(WM_MOUSEMOVE, &MessageBoard::OnMouseMove);
+  OnMessage(WM_CLOSE, &MessageBoard::OnClose);
+}
+
+MessageBoard::~MessageBoard() {
+  // Destroy the window while the object is still whole; a board that deletes
+  // itself gets here only after its window is gone.
+  if (hwnd()) {
+    StopTimer();
+    DestroyWindow(hwnd());
+  }
+  InterlockedDecrement(&g_liveBoards);
+}
+
+bool MessageBoard::Create(HWND owner, const char* title, const char* message, Bitmap picture,
+                          int seconds) {
+  owner_ = owner;
+  snprintf(title_, sizeof title_, "%s", title ? title : "");
+  snprintf(message_, sizeof message_, "%s", message ? message : "");
+  snprintf(caption_, sizeof caption_, "%s", title_);
+  picture_ = std::move(picture);
+  secondsLeft_ = seconds;
+
+  int width = kDefaultWidth;
+  int height = kDefaultHeight;
+  if (picture_) {
+    BITMAP bm{};
+    if (GetObjectA(picture_.get(), sizeof bm, &bm) && bm.bmWidth > 0 && bm.bmHeight != 0) {
+      width = bm.bmWidth;
+      height = std::abs(bm.bmHeight);
+    }
+  }
+  int x = (GetSystemMetrics(SM_CXFULLSCREEN) - width) / 2;
+  int y = (GetSystemMetrics(SM_CYFULLSCREEN) - height) / 2;
+
+  static const ClassSpec kClass = {"MessageBoard", CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
+                                   LoadCursor(nullptr, IDC_ARROW),
+                                   reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)};
+  if (!CreateWindowFor(kClass, WS_EX_TOPMOST, "", WS_POPUP, x, y, width, height, owner_, nullptr))
+    return false;
+  // Minimize and restore once so that the system animates the board into place.
+  SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, MAKELPARAM(x, y));
+  ShowWindow(hwnd(), SW_RESTORE);
+  ShowWindow(hwnd(), SW_SHOW);
+  return hwnd() != nullptr;
+}
+
+void MessageBoard::StopTimer() {
+  if (timerSet_ && hwnd()) KillTimer(hwnd(), kMessageBoardTimerId);
+  timerSet_ = false;
+}
+
+void MessageBoard::Close() {
+  StopTimer();
+  picture_.Reset();
+  // Last statement: a board that owns itself is deleted during DestroyWindow.
+  if (hwnd()) DestroyWindow(hwnd());
+}
+
+void MessageBoard::ReleaseToWindow() {
+  if (Closed()) {
+    delete this;
+    return;
+  }
+  selfOwned_ = true;
+}
+
+void MessageBoard::OnFinalMessage() {
+  timerSet_ = false;
+  if (selfOwned_) delete this;
+}
+
+bool MessageBoard::OnCreate(WPARAM, LPARAM, LRESULT& result) {
+  timerSet_ = SetTimer(hwnd(), kMessageBoardTimerId, 1000, nullptr) != 0;
+  result = 0;
+  return true;
+}
+
+bool MessageBoard::OnTimer(WPARAM w, LPARAM, LRESULT& result) {
+  if (w != kMessageBoardTimerId) return false;
+  result = 0;
+  if (secondsLeft_ > INT_MIN) --secondsLeft_;
+  if (secondsLeft_ < 0 || secondsLeft_ == INT_MIN) {
+    // Park the count high so that a tick still queued does not close again.
+    secondsLeft_ = 1000;
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, MAKELPARAM(r.left, r.top));
+    ShowWindow(hwnd(), SW_HIDE);
+    PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+  } else {
+    snprintf(caption_, sizeof caption_, "%s(%d)", title_, secondsLeft_);
+    InvalidateRect(hwnd(), &kCaptionRect, FALSE);
+  }
+  return true;
+}
+
+bool MessageBoard::OnEraseBackground(WPARAM, LPARAM, LRESULT& result) {
+  result = 1;
+  return true;
+}
+
+bool MessageBoard::OnPaint(WPARAM, LPARAM, LRESULT& result) {
+  result = 0;
+  PaintDC paint(hwnd());
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  // Draw into memory first and copy once, so nothing flickers.
+  MemoryDC memory(CreateCompatibleDC(paint.get()));
+  Bitmap surface(memory ? CreateCompatibleBitmap(paint.get(), client.right, client.bottom) : nullptr);
+  if (!memory || !surface) {
+    Paint(paint.get());
+    return true;
+  }
+  {
+    SelectGuard select(memory.get(), surface.get());
+    Paint(memory.get());
+    BitBlt(paint.get(), 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+  }
+  return true;
+}
+
+void MessageBoard::Paint(HDC dc) {
+  RECT client{0, 0, kDefaultWidth, kDefaultHeight};
+  if (hwnd()) GetClientRect(hwnd(), &client);
+  DcStateGuard state(dc);
+
+  if (picture_) {
+    MemoryDC source(CreateCompatibleDC(dc));
+    if (source) {
+      SelectGuard select(source.get(), picture_.get());
+      BitBlt(dc, 0, 0, client.right, client.bottom, source.get(), 0, 0, SRCCOPY);
+    }
+  } else {
+    FillSolid(dc, client, kPlainFieldColour);
+    FillSolid(dc, RECT{0, 0, client.right, kPlainStripHeight}, kPlainStripColour);
+  }
+
+  HFONT guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  LOGFONTA lf{};
+  GetObjectA(guiFont, sizeof lf, &lf);
+  lf.lfWeight = FW_BOLD;
+  Font bold(CreateFontIndirectA(&lf));
+  SetBkMode(dc, TRANSPARENT);
+  {
+    SelectGuard select(dc, bold ? static_cast<HGDIOBJ>(bold.get()) : guiFont);
+    SetTextColor(dc, kCaptionColour);
+    RECT r = kCaptionRect;
+    DrawTextA(dc, caption_, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    SetTextColor(dc, kTextColour);
+    r = kMessageRect;
+    DrawTextA(dc, message_, -1, &r, DT_WORDBREAK);
+  }
+  SelectGuard select(dc, guiFont);
+  DrawBox(dc, kCloseBox, overClose_, "X");
+  DrawBox(dc, kOkBox, overOk_, "确定");
+}
+
+void MessageBoard::DrawBox(HDC dc, const RECT& box, bool over, const char* label) {
+  COLORREF first = kIdleFrameColour;
+  COLORREF second = kIdleFrameColour;
+  if (over) {
+    COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    COLORREF dark = GetSysColor(COLOR_3DDKSHADOW);
+    first = pressed_ ? dark : light;
+    second = pressed_ ? light : dark;
+  }
+  FillSolid(dc, RECT{box.left, box.top, box.right, box.top + 1}, first);
+  FillSolid(dc, RECT{box.left, box.top, box.left + 1, box.bottom}, first);
+  FillSolid(dc, RECT{box.right - 1, box.top, box.right, box.bottom}, second);
+  FillSolid(dc, RECT{box.left, box.bottom - 1, box.right, box.bottom}, second);
+  SetTextColor(dc, kTextColour);
+  RECT r = box;
+  DrawTextA(dc, label, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+}
+
+void MessageBoard::RedrawBoxes() {
+  InvalidateRect(hwnd(), &kCloseBox, FALSE);
+  InvalidateRect(hwnd(), &kOkBox, FALSE);
+}
+
+bool MessageBoard::OnLeftButtonDown(WPARAM, LPARAM l, LRESULT& result) {
+  result = 0;
+  pressed_ = true;
+  RedrawBoxes();
+  POINT p = PointOf(l);
+  // Grabbing the top strip moves the board like a caption would.
+  if (PtInRect(&kCaptionRect, p)) PostMessageA(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, l);
+  return true;
+}
+
+bool MessageBoard::OnLeftButtonUp(WPARAM, LPARAM, LRESULT& result) {
+  result = 0;
+  if (pressed_ && (overClose_ || overOk_)) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+  pressed_ = false;
+  RedrawBoxes();
+  return true;
+}
+
+bool MessageBoard::OnMouseMove(WPARAM w, LPARAM l, LRESULT& result) {
+  result = 0;
+  // The mouse is not captured: a button released outside the board is only
+  // noticed at the next move over it.
+  if (pressed_ && !(w & MK_LBUTTON)) {
+    pressed_ = false;
+    RedrawBoxes();
+  }
+  POINT p = PointOf(l);
+  bool overClose = PtInRect(&kCloseBox, p) != FALSE;
+  bool overOk = PtInRect(&kOkBox, p) != FALSE;
+  if (overClose != overClose_) {
+    overClose_ = overClose;
+    InvalidateRect(hwnd(), &kCloseBox, FALSE);
+  }
+  if (overOk != overOk_) {
+    overOk_ = overOk;
+    InvalidateRect(hwnd(), &kOkBox, FALSE);
+  }
+  return true;
+}
+
+bool MessageBoard::OnClose(WPARAM, LPARAM, LRESULT& result) {
+  result = 0;
+  Close();
+  return true;
+}

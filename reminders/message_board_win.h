@@ -1,0 +1,88 @@
+// The message board: a small borderless topmost popup in which a reminder shows
+// its title with a seconds countdown, its message, and two self-drawn buttons
+// ("X" and "确定"). It closes itself when the countdown runs out or when one of
+// the buttons is clicked, and it can be dragged by its top strip.
+#pragma once
+#include <windows.h>
+
+#include "controls/handles.h"
+#include "controls/window.h"
+
+constexpr UINT_PTR kMessageBoardTimerId = 1;
+
+class MessageBoard : public Window {
+ public:
+  // Fixed layout in client coordinates.
+  static constexpr RECT kCaptionRect{4, 3, 296, 26};
+  static constexpr RECT kMessageRect{6, 28, 314, 152};
+  static constexpr RECT kCloseBox{298, 4, 318, 24};
+  static constexpr RECT kOkBox{140, 154, 180, 176};
+  // Size of a board without a picture (and the size the layout assumes).
+  static constexpr int kDefaultWidth = 320;
+  static constexpr int kDefaultHeight = 180;
+
+  static constexpr COLORREF kCaptionColour = RGB(237, 243, 66);
+  static constexpr COLORREF kTextColour = RGB(48, 48, 246);
+  static constexpr COLORREF kIdleFrameColour = RGB(255, 128, 128);
+
+  MessageBoard();
+  ~MessageBoard() override;
+
+  // Copies the texts, takes the picture (may be empty), creates the hidden
+  // popup centred on the screen, owned by owner, animates it into view and
+  // starts the countdown of seconds. Returns whether the window was created.
+  bool Create(HWND owner, const char* title, const char* message, Bitmap picture, int seconds);
+  // Stops the countdown, deletes the picture and destroys the window.
+  void Close();
+  // Whether the window is gone (or was never created).
+  bool Closed() const { return hwnd() == nullptr; }
+  // Hands the object over to its own window: it deletes itself after the
+  // window's last message. A board without a window is deleted at once, so the
+  // caller must not touch the object afterwards.
+  void ReleaseToWindow();
+
+  // Draws the whole board (client area size) into dc.
+  void Paint(HDC dc);
+
+  const char* Title() const { return title_; }
+  const char* Message() const { return message_; }
+  const char* Caption() const { return caption_; }
+  int SecondsLeft() const { return secondsLeft_; }
+  bool HasPicture() const { return static_cast<bool>(picture_); }
+  bool OverClose() const { return overClose_; }
+  bool OverOk() const { return overOk_; }
+  bool Pressed() const { return pressed_; }
+
+  // Number of board objects alive in the process (leak checks).
+  static long LiveCount();
+
+ protected:
+  void OnFinalMessage() override;
+
+ private:
+  bool OnCreate(WPARAM, LPARAM, LRESULT&);
+  bool OnTimer(WPARAM, LPARAM, LRESULT&);
+  bool OnPaint(WPARAM, LPARAM, LRESULT&);
+  bool OnEraseBackground(WPARAM, LPARAM, LRESULT&);
+  bool OnLeftButtonDown(WPARAM, LPARAM, LRESULT&);
+  bool OnLeftButtonUp(WPARAM, LPARAM, LRESULT&);
+  bool OnMouseMove(WPARAM, LPARAM, LRESULT&);
+  bool OnClose(WPARAM, LPARAM, LRESULT&);
+
+  void StopTimer();
+  void RedrawBoxes();
+  void DrawBox(HDC dc, const RECT& box, bool over, const char* label);
+
+  HWND owner_ = nullptr;
+  char title_[64] = {};
+  char message_[256] = {};
+  // The title plus "(" the seconds ")" for any int value.
+  char caption_[64 + 16] = {};
+  Bitmap picture_;
+  int secondsLeft_ = 0;
+  bool timerSet_ = false;
+  bool overClose_ = false;
+  bool overOk_ = false;
+  bool pressed_ = false;
+  bool selfOwned_ = false;
+};
