@@ -10,6 +10,15 @@ mkdir -p "$(dirname "$prefix")"
 exec 9>"$prefix.lock"
 flock 9
 [ -f "$prefix/.ready" ] && exit 0
+# Creating a prefix costs many minutes when 32-bit code runs under emulation,
+# so a finished one is kept in a machine-wide cache and copied from there.
+cache=${TICORA_WINE_CACHE:-/var/cache/ticora-build}/wineprefix-$(wine --version 2>/dev/null | tr -c 'A-Za-z0-9.-' _)
+if [ -f "$cache/.ready" ]; then
+  rm -rf "$prefix"
+  cp -a "$cache" "$prefix"
+  sed -i "s/\"Graphics\"=\"[a-z0-9]*\"/\"Graphics\"=\"$driver\"/" "$prefix/user.reg"
+  exit 0
+fi
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 unset DISPLAY || true
@@ -28,3 +37,9 @@ wineserver -w
   done
 } >> "$prefix/user.reg"
 touch "$prefix/.ready"
+if mkdir -p "$(dirname "$cache")" 2>/dev/null; then
+  rm -rf "$cache.tmp"
+  if cp -a "$prefix" "$cache.tmp"; then
+    rm -rf "$cache" && mv "$cache.tmp" "$cache" || true
+  fi
+fi
