@@ -53,13 +53,13 @@ MouseMoveResult TrackMouseMove(const MouseMoveInput& in) {
   return out;
 }
 
-FaceColours ChooseColours(const DrawState& state, const SystemColours& sys) {
+FaceColours ChooseColours(const ButtonState& state, const SystemColours& sys) {
   if (state.disabled) return {kFaceNormal, sys.grayText, sys.inactiveBorder};
   if (state.pressed || state.hover) return {kFaceHover, sys.highlightText, kBorder};
   return {kFaceNormal, kTextNormal, kBorder};
 }
 
-Edge ChooseEdge(const DrawState& state) {
+Edge ChooseEdge(const ButtonState& state) {
   if (state.pressed) return Edge::Sunken;
   if (state.hover) return Edge::Raised;
   return Edge::Border;

@@ -48,7 +48,7 @@ struct MouseMoveResult {
 };
 MouseMoveResult TrackMouseMove(const MouseMoveInput& in);
 
-struct DrawState {
+struct ButtonState {
   bool pressed;
   bool disabled;
   bool hover;
@@ -69,7 +69,7 @@ struct FaceColours {
   uint32_t text;
   uint32_t border;
 };
-FaceColours ChooseColours(const DrawState& state, const SystemColours& sys);
+FaceColours ChooseColours(const ButtonState& state, const SystemColours& sys);
 
 struct Point {
   int x, y;
@@ -86,7 +86,7 @@ struct Polyline {
 };
 
 enum class Edge { Border, Raised, Sunken };
-Edge ChooseEdge(const DrawState& state);
+Edge ChooseEdge(const ButtonState& state);
 
 // The two polylines of a raised or sunken edge around r (first the top-left
 // one, then the bottom-right one).

@@ -78,7 +78,7 @@ TEST(FlatButtonRules, HoverTracking) {
 
 TEST(FlatButtonRules, ColoursAndEdgeByState) {
   struct Case {
-    DrawState state;
+    ButtonState state;
     FaceColours colours;
     Edge edge;
   };

@@ -1,0 +1,47 @@
+// Flat owner-drawn push buttons: a dialog's ordinary push buttons are
+// subclassed at initialisation and drawn as a flat face with a thin orange
+// border, a raised edge while the mouse is over them, a sunken edge while
+// pressed and grey corner marks while focused. Ids, texts and commands stay.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "controls/subclass.h"
+
+class FlatButton : public SubclassedControl {
+ public:
+  FlatButton();
+
+  // Subclasses the button and makes it owner-drawn. The window is remembered
+  // even when the subclassing fails (the button then keeps its normal look).
+  bool AttachButton(HWND button);
+  HWND Button() const { return button_; }
+  bool Hover() const { return hover_; }
+
+  // Draws the button for a draw request (what the reflected WM_DRAWITEM does).
+  void Draw(const DRAWITEMSTRUCT& item);
+
+ private:
+  bool OnCaptureChanged(WPARAM, LPARAM, LRESULT&);
+  bool OnEraseBackground(WPARAM, LPARAM, LRESULT&);
+  bool OnMouseMove(WPARAM, LPARAM, LRESULT&);
+  bool OnSetCursor(WPARAM, LPARAM, LRESULT&);
+  bool OnKillFocus(WPARAM, LPARAM, LRESULT&);
+  bool OnDrawItem(WPARAM, LPARAM, LRESULT&);
+  bool OnMeasureItem(WPARAM, LPARAM, LRESULT&);
+  bool OnCompareItem(WPARAM, LPARAM, LRESULT&);
+  bool OnDeleteItem(WPARAM, LPARAM, LRESULT&);
+
+  HWND button_ = nullptr;
+  bool hover_ = false;
+  COLORREF textHover_;
+};
+
+// The flat buttons a dialog owns. The dialog clears it after its window is gone.
+using FlatButtonList = std::vector<std::unique_ptr<FlatButton>>;
+
+// Turns every push button among the dialog's child windows into a FlatButton
+// appended to buttons. Stops at a button already in the list.
+void ApplyFlatButtons(HWND dialog, FlatButtonList& buttons);
