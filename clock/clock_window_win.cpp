@@ -125,13 +125,18 @@ void ClockEffects::StartProgram(const char* commandLine) {
   }
 }
 
-bool ClockEffects::IsCountdownRunning() { return false; }
+bool ClockEffects::IsCountdownRunning() { return countdown_ && countdown_->IsOpen(); }
 
-void ClockEffects::StartShutdownCountdown(bool, bool, int) {}
+void ClockEffects::StartShutdownCountdown(bool force, bool restart, int seconds) {
+  // One countdown object per run, made at the first shutdown or restart.
+  if (!countdown_) countdown_ = std::make_unique<ShutdownCountdownDialog>();
+  countdown_->Start(owner_ ? *owner_ : nullptr, force, restart, seconds);
+}
 
 void ClockEffects::CloseAll() {
   for (auto& board : boards_) board->Close();
   boards_.clear();
+  if (countdown_) countdown_->Close();
 }
 HIMAGELIST SkinImageList() { return g_skinImages; }
 

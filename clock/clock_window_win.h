@@ -15,6 +15,7 @@
 #include "controls/window.h"
 #include "reminders/message_board_win.h"
 #include "reminders/reminder_effects.h"
+#include "reminders/shutdown_countdown_win.h"
 
 constexpr UINT WM_TRAYNOTIFY = WM_USER + 17;
 constexpr UINT_PTR kClockTimerId = 1;
@@ -42,10 +43,13 @@ class ClockEffects : public ReminderEffects {
   // The boards opened since the last tidying, oldest first.
   size_t MessageBoardCount() const { return boards_.size(); }
   MessageBoard* MessageBoardAt(size_t i) const { return i < boards_.size() ? boards_[i].get() : nullptr; }
+  // The shutdown countdown, made at the first shutdown or restart; null before.
+  ShutdownCountdownDialog* Countdown() const { return countdown_.get(); }
 
  private:
   HWND* owner_;
   std::vector<std::unique_ptr<MessageBoard>> boards_;
+  std::unique_ptr<ShutdownCountdownDialog> countdown_;
 };
 
 class ClockWindow : public Window {
