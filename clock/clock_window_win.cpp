@@ -164,6 +164,17 @@ ClockWindow::ClockWindow(TimeSource* time) : time_(time ? time : &systemTime_) {
   OnMessage(WM_RBUTTONDOWN, &ClockWindow::OnRightButtonDown);
   OnMessage(WM_CLOSE, &ClockWindow::OnClose);
   OnMessage(WM_DESTROY, &ClockWindow::OnDestroy);
+  OnMessage(WM_TRAYNOTIFY, &ClockWindow::OnTrayNotify);
+  OnMessage(WM_INITMENU, &ClockWindow::OnInitMenu);
+  OnMessage(WM_MEASUREITEM, &ClockWindow::OnMeasureItem);
+  OnMessage(WM_DRAWITEM, &ClockWindow::OnDrawItem);
+  OnMessage(WM_EXITMENULOOP, &ClockWindow::OnExitMenuLoop);
+  OnMessage(WM_MENUSELECT, &ClockWindow::OnMenuNotice);
+  OnMessage(WM_ENTERMENULOOP, &ClockWindow::OnMenuNotice);
+  // The shell broadcasts this message when it starts again after a crash; the
+  // icon is then added anew.
+  if (UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated"))
+    OnMessage(taskbarCreated, &ClockWindow::OnTaskbarCreated);
   OnCommand(IDM_CLOSE, &ClockWindow::OnCloseCommand);
   OnCommand(IDM_SHOW_HIDE, &ClockWindow::OnShowHideCommand);
   OnCommand(IDM_HELP, &ClockWindow::OnHelpCommand);
@@ -171,6 +182,7 @@ ClockWindow::ClockWindow(TimeSource* time) : time_(time ? time : &systemTime_) {
 }
 
 ClockWindow::~ClockWindow() {
+  if (!preview_) trayIcon_.Remove();
   if (!preview_ && g_programIcon) g_programIcon.Reset();
 }
 
@@ -295,13 +307,31 @@ void ClockWindow::ToggleClockVisible() {
   }
 }
 
-void ClockWindow::ShowTrayMenu() {}
+void ClockWindow::ShowTrayMenu() {
+  if (preview_ || !hwnd()) return;
+  HMENU popup = nullptr;
+  Menu menu = LoadTrayMenu(GetModuleHandleA(nullptr), IsWindowVisible(hwnd()) != FALSE, &popup);
+  if (!menu) return;
+  POINT cursor{0, 0};
+  GetCursorPos(&cursor);
+  SetForegroundWindow(hwnd());
+  // The menu's bottom-right corner at the cursor, unfolding up and to the left.
+  TrackPopupMenu(popup, TPM_RIGHTALIGN | TPM_BOTTOMALIGN | TPM_HORNEGANIMATION | TPM_VERNEGANIMATION, cursor.x,
+                 cursor.y, 0, hwnd(), nullptr);
+  // Makes the menu close properly when the user clicks elsewhere.
+  PostMessageA(hwnd(), WM_NULL, 0, 0);
+}
+
+void ClockWindow::UpdateTrayTip() {
+  if (!preview_) trayIcon_.UpdateTip(time_->Now());
+}
 
 bool ClockWindow::OnCreate(WPARAM, LPARAM, LRESULT& result) {
   timerSet_ = SetTimer(hwnd(), kClockTimerId, 1000, nullptr) != 0;
   if (!preview_ && !g_programIcon)
     g_programIcon.Reset(static_cast<HICON>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+  if (!preview_) trayIcon_.Add(hwnd(), ProgramIcon(), WM_TRAYNOTIFY, time_->Now());
   result = 0;
   return true;
 }
@@ -314,6 +344,8 @@ bool ClockWindow::OnTimer(WPARAM w, LPARAM, LRESULT& result) {
 
 void ClockWindow::ClockTick() {
   last_ = time_->Now();
+  // The tooltip carries the date: the first two ticks of a new day rewrite it.
+  if (!preview_ && last_.wHour == 0 && last_.wMinute == 0 && last_.wSecond <= 1) trayIcon_.UpdateTip(last_);
   if (!preview_) {
     TimedCheckSettings checks;
     checks.chimeOn = chimeOn_;
@@ -414,6 +446,54 @@ bool ClockWindow::OnHelpCommand(UINT, HWND) {
 }
 
 bool ClockWindow::OnCalendarCommand(UINT, HWND) { return true; }
+
+// ------------------------------------------------------------ tray icon and menu
+
+bool ClockWindow::OnTrayNotify(WPARAM w, LPARAM l, LRESULT& result) {
+  if (preview_ || w != kTrayIconId) return false;
+  result = 0;
+  if (static_cast<UINT>(l) == WM_LBUTTONUP) {
+    ToggleClockVisible();
+  } else if (static_cast<UINT>(l) == WM_RBUTTONUP) {
+    ShowTrayMenu();
+  }
+  return true;
+}
+
+bool ClockWindow::OnInitMenu(WPARAM w, LPARAM, LRESULT& result) {
+  menuPainter_.InitMenu(reinterpret_cast<HMENU>(w));
+  result = 0;
+  return true;
+}
+
+bool ClockWindow::OnMeasureItem(WPARAM, LPARAM l, LRESULT& result) {
+  if (!menuPainter_.MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(l))) return false;
+  result = TRUE;
+  return true;
+}
+
+bool ClockWindow::OnDrawItem(WPARAM, LPARAM l, LRESULT& result) {
+  if (!menuPainter_.DrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(l))) return false;
+  result = TRUE;
+  return true;
+}
+
+bool ClockWindow::OnExitMenuLoop(WPARAM, LPARAM, LRESULT& result) {
+  menuPainter_.ExitMenuLoop();
+  result = 0;
+  return true;
+}
+
+bool ClockWindow::OnMenuNotice(WPARAM, LPARAM, LRESULT& result) {
+  result = 0;
+  return true;
+}
+
+bool ClockWindow::OnTaskbarCreated(WPARAM, LPARAM, LRESULT& result) {
+  result = 0;
+  if (!preview_ && hwnd()) trayIcon_.Add(hwnd(), ProgramIcon(), WM_TRAYNOTIFY, time_->Now());
+  return true;
+}
 
 // ---------------------------------------------------------------- face loading
 

@@ -11,6 +11,8 @@
 
 #include "clock/face_geometry.h"
 #include "clock/local_time.h"
+#include "clock/menu_painter_win.h"
+#include "clock/tray_icon_win.h"
 #include "controls/handles.h"
 #include "controls/window.h"
 #include "reminders/message_board_win.h"
@@ -64,6 +66,10 @@ class ClockWindow : public Window {
   void CloseClock();
   void ToggleClockVisible();
   void ShowTrayMenu();
+  // Rewrites the tray tooltip with today's date (desktop clock only).
+  void UpdateTrayTip();
+  const TrayIcon& Tray() const { return trayIcon_; }
+  const MenuPainter& Painter() const { return menuPainter_; }
 
   // Face operations.
   bool LoadBackground(const char* path, bool relayout);
@@ -98,6 +104,13 @@ class ClockWindow : public Window {
   bool OnRightButtonDown(WPARAM, LPARAM, LRESULT&);
   bool OnClose(WPARAM, LPARAM, LRESULT&);
   bool OnDestroy(WPARAM, LPARAM, LRESULT&);
+  bool OnTrayNotify(WPARAM, LPARAM, LRESULT&);
+  bool OnInitMenu(WPARAM, LPARAM, LRESULT&);
+  bool OnMeasureItem(WPARAM, LPARAM, LRESULT&);
+  bool OnDrawItem(WPARAM, LPARAM, LRESULT&);
+  bool OnExitMenuLoop(WPARAM, LPARAM, LRESULT&);
+  bool OnMenuNotice(WPARAM, LPARAM, LRESULT&);
+  bool OnTaskbarCreated(WPARAM, LPARAM, LRESULT&);
   bool OnCloseCommand(UINT, HWND);
   bool OnShowHideCommand(UINT, HWND);
   bool OnHelpCommand(UINT, HWND);
@@ -113,6 +126,8 @@ class ClockWindow : public Window {
 
   TimeSource* time_;
   SystemTimeSource systemTime_;
+  TrayIcon trayIcon_;
+  MenuPainter menuPainter_;
   RECT faceRect_{0, 0, 0, 0};
   LocalTime last_{};
   uint8_t faceMode_ = 0;
