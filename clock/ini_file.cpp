@@ -19,13 +19,12 @@ size_t CharLen(const char* s, size_t i, size_t end) {
     return (IsLeadByte(s[i]) && i + 1 < end) ? 2 : 1;
 }
 
-// Length of the blank character at s[i] (0 when it is not blank). Blanks are the
-// ASCII white space, Ctrl-Z (an old end-of-file mark) and the ideographic space.
+// Length of the blank character at s[i] (0 when it is not blank): ASCII white
+// space and Ctrl-Z, an old end-of-file mark.
 size_t BlankLen(const char* s, size_t i, size_t end) {
+    (void)end;
     unsigned char c = static_cast<unsigned char>(s[i]);
-    if (c == ' ' || (c >= 0x09 && c <= 0x0D) || (c >= 0x1A && c <= 0x1F) ) return 1;
-    if (c == 0xA1 && i + 1 < end && static_cast<unsigned char>(s[i + 1]) == 0xA1) return 2;
-    return 0;
+    return (c == ' ' || (c >= 0x09 && c <= 0x0D) || c == 0x1A) ? 1 : 0;
 }
 
 // Narrows [b, e) of s to its part without leading and trailing blanks.
@@ -53,16 +52,12 @@ std::string Trimmed(const char* s) {
     return std::string(s + b, e - b);
 }
 
-// A character folded for comparison without regard to case: ASCII letters and the
-// GBK full-width Latin, Greek and Cyrillic capitals map to their small forms.
+// A character folded for comparison without regard to case: only ASCII letters
+// fold; two-byte characters compare as they are.
 unsigned FoldChar(const char* s, size_t len) {
     unsigned a = static_cast<unsigned char>(s[0]);
     if (len == 1) return (a >= 'A' && a <= 'Z') ? a + 32 : a;
-    unsigned b = static_cast<unsigned char>(s[1]);
-    if (a == 0xA3 && b >= 0xC1 && b <= 0xDA) b += 0x20;
-    else if (a == 0xA6 && b >= 0xA1 && b <= 0xB8) b += 0x20;
-    else if (a == 0xA7 && b >= 0xA1 && b <= 0xC1) b += 0x30;
-    return 0x10000u | (a << 8) | b;
+    return 0x10000u | (a << 8) | static_cast<unsigned char>(s[1]);
 }
 
 bool NamesEqual(const char* a, size_t an, const char* b, size_t bn) {
@@ -149,7 +144,7 @@ std::string LookUp(const char* file, const char* section, const char* key,
     bool missing;
     if (!file || !ReadFileBytes(file, &bytes, &missing)) return def;
     *stripQuotes = true;
-    if (!section || !key || !*key) return def;
+    if (!section || !key) return def;
     IniDocument doc(std::move(bytes));
     std::string value;
     return doc.Find(section, key, &value) ? value : def;
@@ -193,6 +188,7 @@ void IniDocument::Index() {
                 line.section = true;
                 line.nameBegin = b + 1;
                 line.nameEnd = close;
+                Trim(s, &line.nameBegin, &line.nameEnd);
             } else {
                 size_t eq = b;
                 while (eq < e && s[eq] != '=') eq += CharLen(s, eq, e);

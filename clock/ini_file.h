@@ -5,7 +5,8 @@
 //
 // Text is handled as bytes in the GBK code page: a byte 0x81-0xFE starts a
 // two-byte character, so the second byte of such a character is never taken for
-// "[", "]", "=", a line break or a letter to fold.
+// "[", "]", "=", a line break or a letter to fold. Only ASCII letters fold, and
+// only ASCII white space and Ctrl-Z count as blanks around names and values.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -13,10 +14,15 @@
 
 // Copies the value (or def when missing) into out, at most outSize - 1 bytes plus
 // the terminator; returns the number of bytes copied, terminator excluded.
+// Trailing spaces of def are dropped; a value in matching quotes loses them. A
+// NULL section or key gives def.
 size_t IniReadString(const char* file, const char* section, const char* key,
                      const char* def, char* out, size_t outSize);
 
-// The leading decimal number of the value (optional sign); def when missing.
+// The leading number of the value: blanks, an optional sign, then decimal digits
+// (or, as the platform accepts, digits after a "0x", "0o" or "0b" prefix);
+// arithmetic wraps at 32 bits and only the first 29 characters count. A value
+// without digits gives 0; a missing or empty value gives def.
 int IniReadInt(const char* file, const char* section, const char* key, int def);
 
 // Creates the file, section or key as needed; otherwise replaces the value in place.

@@ -79,6 +79,8 @@ TEST(IniFileRead, StringsFollowProfileRules) {
         {"[s]\r\nk=1\r\n", "s", "missing", "  dflt", 64, "  dflt"},
         {"[s]\r\nk=1\r\n", "s", "missing", nullptr, 64, ""},
         {"[s]\r\nk=1\r\n", "s", "", "d", 64, "d"},
+        {"[s]\r\n=v\r\n", "s", "", "d", 64, "v"},
+        {"[ s ]\r\nk=1\r\n", "s", "k", "d", 64, "1"},
         // Line without "=": the key exists but has no value.
         {"[s]\r\nk\r\n", "s", "k", "d", 64, "d"},
         {"[s]\r\nk=\r\n", "s", "k", "d", 64, ""},
@@ -106,8 +108,11 @@ TEST(IniFileRead, StringsFollowProfileRules) {
         // GBK: a second byte equal to "]" or a letter is part of its character.
         {"[\xd6\xd0\xce\xc4]\r\n\xc3\xfb=\xd6\xb5\r\n", "\xd6\xd0\xce\xc4", "\xc3\xfb", "", 64, "\xd6\xb5"},
         {"[s]\r\n\x81\x41=1\r\n", "s", "\x81\x61", "d", 64, "d"},
-        {"[s]\r\n\xa3\xc1=1\r\n", "s", "\xa3\xe1", "d", 64, "1"},
-        {"[s]\r\nk=\xa1\xa1v\xa1\xa1\r\n", "s", "k", "", 64, "v"},
+        // Full-width letters do not fold; the ideographic space is not a blank,
+        // while Ctrl-Z is.
+        {"[s]\r\n\xa3\xc1=1\r\n", "s", "\xa3\xe1", "d", 64, "d"},
+        {"[s]\r\nk=\xa1\xa1v\xa1\xa1\r\n", "s", "k", "", 64, "\xa1\xa1v\xa1\xa1"},
+        {"[s]\r\nk=\x1fv\x0b\x1a\r\n", "s", "k", "", 64, "\x1fv"},
         {"[s]\r\nk=x\x81\nj=2\r\n", "s", "j", "d", 64, "d"},
         // Cut to the buffer, never splitting a two-byte character.
         {"[s]\r\nk=abcdef\r\n", "s", "k", "", 1, ""},
