@@ -182,7 +182,7 @@ DWORD RunProbe(const std::string& exePath) {
     return 0;
   }
   DWORD code = 0;
-  if (WaitForSingleObject(process.hProcess, 240000) != WAIT_OBJECT_0) {
+  if (WaitForSingleObject(process.hProcess, 900000) != WAIT_OBJECT_0) {
     TerminateProcess(process.hProcess, 1);
   } else if (!GetExitCodeProcess(process.hProcess, &code)) {
     code = 0;
