@@ -313,15 +313,14 @@ bool IniDocument::Set(const char* section, const char* key, const char* value) {
 bool IniDocument::Remove(const char* section, const char* key) {
     if (!section || !key) return false;
     const std::string sec = Trimmed(section), name = Trimmed(key);
+    // Sections without a name (the top part, "[]") are never searched, as the
+    // platform does when deleting.
+    if (sec.empty()) return false;
     size_t from = 0;
     for (;;) {
         size_t end = 0;
         long header = FindSection(sec, from, &end);
-        if (header < 0) {
-            if (header == -2) return false;
-            from = end;  // the nameless top part is skipped, as the platform does
-            continue;
-        }
+        if (header < 0) return false;
         long k = FindKeyLine(header, end, name);
         if (k >= 0) {
             text_.erase(lines_[k].begin, lines_[k].end - lines_[k].begin);
