@@ -312,22 +312,24 @@ bool IniDocument::Set(const char* section, const char* key, const char* value) {
 
 bool IniDocument::Remove(const char* section, const char* key) {
     if (!section || !key) return false;
-    const std::string sec = Trimmed(section), name = Trimmed(key);
-    // Sections without a name (the top part, "[]") are never searched, as the
-    // platform does when deleting.
-    if (sec.empty()) return false;
-    size_t from = 0;
+    // Names are compared as given, blanks included, as the platform does when
+    // deleting; every section of that name is searched, the top part first.
+    const std::string sec = section, name = key;
+    long header = -1;
+    size_t begin = 0;
     for (;;) {
-        size_t end = 0;
-        long header = FindSection(sec, from, &end);
-        if (header < 0) return false;
-        long k = FindKeyLine(header, end, name);
+        size_t end = begin;
+        while (end < lines_.size() && !lines_[end].section) ++end;
+        bool match = header < 0 ? sec.empty() : NameEquals(lines_[header], sec);
+        long k = match ? FindKeyLine(header, end, name) : -1;
         if (k >= 0) {
             text_.erase(lines_[k].begin, lines_[k].end - lines_[k].begin);
             Index();
             return true;
         }
-        from = end;
+        if (end >= lines_.size()) return false;
+        header = static_cast<long>(end);
+        begin = end + 1;
     }
 }
 

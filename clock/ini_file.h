@@ -51,8 +51,8 @@ public:
     // whether the bytes changed.
     bool Set(const char* section, const char* key, const char* value);
 
-    // Removes the first line of key in any section of that name. Returns whether
-    // the bytes changed.
+    // Removes the first line of key in any section of that name (names compared
+    // without trimming). Returns whether the bytes changed.
     bool Remove(const char* section, const char* key);
 
 private:

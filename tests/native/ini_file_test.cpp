@@ -202,7 +202,8 @@ TEST(IniFileWrite, EditsInPlaceAndKeepsOtherLines) {
         {"[s]\r\nk=1\r\nj=2\r\n", "s", "k", nullptr, "[s]\r\nj=2\r\n"},
         {"[s]\r\nx=1\r\n[s]\r\nk=2\r\n", "S", "K", nullptr, "[s]\r\nx=1\r\n[s]\r\n"},
         {"[s]\r\nx=1\r\n", "s", "k", nullptr, "[s]\r\nx=1\r\n"},
-        {"k=1\r\n[]\r\nk=2\r\n", "", "k", nullptr, "k=1\r\n[]\r\nk=2\r\n"},
+        {"x=1\r\n[]\r\nk=2\r\n", "", "k", nullptr, "x=1\r\n[]\r\n"},
+        {"[s]\r\nk=2\r\n", " s", "k", nullptr, "[s]\r\nk=2\r\n"},
         // GBK values and names.
         {"[\xd6\xd0]\r\n\xc3\xfb=1\r\n", "\xd6\xd0", "\xc3\xfb", "\xd6\xb5", "[\xd6\xd0]\r\n\xc3\xfb=\xd6\xb5\r\n"},
     };

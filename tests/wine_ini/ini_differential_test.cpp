@@ -416,9 +416,14 @@ std::string TrimBlanks(const std::string& s) {
     return s.substr(b, s.find_last_not_of(blanks) - b + 1);
 }
 
+std::string CutAtNul(const std::string& s) { return s.substr(0, s.find('\0')); }
+
+// Names and values end at an embedded NUL; a "[]" header is not written back
+// (its lines join the top part); of consecutive lines with an empty name before
+// "=" only the first is kept.
 std::string Runner::Normalised(const std::string& bytes) {
     std::string out;
-    bool lastKeyUnnamed = false;
+    bool havePrev = false, prevUnnamed = false;
     size_t i = 0;
     while (i < bytes.size()) {
         size_t e = i;
@@ -432,15 +437,20 @@ std::string Runner::Normalised(const std::string& bytes) {
         if (line.empty()) continue;
         size_t close = line.rfind(']');
         if (line[0] == '[' && close != std::string::npos) {
-            line = "[" + TrimBlanks(line.substr(1, close - 1)) + "]";
-            lastKeyUnnamed = false;
-        } else {
-            size_t eq = line.find('=');
-            std::string k = TrimBlanks(line.substr(0, eq));
-            if (k.empty() && lastKeyUnnamed) continue;  // the emulator keeps one such line
-            lastKeyUnnamed = k.empty();
-            if (eq != std::string::npos) line = k + "=" + TrimBlanks(line.substr(eq + 1));
+            std::string name = CutAtNul(TrimBlanks(line.substr(1, close - 1)));
+            havePrev = false;
+            if (name.empty()) continue;
+            out += "[" + name + "]\r\n";
+            continue;
         }
+        size_t eq = line.find('=');
+        std::string k = TrimBlanks(line.substr(0, eq));
+        if (k.empty() && havePrev && prevUnnamed) continue;
+        havePrev = true;
+        prevUnnamed = CutAtNul(k).empty();
+        std::string written = CutAtNul(k);
+        if (eq != std::string::npos) written += "=" + CutAtNul(TrimBlanks(line.substr(eq + 1)));
+        line = written;
         out += line + "\r\n";
     }
     return out;
