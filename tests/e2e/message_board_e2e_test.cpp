@@ -57,12 +57,12 @@ TEST(MessageBoardEndToEnd, DueReminderShowsATopmostBoardOwnedByTheClock) {
   ASSERT_TRUE(dir.Write("WndBackgnd.bmp", SolidBmp(320, 180, 90, 140, 200)));
   ASSERT_TRUE(dir.Write("Ticora.ini", "[SYSTEM]\r\nbClockMode=1\r\nbAffairRemind=1\r\nnMessageWait=30\r\n"));
 
-  // Due in the minute that will be current when the program's first ticks run;
-  // a start late in a minute aims at the next one.
+  // Due in the minute current 45 s from now, which leaves the program at least
+  // that long to start before its minute begins or ends.
   SYSTEMTIME now;
   GetLocalTime(&now);
   int hour = now.wHour, minute = now.wMinute;
-  if (now.wSecond > 40 && ++minute == 60) {
+  if (now.wSecond >= 15 && ++minute == 60) {
     minute = 0;
     hour = (hour + 1) % 24;
   }
@@ -88,10 +88,11 @@ TEST(MessageBoardEndToEnd, DueReminderShowsATopmostBoardOwnedByTheClock) {
   }));
 
   Found found{program.Pid(), clock, nullptr};
-  ASSERT_TRUE(RunningProgram::WaitUntil(90000, [&] {
+  ASSERT_TRUE(RunningProgram::WaitUntil(180000, [&] {
     EnumWindows(&FindBoard, reinterpret_cast<LPARAM>(&found));
     return found.board != nullptr;
-  })) << "no message board within the reminder's minute";
+  })) << "no message board; reminder at " << hour << ":" << minute << ", windows of the program: "
+       << program.Windows(false).size();
   HWND board = found.board;
   RECT r{};
   GetWindowRect(board, &r);
