@@ -316,16 +316,31 @@ TEST_F(CountdownFixture, DISABLED_RenderForReview) {
   GetClientRect(dlg, &client);
   DibSurface s(client.right, client.bottom, RGB(0, 0, 0));
   SendMessageA(dlg, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(s.dc()), PRF_CLIENT);
+  // The controls, drawn piece by piece: the texts as the statics show them,
+  // the buttons through the dialog's owner-draw path.
+  HGDIOBJ oldFont = SelectObject(s.dc(), reinterpret_cast<HGDIOBJ>(SendMessageA(dlg, WM_GETFONT, 0, 0)));
   for (HWND child = GetWindow(dlg, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!IsWindowVisible(child) || GetDlgCtrlID(child) == IDC_COUNTDOWN_PICTURE) continue;
     RECT r{};
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&r), 2);
-    POINT old{};
-    SetViewportOrgEx(s.dc(), r.left, r.top, &old);
-    SendMessageA(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(s.dc()), PRF_CLIENT);
-    SetViewportOrgEx(s.dc(), old.x, old.y, nullptr);
+    char cls[32] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Static") == 0) {
+      SendMessageA(dlg, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(s.dc()), reinterpret_cast<LPARAM>(child));
+      DrawTextA(s.dc(), Text(child).c_str(), -1, &r, DT_CENTER | DT_SINGLELINE);
+    } else {
+      DRAWITEMSTRUCT dis{};
+      dis.CtlType = ODT_BUTTON;
+      dis.CtlID = static_cast<UINT>(GetDlgCtrlID(child));
+      dis.itemAction = ODA_DRAWENTIRE;
+      dis.hwndItem = child;
+      dis.hDC = s.dc();
+      dis.rcItem = r;
+      SendMessageA(dlg, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
+    }
   }
+  SelectObject(s.dc(), oldFont);
   CreateDirectoryA(TICORA_TEST_BUILD_DIR "\\..\\shots", nullptr);
   EXPECT_TRUE(s.Save(TICORA_TEST_BUILD_DIR "\\..\\shots\\countdown.bmp"));
 }
