@@ -7,8 +7,9 @@
 
 namespace {
 
-const DWORD kStartTimeout = 15000;
-const DWORD kExitTimeout = 15000;
+// Generous: under emulated Wine a program start takes a minute or more.
+const DWORD kStartTimeout = 300000;
+const DWORD kExitTimeout = 300000;
 
 struct ClockRun {
   ProgramDir dir;
