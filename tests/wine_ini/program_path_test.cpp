@@ -22,7 +22,7 @@ const char kReportVariable[] = "TICORA_PROGRAM_PATH_REPORT";
 // Runs inside the copied program only: writes what ProgramPath answers.
 TEST(ProgramPathChild, Report) {
     const char* out = std::getenv(kReportVariable);
-    if (!out) GTEST_SKIP() << "runs only as the child of ProgramPathWin.DeepDirectory";
+    if (!out) return;  // nothing to do outside the child of ProgramPathWin.DeepDirectory
     FILE* f = std::fopen(out, "wb");
     ASSERT_NE(f, nullptr);
     const char* names[] = {"Ticora.ini", ""};
