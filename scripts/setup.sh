@@ -25,6 +25,22 @@ if [ ${#need[@]} -gt 0 ]; then
   apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
 
+# 32-bit Wine needs a kernel that runs 32-bit x86 programs. Where the kernel has
+# no IA-32 emulation, run them through qemu's user-mode emulator instead (slow,
+# but it works): install it and register it for i386 executables.
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  echo "setup: this kernel does not run 32-bit programs; registering the i386 user-mode emulator"
+  have_pkg qemu-user-static || { apt-get update -qq; DEBIAN_FRONTEND=noninteractive apt-get install -y -qq qemu-user-static >/dev/null; }
+  [ -e /proc/sys/fs/binfmt_misc/register ] || mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+  mkdir -p /usr/libexec/qemu-binfmt
+  [ -e /usr/libexec/qemu-binfmt/i386-binfmt-P ] || ln -sf ../../bin/qemu-i386-static /usr/libexec/qemu-binfmt/i386-binfmt-P
+  if [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
+    printf '%s' ':qemu-i386:M::\x7f\x45\x4c\x46\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xff\xff\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/libexec/qemu-binfmt/i386-binfmt-P:OPF' \
+      > /proc/sys/fs/binfmt_misc/register
+  fi
+  /usr/lib/wine/wine --version >/dev/null 2>&1 || { echo "setup: 32-bit Wine cannot start"; exit 1; }
+fi
+
 # Chinese locale so that Wine's ANSI code page is 936 (GBK).
 if ! locale -a 2>/dev/null | grep -qi '^zh_CN.utf8$'; then
   sed -i -e 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' -e 's/^# *\(zh_CN.GBK GBK\)/\1/' /etc/locale.gen
