@@ -32,7 +32,11 @@ trap 'kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=:$num
 sleep 1
 wine Ticora.exe &
-sleep "${TICORA_SHOT_DELAY:-6}"
+# Where 32-bit programs run under the user-mode emulator, Wine needs minutes
+# to bring up its services and the clock.
+delay=8
+[ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] && ! grep -q disabled /proc/sys/fs/binfmt_misc/qemu-i386 && delay=420
+sleep "${TICORA_SHOT_DELAY:-$delay}"
 shot=$root/build/ticora-screenshot.png
 xwd -root -silent | convert xwd:- "$shot"
 echo "screenshot: $shot"
