@@ -65,8 +65,10 @@ endforeach()
 add_custom_target(dist ALL ${CMAKE_COMMAND} -E make_directory ${TICORA_DIST_DIR} ${stage_cmds}
   DEPENDS ${TICORA_PROGRAMS} COMMENT "Staging the programs into ${TICORA_DIST_DIR}")
 
-# Benchmarks that run under Wine (not tests): tools/bench_win/<name>.cpp -> <name>.exe
-file(GLOB BENCH_WIN_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/bench_win/*.cpp)
+# Benchmarks and visual-check helpers that run under Wine (not tests):
+# tools/bench_win/<name>.cpp and tools/visual_win/<name>.cpp -> <name>.exe
+file(GLOB BENCH_WIN_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/bench_win/*.cpp
+     ${CMAKE_SOURCE_DIR}/tools/visual_win/*.cpp)
 foreach(src ${BENCH_WIN_SRC})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src} resources/ticora.rc)

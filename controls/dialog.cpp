@@ -32,8 +32,9 @@ void Dialog::End(INT_PTR result) {
 }
 
 bool ReflectNotification(HWND dialog, UINT msg, WPARAM w, LPARAM l, LRESULT& result) {
+  if (!IsReflectableMessage(msg)) return false;
   HWND child = nullptr;
-  switch (msg) {
+  switch (IsControlColorMessage(msg) ? WM_COMMAND : msg) {
     case WM_DRAWITEM: {
       auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(l);
       if (dis && dis->CtlType != ODT_MENU) child = dis->hwndItem;
@@ -54,13 +55,7 @@ bool ReflectNotification(HWND dialog, UINT msg, WPARAM w, LPARAM l, LRESULT& res
     case WM_CHARTOITEM:
     case WM_HSCROLL:
     case WM_VSCROLL:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
+      // and every WM_CTLCOLOR* message: the control is in lParam.
       child = reinterpret_cast<HWND>(l);
       break;
     case WM_PARENTNOTIFY:
@@ -78,14 +73,8 @@ bool ReflectNotification(HWND dialog, UINT msg, WPARAM w, LPARAM l, LRESULT& res
 }
 
 INT_PTR DialogAnswer(HWND dialog, UINT msg, LRESULT result) {
+  if (IsControlColorMessage(msg)) return static_cast<INT_PTR>(result);
   switch (msg) {
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
     case WM_COMPAREITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:

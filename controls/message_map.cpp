@@ -1,8 +1,8 @@
 #include "controls/message_map.h"
 
-bool IsReflectedMessage(UINT msg) {
-  if (msg < kReflectOffset) return false;
-  switch (msg - kReflectOffset) {
+bool IsReflectableMessage(UINT msg) {
+  if (IsControlColorMessage(msg)) return true;
+  switch (msg) {
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_DRAWITEM:
@@ -14,13 +14,6 @@ bool IsReflectedMessage(UINT msg) {
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_PARENTNOTIFY:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
       return true;
     default:
       return false;

@@ -12,8 +12,15 @@
 // control, raised by this offset.
 constexpr UINT kReflectOffset = 0x2000;
 
+// True for the WM_CTLCOLOR* messages, which carry the control in lParam and
+// whose answer is a brush handle.
+inline bool IsControlColorMessage(UINT msg) { return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC; }
+
+// True for a control notification that a dialog sends back to its control.
+bool IsReflectableMessage(UINT msg);
+
 // True for a reflected control message (a control message raised by kReflectOffset).
-bool IsReflectedMessage(UINT msg);
+inline bool IsReflectedMessage(UINT msg) { return msg >= kReflectOffset && IsReflectableMessage(msg - kReflectOffset); }
 
 class MessageMap {
  public:

@@ -7,18 +7,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" >/dev/null
 prefix=$root/build/run-prefix
-if [ ! -f "$prefix/.ready" ]; then
-  # A copy of the test prefix with the X11 driver is much cheaper than a new prefix.
-  if [ -f "$root/build/win/wineprefix/.ready" ]; then
-    WINEPREFIX="$root/build/win/wineprefix" wineserver -k >/dev/null 2>&1 || true
-    sleep 1
-    rm -rf "$prefix"
-    cp -a "$root/build/win/wineprefix" "$prefix"
-    sed -i 's/"Graphics"="null"/"Graphics"="x11"/' "$prefix/user.reg"
-  else
-    "$root/scripts/make-prefix.sh" "$prefix" x11
-  fi
-fi
+# A prefix with the X11 driver (copied from the machine's prefix cache when the
+# tests have filled it, which takes seconds instead of many minutes).
+"$root/scripts/make-prefix.sh" "$prefix" x11
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 cd "$root/build/dist"
@@ -31,12 +22,15 @@ xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=:$num
 sleep 1
-wine Ticora.exe &
-# Where 32-bit programs run under the user-mode emulator, Wine needs minutes
-# to bring up its services and the clock.
-delay=8
-[ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] && ! grep -q disabled /proc/sys/fs/binfmt_misc/qemu-i386 && delay=420
-sleep "${TICORA_SHOT_DELAY:-$delay}"
+wine Ticora.exe </dev/null >/dev/null 2>&1 &
+# Wait for the clock's window: where 32-bit programs run under the user-mode
+# emulator, Wine needs minutes to bring up its services and the clock.
+deadline=$(( $(date +%s) + ${TICORA_SHOT_TIMEOUT:-900} ))
+until xdotool search --onlyvisible --classname 'ticora.exe' >/dev/null 2>&1; do
+  [ "$(date +%s)" -ge "$deadline" ] && { echo "run.sh: no clock window appeared" >&2; break; }
+  sleep 3
+done
+sleep "${TICORA_SHOT_DELAY:-3}"
 shot=$root/build/ticora-screenshot.png
 xwd -root -silent | convert xwd:- "$shot"
 echo "screenshot: $shot"

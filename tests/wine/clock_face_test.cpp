@@ -13,6 +13,7 @@
 #include "clock/runtime_bound_win.h"
 #include "clock/skin_region_win.h"
 #include "controls/handles.h"
+#include "tests/support/bmp_bytes.h"
 
 namespace {
 
@@ -38,37 +39,6 @@ HBITMAP MakeBitmap(int w, int h, F colour) {
   return bmp;
 }
 
-// Writes the same picture as a 24-bit bottom-up BMP file.
-template <class F>
-bool WriteBmp(const std::string& path, int w, int h, F colour) {
-  int stride = (w * 3 + 3) & ~3;
-  std::vector<unsigned char> file(54 + stride * h, 0);
-  auto put32 = [&](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<unsigned char>(v >> (8 * i));
-  };
-  file[0] = 'B';
-  file[1] = 'M';
-  put32(2, static_cast<uint32_t>(file.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, w);
-  put32(22, h);
-  file[26] = 1;
-  file[28] = 24;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      COLORREF c = colour(x, y);
-      size_t at = 54 + static_cast<size_t>(h - 1 - y) * stride + x * 3;
-      file[at] = GetBValue(c);
-      file[at + 1] = GetGValue(c);
-      file[at + 2] = GetRValue(c);
-    }
-  FILE* f = fopen(path.c_str(), "wb");
-  if (!f) return false;
-  fwrite(file.data(), 1, file.size(), f);
-  fclose(f);
-  return true;
-}
 
 void ExpectSameOutline(HBITMAP bmp, int w, int h, const char* what) {
   SCOPED_TRACE(what);
@@ -206,13 +176,13 @@ TEST(DigitalFace, DigitsComeFromTheStripAtTheScannedOrigin) {
   std::string bg = std::string(dir) + "ticora_face_bg.bmp";
   std::string digits = std::string(dir) + "ticora_face_digits.bmp";
   // Background: key magenta border, digit window at (20, 10).
-  ASSERT_TRUE(WriteBmp(bg, 160, 50, [](int x, int y) -> COLORREF {
+  ASSERT_TRUE(WriteBytes(bg, BmpBytes(160, 50, [](int x, int y) -> COLORREF {
     if (x < 2 || y < 2) return kMagenta;
     if ((x == 20 || x == 129) && y >= 10 && y < 35) return RGB(0, 0, 0);
     return RGB(30, 60, 90);
-  }));
+  })));
   // Strip: every column carries its own x in the red channel, row in green.
-  ASSERT_TRUE(WriteBmp(digits, 162, 25, [](int x, int y) { return RGB(x, y * 5, 7); }));
+  ASSERT_TRUE(WriteBytes(digits, BmpBytes(162, 25, [](int x, int y) { return RGB(x, y * 5, 7); })));
   FixedTime time;
   ClockWindow clock(&time);
   clock.SetFaceMode(0);

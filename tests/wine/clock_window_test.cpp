@@ -9,6 +9,7 @@
 #include "clock/clock_window_win.h"
 #include "clock/program_path.h"
 #include "controls/handles.h"
+#include "tests/wine/posted_messages.h"
 
 namespace {
 
@@ -26,17 +27,6 @@ class FixedTime : public TimeSource {
     now.wSecond = static_cast<uint16_t>(s);
   }
 };
-
-// Removes every pending message of one kind for hwnd; returns how many and the last one.
-int TakePosted(HWND hwnd, UINT msg, MSG* last = nullptr) {
-  int n = 0;
-  MSG m;
-  while (PeekMessageA(&m, hwnd, msg, msg, PM_REMOVE)) {
-    ++n;
-    if (last) *last = m;
-  }
-  return n;
-}
 
 // Writes Ticora.ini beside the test program for the desktop clock and removes it afterwards.
 class ProgramIni {

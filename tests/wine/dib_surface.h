@@ -5,8 +5,9 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
+
+#include "tests/support/bmp_bytes.h"
 
 class DibSurface {
  public:
@@ -57,6 +58,8 @@ class DibSurface {
         if (At(x, y) == c) ++n;
     return n;
   }
+  // Number of pixels inside r that are not colour c.
+  int CountOther(const RECT& r, COLORREF c) const { return (r.right - r.left) * (r.bottom - r.top) - Count(r, c); }
   // Bounding box of the pixels inside r that are not colour c (empty when none).
   RECT BoundsOfOther(const RECT& r, COLORREF c) const {
     RECT box{r.right, r.bottom, r.left, r.top};
@@ -74,34 +77,7 @@ class DibSurface {
   // Writes a 24-bit BMP file; false when it cannot be written.
   bool Save(const std::string& path) const {
     GdiFlush();
-    const int stride = (width_ * 3 + 3) & ~3;
-    BITMAPFILEHEADER fh{};
-    BITMAPINFOHEADER ih{};
-    ih.biSize = sizeof ih;
-    ih.biWidth = width_;
-    ih.biHeight = height_;
-    ih.biPlanes = 1;
-    ih.biBitCount = 24;
-    ih.biCompression = BI_RGB;
-    ih.biSizeImage = static_cast<DWORD>(stride * height_);
-    fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof fh + sizeof ih;
-    fh.bfSize = fh.bfOffBits + ih.biSizeImage;
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    std::fwrite(&fh, sizeof fh, 1, f);
-    std::fwrite(&ih, sizeof ih, 1, f);
-    std::string row(static_cast<size_t>(stride), '\0');
-    for (int y = height_ - 1; y >= 0; --y) {
-      for (int x = 0; x < width_; ++x) {
-        const uint32_t p = bits_[y * width_ + x];
-        row[x * 3] = static_cast<char>(p & 0xFF);
-        row[x * 3 + 1] = static_cast<char>((p >> 8) & 0xFF);
-        row[x * 3 + 2] = static_cast<char>((p >> 16) & 0xFF);
-      }
-      std::fwrite(row.data(), 1, row.size(), f);
-    }
-    return std::fclose(f) == 0;
+    return WriteBytes(path, BmpBytes(width_, height_, [this](int x, int y) { return FromPixel(bits_[y * width_ + x]); }));
   }
 
  private:

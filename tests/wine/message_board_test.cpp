@@ -13,23 +13,14 @@
 #include "clock/clock_window_win.h"
 #include "clock/program_path.h"
 #include "controls/handles.h"
+#include "tests/wine/posted_messages.h"
 #include "reminders/message_board_win.h"
+#include "tests/support/bmp_bytes.h"
 
 namespace {
 
 // Progress reaches the log even if the process dies.
 const int kUnbufferedOutput = setvbuf(stdout, nullptr, _IONBF, 0);
-
-// Removes every pending message of one kind for hwnd; returns how many and the last one.
-int TakePosted(HWND hwnd, UINT msg, MSG* last = nullptr) {
-  int n = 0;
-  MSG m;
-  while (PeekMessageA(&m, hwnd, msg, msg, PM_REMOVE)) {
-    ++n;
-    if (last) *last = m;
-  }
-  return n;
-}
 
 // Dispatches the pending close requests of hwnd.
 void DispatchCloses(HWND hwnd) {
@@ -52,33 +43,6 @@ Bitmap SolidPicture(int width, int height, COLORREF colour) {
 }
 
 // Writes a bottom-up 24-bit BMP file of one colour.
-bool WriteSolidBmp(const char* path, int width, int height, COLORREF colour) {
-  int stride = (width * 3 + 3) & ~3;
-  std::string bits(static_cast<size_t>(stride) * height, '\0');
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) {
-      char* p = &bits[static_cast<size_t>(y) * stride + x * 3];
-      p[0] = static_cast<char>(GetBValue(colour));
-      p[1] = static_cast<char>(GetGValue(colour));
-      p[2] = static_cast<char>(GetRValue(colour));
-    }
-  BITMAPFILEHEADER fh{};
-  BITMAPINFOHEADER ih{};
-  ih.biSize = sizeof ih;
-  ih.biWidth = width;
-  ih.biHeight = height;
-  ih.biPlanes = 1;
-  ih.biBitCount = 24;
-  fh.bfType = 0x4D42;
-  fh.bfOffBits = sizeof fh + sizeof ih;
-  fh.bfSize = fh.bfOffBits + static_cast<DWORD>(bits.size());
-  FILE* f = fopen(path, "wb");
-  if (!f) return false;
-  fwrite(&fh, sizeof fh, 1, f);
-  fwrite(&ih, sizeof ih, 1, f);
-  fwrite(bits.data(), 1, bits.size(), f);
-  return fclose(f) == 0;
-}
 
 // A 32-bit top-down surface of the board's size, as a device context with
 // readable pixels.
@@ -435,7 +399,7 @@ class PictureBesideProgram {
  public:
   PictureBesideProgram(int width, int height) {
     ProgramPath("WndBackgnd.bmp", path_);
-    written_ = WriteSolidBmp(path_, width, height, RGB(10, 20, 30));
+    written_ = WriteBytes(path_, SolidBmpBytes(width, height, RGB(10, 20, 30)));
   }
   ~PictureBesideProgram() { DeleteFileA(path_); }
   bool written() const { return written_; }

@@ -15,6 +15,7 @@
 #include "clock/tray_icon_win.h"
 #include "controls/handles.h"
 #include "resources/menu_ids.h"
+#include "tests/wine/dib_surface.h"
 
 namespace {
 
@@ -273,40 +274,6 @@ TEST(TrayMenu, ResourceHoldsTheCommandsInOrderWithTheirTexts) {
   EXPECT_EQ("cfd4cabe205469636f72610928265729", Hex(text));  // "显示 Ticora\t(&W)"
 }
 
-// A 32-bit memory surface that the clock window draws menu items into.
-class Canvas {
- public:
-  Canvas(int w, int h) {
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    dc_.Reset(CreateCompatibleDC(nullptr));
-    bitmap_.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-    old_ = SelectObject(dc_.get(), bitmap_.get());
-    RECT all{0, 0, w, h};
-    FillRect(dc_.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  }
-  ~Canvas() { SelectObject(dc_.get(), old_); }
-  HDC dc() const { return dc_.get(); }
-  COLORREF At(int x, int y) const { return GetPixel(dc_.get(), x, y); }
-  int Count(const RECT& r, COLORREF c) const {
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x) n += At(x, y) == c;
-    return n;
-  }
-  int CountOther(const RECT& r, COLORREF c) const { return (r.right - r.left) * (r.bottom - r.top) - Count(r, c); }
-
- private:
-  MemoryDC dc_;
-  Bitmap bitmap_;
-  HGDIOBJ old_ = nullptr;
-};
-
 LRESULT DrawItem(HWND hwnd, HMENU menu, HDC dc, UINT id, RECT r, UINT action, UINT state) {
   DRAWITEMSTRUCT dis{};
   dis.CtlType = ODT_MENU;
@@ -380,7 +347,7 @@ TEST(TrayMenu, ClockWindowMeasuresAndDrawsTheOwnerDrawnItems) {
 
   const COLORREF column = RGB(215, 241, 215), back = RGB(255, 255, 220);
   const COLORREF selBack = RGB(255, 238, 194), navy = RGB(0, 0, 128);
-  Canvas canvas(200, 60);
+  DibSurface canvas(200, 60, RGB(255, 255, 255));
   const RECT item{0, 0, 200, 20};
   long live = handles::LiveCount();
 
