@@ -87,3 +87,24 @@ done
 sleep 4
 xwd -root -silent | convert xwd:- "$out/menu.png"
 echo "screenshot: $out/menu.png"
+
+# A message board: one more clock whose reminder falls due in the minute that
+# is current 150 s from now (its start takes about a minute under emulation).
+xdotool key Escape || true; sleep 3
+dir=$out/board
+cp -a "$root/build/dist" "$dir"
+sed -i "s/^bClockMode=.*/bClockMode=1/; s/^nLostPosLeft=.*/nLostPosLeft=860/; s/^nLastPostop=.*/nLastPostop=440/" "$dir/Ticora.ini"
+due=$(date -d "+${TICORA_BOARD_LEAD:-150} seconds" +'%H %M')
+"$root/build/native/tools/make_reminder" "$dir/Ticora.rmd" $due
+before=$(xdotool search --onlyvisible --classname 'ticora.exe' 2>/dev/null | wc -l || true)
+(cd "$dir" && wine Ticora.exe </dev/null >/dev/null 2>&1 &)
+deadline=$(( $(date +%s) + ${TICORA_BOARD_TIMEOUT:-600} ))
+while :; do
+  now=$(xdotool search --onlyvisible --classname 'ticora.exe' 2>/dev/null | wc -l || true)
+  [ "$now" -gt $((before + 1)) ] && break
+  [ "$(date +%s)" -ge "$deadline" ] && { echo "shots: no message board appeared" >&2; break; }
+  sleep 3
+done
+sleep 4
+xwd -root -silent | convert xwd:- "$out/message_board.png"
+echo "screenshot: $out/message_board.png (reminder due at $due)"
