@@ -57,9 +57,9 @@ endif()
 
 add_test(NAME check_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:Ticora>)
 # Under emulated 32-bit Wine every process start costs about a CPU-minute.
-set_tests_properties(wine_tests e2e_tests PROPERTIES TIMEOUT 2700)
+set_tests_properties(wine_tests e2e_tests PROPERTIES TIMEOUT 1200)
 foreach(t ini_wine_tests dorvix_wine_tests)
   if(TEST ${t})
-    set_tests_properties(${t} PROPERTIES TIMEOUT 2700)
+    set_tests_properties(${t} PROPERTIES TIMEOUT 1200)
   endif()
 endforeach()

@@ -11,6 +11,15 @@ namespace {
 const DWORD kStartTimeout = 300000;
 const DWORD kExitTimeout = 300000;
 
+// The clock's window once it is in place: it shows itself minimized first and
+// is then restored, so its place and size count once it is no longer iconic.
+HWND WaitForClock(const RunningProgram& program) {
+  HWND window = program.WaitForWindow(kStartTimeout);
+  if (!window) return nullptr;
+  RunningProgram::WaitUntil(kStartTimeout, [window] { return !IsIconic(window) || !IsWindow(window); });
+  return IsWindow(window) && !IsIconic(window) ? window : nullptr;
+}
+
 struct ClockRun {
   ProgramDir dir;
   RunningProgram program;
@@ -24,7 +33,7 @@ struct ClockRun {
   }
   bool Start() {
     if (!program.Start(dir.Path("Ticora.exe"), dir.Dir())) return false;
-    window = program.WaitForWindow(kStartTimeout);
+    window = WaitForClock(program);
     return window != nullptr;
   }
   // Closes through the menu command and returns the exit code (or -1).
@@ -72,7 +81,7 @@ TEST(ClockSpine, AnalogClockStartsAtOriginAndRemembersWhereItWasMoved) {
   // The next start puts it where it was left (partly off screen is fine).
   RunningProgram second;
   ASSERT_TRUE(second.Start(first.dir.Path("Ticora.exe"), first.dir.Dir()));
-  HWND w = second.WaitForWindow(kStartTimeout);
+  HWND w = WaitForClock(second);
   ASSERT_NE(nullptr, w);
   RECT r2{};
   GetWindowRect(w, &r2);

@@ -14,7 +14,7 @@ namespace {
 
 // A bottom-up 24-bit BMP file image of one colour.
 const DWORD kStartTimeout = 300000;
-const int kLeadSeconds = 210;
+const int kStartMargin = 40;
 
 struct Found {
   DWORD pid;
@@ -26,7 +26,7 @@ BOOL CALLBACK FindBoard(HWND hwnd, LPARAM data) {
   auto* f = reinterpret_cast<Found*>(data);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != f->pid || !IsWindowVisible(hwnd) || GetWindow(hwnd, GW_OWNER) != f->owner) return TRUE;
+  if (pid != f->pid || !IsWindowVisible(hwnd) || IsIconic(hwnd) || GetWindow(hwnd, GW_OWNER) != f->owner) return TRUE;
   f->board = hwnd;
   return FALSE;
 }
@@ -37,13 +37,15 @@ TEST(MessageBoardEndToEnd, DueReminderShowsATopmostBoardOwnedByTheClock) {
   ASSERT_TRUE(dir.Write("WndBackgnd.bmp", SolidBmpBytes(320, 180, RGB(90, 140, 200))));
   ASSERT_TRUE(dir.Write("Ticora.ini", "[SYSTEM]\r\nbClockMode=1\r\nbAffairRemind=1\r\nnMessageWait=30\r\n"));
 
-  // Due in the minute that is current 210 s from now: it begins 150 to 210 s
-  // from now, time enough for the program to start even where Wine runs under
-  // emulation (about a minute), and the test need not wait a whole hour.
+  // Due in the current minute, with at least kStartMargin seconds of it left
+  // for the program to start (a later second waits for the next minute).
   SYSTEMTIME now;
   GetLocalTime(&now);
-  const int dueAt = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + kLeadSeconds) % 86400;
-  const int hour = dueAt / 3600, minute = dueAt / 60 % 60;
+  if (now.wSecond > 60 - kStartMargin) {
+    Sleep((60 - now.wSecond) * 1000 + 500);
+    GetLocalTime(&now);
+  }
+  const int hour = now.wHour, minute = now.wMinute;
   ReminderRecord record = MakeEmptyReminder();
   SetFieldText(record.sTitle, "Stand up");
   SetFieldText(record.sMessage, "Time to stretch.");
@@ -66,7 +68,7 @@ TEST(MessageBoardEndToEnd, DueReminderShowsATopmostBoardOwnedByTheClock) {
   }));
 
   Found found{program.Pid(), clock, nullptr};
-  ASSERT_TRUE(RunningProgram::WaitUntil((kLeadSeconds + 120) * 1000, [&] {
+  ASSERT_TRUE(RunningProgram::WaitUntil(90000, [&] {
     EnumWindows(&FindBoard, reinterpret_cast<LPARAM>(&found));
     return found.board != nullptr;
   })) << "no message board; reminder at " << hour << ":" << minute << ", windows of the program: "
