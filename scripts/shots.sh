@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Visual check: starts several clocks at once under Xvfb over a patterned
+# Visual check: starts several clocks at once under Xvfb over a coloured
 # desktop (each skin with its digit strip, the analog face, and both faces
 # translucent), saves build/shots/faces.png, then opens the notification-area
-# menu of the first clock and saves build/shots/menu.png.
+# menu of the first clock (build/shots/menu.png) and lets one more clock show a
+# message board (build/shots/message_board.png).
 # Needs a built tree (scripts/build.sh); uses the run prefix with the X11 driver.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,11 +22,15 @@ export DISPLAY=:$num
 cleanup() { wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true; }
 trap cleanup EXIT
 sleep 1
-# A checked desktop makes translucency visible; the compositor blends the
-# windows Wine marks with an opacity.
-convert -size 1024x600 pattern:checkerboard -fill '#2f6f8f' -opaque '#999999' "$out/desktop.png"
-hsetroot -tile "$out/desktop.png" >/dev/null
-xcompmgr >/dev/null 2>&1 &
+# Without a desktop shell, Wine paints the parts of the X root window that a
+# window's outline uncovers in its own desktop colour: give both the same
+# colour, so that the cut-away pixels show the desktop.
+wineserver -k >/dev/null 2>&1 || true
+sleep 1
+sed -i '/^\[Control Panel\\\\Colors\]/,/^$/{/^"Background"=/d}' "$prefix/user.reg"
+sed -i '/^\[Control Panel\\\\Colors\]/{n;a "Background"="58 122 176"
+}' "$prefix/user.reg"
+xsetroot -solid '#3a7ab0'
 wineserver -p </dev/null >/dev/null 2>&1 || true
 
 # name skin digits mode transparent alpha x y
@@ -71,12 +76,18 @@ for id in $(xdotool search --onlyvisible --classname 'ticora.exe' 2>/dev/null); 
   echo "$id $(xdotool getwindowgeometry "$id" | tr '\n' ' ') $(xprop -id "$id" _NET_WM_WINDOW_OPACITY 2>/dev/null)"
 done > "$out/opacity.txt"
 
-# Without a shell tray on this display, a helper acts as the notification
-# area: it posts the icon's right-click to the first clock, whose menu then
-# opens at the cursor.
+# The notification-area icons sit in Wine's own tray window when the desktop
+# has no tray: a right click on the first icon opens that clock's menu. Should
+# the tray window be missing, a helper posts the icon's right click instead.
 before=$(xdotool search --onlyvisible --classname 'ticora.exe' 2>/dev/null | wc -l || true)
-xdotool mousemove 200 90
-wine "$root/build/win/post_tray_click.exe" 200 60 </dev/null >/dev/null 2>&1 &
+tray=$(xdotool search --onlyvisible --name 'Wine System Tray' 2>/dev/null | head -1 || true)
+if [ -n "$tray" ]; then
+  eval "$(xdotool getwindowgeometry --shell "$tray")"
+  xdotool mousemove $((X + 10)) $((Y + 10)) click 3
+else
+  xdotool mousemove 200 90
+  wine "$root/build/win/post_tray_click.exe" 200 60 </dev/null >/dev/null 2>&1 &
+fi
 deadline=$(( $(date +%s) + ${TICORA_MENU_TIMEOUT:-600} ))
 while :; do
   now=$(xdotool search --onlyvisible --classname 'ticora.exe' 2>/dev/null | wc -l || true)
@@ -91,6 +102,11 @@ echo "screenshot: $out/menu.png"
 # A message board: one more clock whose reminder falls due in the minute that
 # is current 150 s from now (its start takes about a minute under emulation).
 xdotool key Escape || true; sleep 3
+# A window manager from here on, as on a real desktop: without one, X leaves a
+# window that was minimized and restored at once (the board's entrance)
+# iconic. It is started only now because it would re-place the clocks above.
+openbox >/dev/null 2>&1 &
+sleep 2
 dir=$out/board
 cp -a "$root/build/dist" "$dir"
 sed -i "s/^bClockMode=.*/bClockMode=1/; s/^nLostPosLeft=.*/nLostPosLeft=860/; s/^nLastPostop=.*/nLastPostop=440/" "$dir/Ticora.ini"

@@ -56,7 +56,7 @@ if(DORVIX_WINE_SRC AND TARGET Dorvix)
 endif()
 
 add_test(NAME check_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:Ticora>)
-# Under emulated 32-bit Wine every process start costs about a CPU-minute.
+# Generous: where 32-bit Wine runs under an emulator, program starts are slow.
 set_tests_properties(wine_tests e2e_tests PROPERTIES TIMEOUT 1200)
 foreach(t ini_wine_tests dorvix_wine_tests)
   if(TEST ${t})
