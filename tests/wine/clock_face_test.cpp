@@ -19,13 +19,14 @@ namespace {
 
 const COLORREF kMagenta = RGB(255, 0, 255);
 
-// A 32-bit top-down DIB section filled by colour(x, y) (COLORREF values).
+// A 32-bit DIB section filled by colour(x, y) (COLORREF values), top row
+// first in memory unless bottomUp.
 template <class F>
-HBITMAP MakeBitmap(int w, int h, F colour) {
+HBITMAP MakeBitmap(int w, int h, F colour, bool bottomUp = false) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
+  info.bmiHeader.biHeight = bottomUp ? h : -h;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
@@ -34,7 +35,7 @@ HBITMAP MakeBitmap(int w, int h, F colour) {
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       COLORREF c = colour(x, y);
-      px[y * w + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+      px[(bottomUp ? h - 1 - y : y) * w + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
     }
   return bmp;
 }
@@ -89,6 +90,53 @@ TEST(SkinOutline, MatchesThePixelByPixelConstructionOnGeneratedSkins) {
     return noise[y * 120 + x] == 0 ? RGB(0, 128, 0) : RGB(0, 0, noise[y * 120 + x] == 1 ? 0 : 90);
   }));
   ExpectSameOutline(hard.get(), 120, 40, "scattered key colour");
+}
+
+// Skins reach the outline as 32-bit DIB sections in either row order, as 24-bit
+// DIB sections loaded from files and as device bitmaps: every kind gives the
+// same outline and digit origin.
+TEST(SkinOutline, EveryBitmapLayoutGivesTheSameOutline) {
+  auto skin = [](int x, int y) -> COLORREF {
+    if (x + y < 6 || x >= 117 || y >= 47) return kMagenta;  // a cut corner, right and bottom edges
+    if (x >= 50 && x < 55 && y >= 3 && y < 9) return kMagenta;
+    if ((x == 4 || x == 113) && y >= 12 && y < 37) return RGB(0, 0, 0);
+    return RGB(10 + x, 200 - y, 77);
+  };
+  const int w = 120, h = 50;
+  Bitmap topDown(MakeBitmap(w, h, skin));
+  Bitmap bottomUp(MakeBitmap(w, h, skin, true));
+  char dir[MAX_PATH];
+  ASSERT_NE(0u, GetTempPathA(sizeof dir, dir));
+  const std::string file = std::string(dir) + "ticora_layout_skin.bmp";
+  ASSERT_TRUE(WriteBytes(file, BmpBytes(w, h, skin)));
+  Bitmap fromFile(static_cast<HBITMAP>(
+      LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+  DeleteFileA(file.c_str());
+  ASSERT_TRUE(fromFile);
+  WindowDC screen(nullptr);
+  Bitmap device(CreateCompatibleBitmap(screen.get(), w, h));
+  {
+    MemoryDC from(CreateCompatibleDC(screen.get())), to(CreateCompatibleDC(screen.get()));
+    SelectGuard a(from.get(), topDown.get()), b(to.get(), device.get());
+    BitBlt(to.get(), 0, 0, w, h, from.get(), 0, 0, SRCCOPY);
+  }
+  POINT origin{-1, -1};
+  Region reference(SkinRegion(topDown.get(), w, h, &origin));
+  EXPECT_EQ(4, origin.x);
+  EXPECT_EQ(12, origin.y);
+  const std::vector<uint8_t> expected = RegionPixels(reference.get(), w, h);
+  EXPECT_EQ(0, expected[0]);
+  EXPECT_EQ(0, expected[5 * w + 52]);
+  EXPECT_EQ(1, expected[20 * w + 60]);
+  for (HBITMAP bmp : {bottomUp.get(), fromFile.get(), device.get()}) {
+    POINT other{-1, -1};
+    Region r(SkinRegion(bmp, w, h, &other));
+    EXPECT_EQ(expected, RegionPixels(r.get(), w, h));
+    EXPECT_EQ(origin.x, other.x);
+    EXPECT_EQ(origin.y, other.y);
+  }
+  ExpectSameOutline(bottomUp.get(), w, h, "bottom-up DIB section");
+  ExpectSameOutline(fromFile.get(), w, h, "24-bit skin from a file");
 }
 
 TEST(SkinOutline, RectangleListsBecomeExactlyThoseRegions) {
