@@ -1,14 +1,21 @@
-// Visual checks: writes a reminder file holding one enabled daily reminder that
-// shows a message board at HH:MM, so that a started clock opens a board on cue.
-// Usage: make_reminder FILE HH MM
+// Visual checks: writes a reminder file holding one enabled daily reminder at
+// HH:MM that shows a message board (the default) or shuts down or restarts the
+// computer after the countdown, so that a started clock acts on cue.
+// Usage: make_reminder FILE HH MM [message|shutdown|restart]
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "reminders/reminder_record.h"
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: make_reminder FILE HH MM\n");
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr, "usage: make_reminder FILE HH MM [message|shutdown|restart]\n");
+    return 2;
+  }
+  const std::string kind = argc == 5 ? argv[4] : "message";
+  if (kind != "message" && kind != "shutdown" && kind != "restart") {
+    std::fprintf(stderr, "make_reminder: unknown kind %s\n", kind.c_str());
     return 2;
   }
   const int hour = std::atoi(argv[2]);
@@ -22,8 +29,8 @@ int main(int argc, char** argv) {
   SetFieldText(record.sMessage, "该起来活动一下了：喝杯水，看看远处。\r\n休息五分钟再继续。");
   record.bEnabled = 1;
   record.nRepeat = RepeatDaily;
-  record.nAction = ActionNone;
-  record.nFlags = FlagMessage;
+  record.nAction = kind == "shutdown" ? ActionShutdown : kind == "restart" ? ActionRestart : ActionNone;
+  record.nFlags = kind == "message" ? FlagMessage : 0;
   record.stWhen.wHour = static_cast<uint16_t>(hour);
   record.stWhen.wMinute = static_cast<uint16_t>(minute);
   FILE* f = std::fopen(argv[1], "wb");
