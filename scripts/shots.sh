@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Visual check: starts several clocks at once under Xvfb over a coloured
-# desktop (each skin with its digit strip, the analog face, and both faces
-# translucent), saves build/shots/faces.png, then opens the notification-area
-# menu of the first clock (build/shots/menu.png) and lets one more clock show a
-# message board (build/shots/message_board.png).
+# Visual check: starts several clocks at once under Xvfb (each skin with its
+# digit strip, the analog face, and both faces translucent) and saves
+# build/shots/faces.png; then opens the notification-area menu of the first
+# clock (menu.png), lets one more clock show a message board
+# (message_board.png) and two more the shutdown countdown (countdown.png,
+# countdown_hover.png). The opacity each clock gave X is in opacity.txt.
 # Needs a built tree (scripts/build.sh); uses the run prefix with the X11 driver.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,21 +17,14 @@ out=$root/build/shots
 rm -rf "$out"; mkdir -p "$out"
 
 num=${TICORA_SHOT_DISPLAY:-78}
-Xvfb :$num -screen 0 1024x600x24 +extension Composite >/dev/null 2>&1 &
+Xvfb :$num -screen 0 1024x600x24 >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=:$num
 cleanup() { wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true; }
 trap cleanup EXIT
 sleep 1
-# Without a desktop shell, Wine paints the parts of the X root window that a
-# window's outline uncovers in its own desktop colour: give both the same
-# colour, so that the cut-away pixels show the desktop.
-wineserver -k >/dev/null 2>&1 || true
-sleep 1
-sed -i '/^\[Control Panel\\\\Colors\]/,/^$/{/^"Background"=/d}' "$prefix/user.reg"
-sed -i '/^\[Control Panel\\\\Colors\]/{n;a "Background"="58 122 176"
-}' "$prefix/user.reg"
-xsetroot -solid '#3a7ab0'
+# Wine without a desktop shell paints the X root window black where windows
+# uncover it, so the clocks are seen on black.
 wineserver -p </dev/null >/dev/null 2>&1 || true
 
 # name skin digits mode transparent alpha x y
