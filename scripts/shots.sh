@@ -23,6 +23,20 @@ export DISPLAY=:$num
 cleanup() { wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true; }
 trap cleanup EXIT
 sleep 1
+
+# Visible windows of the clocks (their dialogs and menus count too).
+clock_windows() { xdotool search --onlyvisible --classname 'ticora.exe' 2>/dev/null | wc -l || true; }
+at_least() { [ "$($1)" -ge "$2" ]; }
+countdowns() { xdotool search --onlyvisible --name '计算机' 2>/dev/null | wc -l || true; }
+# Waits up to $1 seconds for the condition that follows; false on time-out.
+wait_for() {
+  local end=$(( $(date +%s) + $1 )); shift
+  until "$@"; do
+    [ "$(date +%s)" -ge "$end" ] && return 1
+    sleep 3
+  done
+}
+shot() { xwd -root -silent | convert xwd:- "$out/$1"; echo "screenshot: $out/$1${2:+ ($2)}"; }
 # Wine without a desktop shell paints the X root window black where windows
 # uncover it, so the clocks are seen on black.
 wineserver -p </dev/null >/dev/null 2>&1 || true
@@ -55,16 +69,10 @@ done
 
 # Wait until every clock has mapped its window (minutes where Wine is emulated).
 want=${#clocks[@]}
-deadline=$(( $(date +%s) + ${TICORA_SHOT_TIMEOUT:-1200} ))
-while :; do
-  have=$(xdotool search --onlyvisible --classname 'ticora.exe' 2>/dev/null | wc -l || true)
-  [ "$have" -ge "$want" ] && break
-  [ "$(date +%s)" -ge "$deadline" ] && { echo "shots: only $have of $want clocks appeared" >&2; break; }
-  sleep 5
-done
+wait_for "${TICORA_SHOT_TIMEOUT:-1200}" at_least clock_windows "$want" ||
+  echo "shots: only $(clock_windows) of $want clocks appeared" >&2
 sleep 4
-xwd -root -silent | convert xwd:- "$out/faces.png"
-echo "screenshot: $out/faces.png"
+shot faces.png
 xwininfo -root -tree > "$out/windows.txt" 2>&1 || true
 for id in $(xdotool search --onlyvisible --classname 'ticora.exe' 2>/dev/null); do
   echo "$id $(xdotool getwindowgeometry "$id" | tr '\n' ' ') $(xprop -id "$id" _NET_WM_WINDOW_OPACITY 2>/dev/null)"
@@ -73,7 +81,7 @@ done > "$out/opacity.txt"
 # The notification-area icons sit in Wine's own tray window when the desktop
 # has no tray: a right click on the first icon opens that clock's menu. Should
 # the tray window be missing, a helper posts the icon's right click instead.
-before=$(xdotool search --onlyvisible --classname 'ticora.exe' 2>/dev/null | wc -l || true)
+before=$(clock_windows)
 tray=$(xdotool search --onlyvisible --name 'Wine System Tray' 2>/dev/null | head -1 || true)
 if [ -n "$tray" ]; then
   eval "$(xdotool getwindowgeometry --shell "$tray")"
@@ -82,16 +90,9 @@ else
   xdotool mousemove 200 90
   wine "$root/build/win/post_tray_click.exe" 200 60 </dev/null >/dev/null 2>&1 &
 fi
-deadline=$(( $(date +%s) + ${TICORA_MENU_TIMEOUT:-600} ))
-while :; do
-  now=$(xdotool search --onlyvisible --classname 'ticora.exe' 2>/dev/null | wc -l || true)
-  [ "$now" -gt "$before" ] && break
-  [ "$(date +%s)" -ge "$deadline" ] && { echo "shots: the menu did not open" >&2; break; }
-  sleep 3
-done
+wait_for "${TICORA_MENU_TIMEOUT:-600}" at_least clock_windows $((before + 1)) || echo "shots: the menu did not open" >&2
 sleep 4
-xwd -root -silent | convert xwd:- "$out/menu.png"
-echo "screenshot: $out/menu.png"
+shot menu.png
 
 # A message board: one more clock whose reminder falls due in the minute that
 # is current 75 s from now (time enough for a start where Wine is emulated).
@@ -106,18 +107,11 @@ cp -a "$root/build/dist" "$dir"
 sed -i "s/^bClockMode=.*/bClockMode=1/; s/^nLostPosLeft=.*/nLostPosLeft=860/; s/^nLastPostop=.*/nLastPostop=440/" "$dir/Ticora.ini"
 due=$(date -d "+${TICORA_BOARD_LEAD:-75} seconds" +'%H %M')
 "$root/build/native/tools/make_reminder" "$dir/Ticora.rmd" $due
-before=$(xdotool search --onlyvisible --classname 'ticora.exe' 2>/dev/null | wc -l || true)
+before=$(clock_windows)
 (cd "$dir" && wine Ticora.exe </dev/null >/dev/null 2>&1 &)
-deadline=$(( $(date +%s) + ${TICORA_BOARD_TIMEOUT:-600} ))
-while :; do
-  now=$(xdotool search --onlyvisible --classname 'ticora.exe' 2>/dev/null | wc -l || true)
-  [ "$now" -gt $((before + 1)) ] && break
-  [ "$(date +%s)" -ge "$deadline" ] && { echo "shots: no message board appeared" >&2; break; }
-  sleep 3
-done
+wait_for "${TICORA_BOARD_TIMEOUT:-600}" at_least clock_windows $((before + 2)) || echo "shots: no message board appeared" >&2
 sleep 4
-xwd -root -silent | convert xwd:- "$out/message_board.png"
-echo "screenshot: $out/message_board.png (reminder due at $due)"
+shot message_board.png "reminder due at $due"
 
 # The shutdown countdown, in both wordings: two more clocks whose reminders shut
 # down and restart the computer. They use the recording test helper library,
@@ -133,13 +127,7 @@ for kind in shutdown restart; do
   "$root/build/native/tools/make_reminder" "$dir/Ticora.rmd" $due $kind
   (cd "$dir" && wine Ticora.exe </dev/null >/dev/null 2>&1 &)
 done
-deadline=$(( $(date +%s) + ${TICORA_BOARD_TIMEOUT:-600} ))
-while :; do
-  now=$(xdotool search --onlyvisible --name '计算机' 2>/dev/null | wc -l || true)
-  [ "$now" -ge 2 ] && break
-  [ "$(date +%s)" -ge "$deadline" ] && { echo "shots: the countdowns did not appear" >&2; break; }
-  sleep 2
-done
+wait_for "${TICORA_BOARD_TIMEOUT:-600}" at_least countdowns 2 || echo "shots: the countdowns did not appear" >&2
 sleep 3
 # Both dialogs open in the middle of the screen: move one aside so that both
 # wordings show, then rest the pointer on a flat button to show its hover state.
@@ -147,8 +135,7 @@ ids=$(xdotool search --onlyvisible --name '计算机' 2>/dev/null || true)
 first=$(echo "$ids" | head -1)
 [ -n "$first" ] && xdotool windowmove "$first" 20 330
 sleep 2
-xwd -root -silent | convert xwd:- "$out/countdown.png"
-echo "screenshot: $out/countdown.png (reminders due at $due)"
+shot countdown.png "reminders due at $due"
 second=$(echo "$ids" | tail -1)
 if [ -n "$second" ]; then
   eval "$(xdotool getwindowgeometry --shell "$second")"
@@ -157,6 +144,5 @@ if [ -n "$second" ]; then
     sleep 0.3
   done
   sleep 2
-  xwd -root -silent | convert xwd:- "$out/countdown_hover.png"
-  echo "screenshot: $out/countdown_hover.png"
+  shot countdown_hover.png
 fi
