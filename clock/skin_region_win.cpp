@@ -79,15 +79,86 @@ HRGN RegionFromRects(const std::vector<RegionRect>& rects) {
   return parts.front();
 }
 
-HRGN SkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin) {
-  std::vector<uint32_t> pixels;
-  if (!ReadBitmapPixels(bitmap, width, height, pixels)) return nullptr;
-  PixelGrid grid;
+namespace {
+
+// One row of the bitmap as the system reads it (0 = top row), 32 bits a pixel.
+bool ReadRow(HDC dc, HBITMAP bitmap, int width, int height, int row, std::vector<uint32_t>& out) {
+  out.assign(static_cast<size_t>(width), 0);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;  // bottom-up: scan line 0 is the bottom row
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return GetDIBits(dc, bitmap, static_cast<UINT>(height - 1 - row), 1, out.data(), &info, DIB_RGB_COLORS) == 1;
+}
+
+bool SameRow(const uint32_t* a, const std::vector<uint32_t>& b) {
+  for (size_t i = 0; i < b.size(); ++i)
+    if (((a[i] ^ b[i]) & 0xFFFFFFu) != 0) return false;
+  return true;
+}
+
+}  // namespace
+
+bool DibSectionPixels(HBITMAP bitmap, int width, int height, PixelGrid& grid) {
+  DIBSECTION section{};
+  if (!bitmap || width <= 0 || height <= 0) return false;
+  if (GetObjectA(bitmap, sizeof section, &section) != static_cast<int>(sizeof section)) return false;
+  if (!section.dsBm.bmBits || section.dsBmih.biBitCount != 32 || section.dsBmih.biCompression != BI_RGB) return false;
+  if (section.dsBm.bmWidth != width || section.dsBm.bmHeight != height) return false;
+  if (section.dsBm.bmWidthBytes < width * 4 || section.dsBm.bmWidthBytes % 4 != 0) return false;
+  GdiFlush();  // drawing still queued for the bitmap lands before its bits are read
+  const std::ptrdiff_t stride = section.dsBm.bmWidthBytes / 4;
+  const auto* first = static_cast<const uint32_t*>(section.dsBm.bmBits);
+  const uint32_t* last = first + (height - 1) * stride;
+  // The sign of the height that tells the row order is not reported alike by
+  // every system, so the order is read off the picture: the first row that
+  // differs from its mirror row (counted from the other end) is read back
+  // through the system and must match one of the two. A picture in which no
+  // row differs from its mirror reads the same either way.
+  bool topDown = true;
+  for (int row = 0; row < height / 2; ++row) {
+    const uint32_t* upper = first + row * stride;
+    const uint32_t* lower = last - row * stride;
+    bool mirrored = true;
+    for (int x = 0; x < width && mirrored; ++x) mirrored = ((upper[x] ^ lower[x]) & 0xFFFFFFu) == 0;
+    if (mirrored) continue;
+    MemoryDC dc(CreateCompatibleDC(nullptr));
+    std::vector<uint32_t> seen;
+    if (!dc || !ReadRow(dc.get(), bitmap, width, height, row, seen)) return false;
+    if (SameRow(upper, seen)) {
+      topDown = true;
+    } else if (SameRow(lower, seen)) {
+      topDown = false;
+    } else {
+      return false;
+    }
+    break;
+  }
   grid.width = width;
   grid.height = height;
-  grid.pixels = pixels.data();
-  grid.stride = width;
   grid.order = PixelOrder::kBgrx;
+  grid.pixels = topDown ? first : last;
+  grid.stride = topDown ? stride : -stride;
+  return true;
+}
+
+HRGN SkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin) {
+  // A 32-bit DIB section is scanned where it lies; any other bitmap is first
+  // read into a 32-bit copy.
+  std::vector<uint32_t> pixels;
+  PixelGrid grid;
+  if (!DibSectionPixels(bitmap, width, height, grid)) {
+    if (!ReadBitmapPixels(bitmap, width, height, pixels)) return nullptr;
+    grid = PixelGrid{};
+    grid.width = width;
+    grid.height = height;
+    grid.pixels = pixels.data();
+    grid.stride = width;
+    grid.order = PixelOrder::kBgrx;
+  }
   SkinOutline outline = ScanSkin(grid);
   if (outline.digit.found && digitOrigin) *digitOrigin = {outline.digit.x, outline.digit.y};
   return RegionFromRects(MergeRowSpans(std::move(outline.spans)));

@@ -7,10 +7,16 @@
 #include <vector>
 
 #include "clock/region_shapes.h"
+#include "clock/skin_scan.h"
 
 // Reads the bitmap's pixels as 32-bit values in memory order B, G, R, X, top
 // row first. False when the pixels cannot be read.
 bool ReadBitmapPixels(HBITMAP bitmap, int width, int height, std::vector<uint32_t>& pixels);
+
+// Describes the pixels of a 32-bit DIB section of exactly width x height where
+// they lie, in either row order. False for any other bitmap, and for a section
+// whose row order cannot be told from its top and bottom rows.
+bool DibSectionPixels(HBITMAP bitmap, int width, int height, PixelGrid& grid);
 
 // A region of exactly the given rectangles (any number, banded or not); null
 // when the system cannot make it. Small groups are created in one call each and

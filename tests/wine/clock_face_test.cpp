@@ -92,9 +92,9 @@ TEST(SkinOutline, MatchesThePixelByPixelConstructionOnGeneratedSkins) {
   ExpectSameOutline(hard.get(), 120, 40, "scattered key colour");
 }
 
-// Skins reach the outline as 32-bit DIB sections in either row order, as 24-bit
-// DIB sections loaded from files and as device bitmaps: every kind gives the
-// same outline and digit origin.
+// Skins reach the outline as 32-bit DIB sections in either row order (read in
+// place), as 24-bit DIB sections loaded from files and as device bitmaps (read
+// into a copy): every kind gives the same outline and digit origin.
 TEST(SkinOutline, EveryBitmapLayoutGivesTheSameOutline) {
   auto skin = [](int x, int y) -> COLORREF {
     if (x + y < 6 || x >= 117 || y >= 47) return kMagenta;  // a cut corner, right and bottom edges
@@ -120,6 +120,32 @@ TEST(SkinOutline, EveryBitmapLayoutGivesTheSameOutline) {
     SelectGuard a(from.get(), topDown.get()), b(to.get(), device.get());
     BitBlt(to.get(), 0, 0, w, h, from.get(), 0, 0, SRCCOPY);
   }
+  // The 32-bit sections are read in place, in their own row order.
+  PixelGrid grid;
+  ASSERT_TRUE(DibSectionPixels(topDown.get(), w, h, grid));
+  EXPECT_EQ(w, grid.stride);
+  ASSERT_TRUE(DibSectionPixels(bottomUp.get(), w, h, grid));
+  EXPECT_EQ(-w, grid.stride);
+  EXPECT_EQ(skin(3, 20), grid.At(3, 20));
+  EXPECT_FALSE(DibSectionPixels(fromFile.get(), w, h, grid));  // 24 bits per pixel: copied
+  EXPECT_FALSE(DibSectionPixels(device.get(), w, h, grid));
+  EXPECT_FALSE(DibSectionPixels(topDown.get(), w - 1, h, grid));  // not the size asked for
+  // First and last rows alike (a key-colour border): the order comes from the
+  // first row that differs from its mirror row.
+  auto framed = [](int x, int y) -> COLORREF {
+    if (y < 2 || y >= 48 || x < 2) return kMagenta;
+    return y < 25 ? RGB(x, 10, 200) : RGB(200, x, 10);
+  };
+  Bitmap framedUp(MakeBitmap(w, h, framed, true));
+  ASSERT_TRUE(DibSectionPixels(framedUp.get(), w, h, grid));
+  EXPECT_EQ(-w, grid.stride);
+  EXPECT_EQ(framed(30, 5), grid.At(30, 5));
+  ExpectSameOutline(framedUp.get(), w, h, "bottom-up with a framed border");
+  // Every row like its mirror: either order reads the same.
+  Bitmap mirrored(MakeBitmap(w, h, [](int x, int y) { return (y < 3 || y >= 47) ? kMagenta : RGB(x, 40, 90); }, true));
+  EXPECT_TRUE(DibSectionPixels(mirrored.get(), w, h, grid));
+  ExpectSameOutline(mirrored.get(), w, h, "vertically symmetric");
+
   POINT origin{-1, -1};
   Region reference(SkinRegion(topDown.get(), w, h, &origin));
   EXPECT_EQ(4, origin.x);
