@@ -11,12 +11,22 @@ namespace {
 const DWORD kStartTimeout = 300000;
 const DWORD kExitTimeout = 300000;
 
-// The clock's window once it is in place: it shows itself minimized first and
-// is then restored, so its place and size count once it is no longer iconic.
+// The clock's window once it is in place: it is placed, minimized and then
+// restored as it starts, so its place and size count once it has stayed
+// restored for half a second.
 HWND WaitForClock(const RunningProgram& program) {
   HWND window = program.WaitForWindow(kStartTimeout);
   if (!window) return nullptr;
-  RunningProgram::WaitUntil(kStartTimeout, [window] { return !IsIconic(window) || !IsWindow(window); });
+  DWORD restoredSince = 0;
+  RunningProgram::WaitUntil(kStartTimeout, [window, &restoredSince] {
+    if (!IsWindow(window)) return true;
+    if (IsIconic(window)) {
+      restoredSince = 0;
+      return false;
+    }
+    if (!restoredSince) restoredSince = GetTickCount() | 1;
+    return GetTickCount() - restoredSince >= 500;
+  });
   return IsWindow(window) && !IsIconic(window) ? window : nullptr;
 }
 
