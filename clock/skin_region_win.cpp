@@ -5,16 +5,27 @@
 #include "clock/skin_scan.h"
 #include "controls/handles.h"
 
-bool ReadBitmapPixels(HBITMAP bitmap, int width, int height, std::vector<uint32_t>& pixels) {
-  if (!bitmap || width <= 0 || height <= 0) return false;
-  pixels.assign(static_cast<size_t>(width) * height, 0);
+namespace {
+
+// A 32-bit BI_RGB description of a width x height picture; a negative height
+// puts the top row first.
+BITMAPINFO Info32(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top row first
+  info.bmiHeader.biHeight = height;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+}  // namespace
+
+bool ReadBitmapPixels(HBITMAP bitmap, int width, int height, std::vector<uint32_t>& pixels) {
+  if (!bitmap || width <= 0 || height <= 0) return false;
+  pixels.assign(static_cast<size_t>(width) * height, 0);
+  BITMAPINFO info = Info32(width, -height);  // top row first
   MemoryDC dc(CreateCompatibleDC(nullptr));
   if (!dc) return false;
   return GetDIBits(dc.get(), bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS) ==
@@ -84,19 +95,14 @@ namespace {
 // One row of the bitmap as the system reads it (0 = top row), 32 bits a pixel.
 bool ReadRow(HDC dc, HBITMAP bitmap, int width, int height, int row, std::vector<uint32_t>& out) {
   out.assign(static_cast<size_t>(width), 0);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;  // bottom-up: scan line 0 is the bottom row
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = Info32(width, height);  // bottom-up: scan line 0 is the bottom row
   return GetDIBits(dc, bitmap, static_cast<UINT>(height - 1 - row), 1, out.data(), &info, DIB_RGB_COLORS) == 1;
 }
 
-bool SameRow(const uint32_t* a, const std::vector<uint32_t>& b) {
-  for (size_t i = 0; i < b.size(); ++i)
-    if (((a[i] ^ b[i]) & 0xFFFFFFu) != 0) return false;
+// Two rows of 32-bit pixels alike in colour (the unused fourth byte aside).
+bool SameRow(const uint32_t* a, const uint32_t* b, int width) {
+  for (int x = 0; x < width; ++x)
+    if (((a[x] ^ b[x]) & 0xFFFFFFu) != 0) return false;
   return true;
 }
 
@@ -122,15 +128,13 @@ bool DibSectionPixels(HBITMAP bitmap, int width, int height, PixelGrid& grid) {
   for (int row = 0; row < height / 2; ++row) {
     const uint32_t* upper = first + row * stride;
     const uint32_t* lower = last - row * stride;
-    bool mirrored = true;
-    for (int x = 0; x < width && mirrored; ++x) mirrored = ((upper[x] ^ lower[x]) & 0xFFFFFFu) == 0;
-    if (mirrored) continue;
+    if (SameRow(upper, lower, width)) continue;
     MemoryDC dc(CreateCompatibleDC(nullptr));
     std::vector<uint32_t> seen;
     if (!dc || !ReadRow(dc.get(), bitmap, width, height, row, seen)) return false;
-    if (SameRow(upper, seen)) {
+    if (SameRow(upper, seen.data(), width)) {
       topDown = true;
-    } else if (SameRow(lower, seen)) {
+    } else if (SameRow(lower, seen.data(), width)) {
       topDown = false;
     } else {
       return false;

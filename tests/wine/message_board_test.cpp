@@ -16,6 +16,7 @@
 #include "tests/wine/posted_messages.h"
 #include "reminders/message_board_win.h"
 #include "tests/support/bmp_bytes.h"
+#include "tests/wine/dib_surface.h"
 
 namespace {
 
@@ -42,46 +43,9 @@ Bitmap SolidPicture(int width, int height, COLORREF colour) {
   return bmp;
 }
 
-// Writes a bottom-up 24-bit BMP file of one colour.
-
-// A 32-bit top-down surface of the board's size, as a device context with
-// readable pixels.
-class Surface {
- public:
-  Surface(int width = MessageBoard::kDefaultWidth, int height = MessageBoard::kDefaultHeight)
-      : width_(width), height_(height) {
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bitmap_.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0));
-    dc_.Reset(CreateCompatibleDC(nullptr));
-    old_ = SelectObject(dc_.get(), bitmap_.get());
-  }
-  ~Surface() { SelectObject(dc_.get(), old_); }
-  HDC dc() const { return dc_.get(); }
-  HBITMAP bitmap() const { return bitmap_.get(); }
-  COLORREF At(int x, int y) const {
-    GdiFlush();
-    DWORD v = bits_[y * width_ + x];
-    return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-  }
-  // Pixels of one colour inside r.
-  int Count(const RECT& r, COLORREF colour) const {
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x) n += At(x, y) == colour;
-    return n;
-  }
-
- private:
-  int width_, height_;
-  Bitmap bitmap_;
-  MemoryDC dc_;
-  HGDIOBJ old_ = nullptr;
-  DWORD* bits_ = nullptr;
+// A surface of the board's size, black like a fresh DIB section.
+struct Surface : DibSurface {
+  Surface() : DibSurface(MessageBoard::kDefaultWidth, MessageBoard::kDefaultHeight, RGB(0, 0, 0)) {}
 };
 
 // A plain top-level window that owns the boards of a test.
@@ -369,26 +333,7 @@ TEST(MessageBoardPainting, Screenshot) {
   b.Mouse(WM_MOUSEMOVE, 0, 308, 14);
   Surface s;
   b.board.Paint(s.dc());
-  GdiFlush();
-
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = 320;
-  bi.bmiHeader.biHeight = 180;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
-  std::string bits(static_cast<size_t>(320 * 3) * 180, '\0');
-  ASSERT_EQ(180, GetDIBits(s.dc(), s.bitmap(), 0, 180, &bits[0], &bi, DIB_RGB_COLORS));
-  BITMAPFILEHEADER fh{};
-  fh.bfType = 0x4D42;
-  fh.bfOffBits = sizeof fh + sizeof(BITMAPINFOHEADER);
-  fh.bfSize = fh.bfOffBits + static_cast<DWORD>(bits.size());
-  FILE* f = fopen(out, "wb");
-  ASSERT_NE(nullptr, f);
-  fwrite(&fh, sizeof fh, 1, f);
-  fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
-  fwrite(bits.data(), 1, bits.size(), f);
-  fclose(f);
+  ASSERT_TRUE(s.Save(out));
   TakePosted(b.board.hwnd(), WM_CLOSE);
 }
 
