@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "clock/bitmap_file_win.h"
 #include "clock/clock_settings.h"
 #include "clock/ini_file.h"
 #include "clock/program_path.h"
@@ -29,11 +30,7 @@ const COLORREF kHourHandColour = RGB(255, 255, 0);
 const COLORREF kMinuteHandColour = RGB(255, 0, 255);
 const COLORREF kSecondHandColour = RGB(0, 255, 0);
 
-HBITMAP LoadSkinBitmap(const char* path) {
-  if (!path || !path[0]) return nullptr;
-  return static_cast<HBITMAP>(
-      LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION | LR_DEFAULTSIZE));
-}
+HBITMAP LoadSkinBitmap(const char* path) { return LoadBitmapFile(path, LR_DEFAULTSIZE); }
 
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP bm{};
@@ -103,10 +100,7 @@ void ClockEffects::TidyMessageBoards() {
 void ClockEffects::OpenMessageBoard(const char* title, const char* message, int seconds) {
   char picturePath[kProgramPathSize];
   ProgramPath("WndBackgnd.bmp", picturePath);
-  Bitmap picture(picturePath[0] ? static_cast<HBITMAP>(LoadImageA(nullptr, picturePath, IMAGE_BITMAP, 0, 0,
-                                                                 LR_LOADFROMFILE | LR_CREATEDIBSECTION |
-                                                                     LR_DEFAULTSIZE))
-                                : nullptr);
+  Bitmap picture(LoadBitmapFile(picturePath, LR_DEFAULTSIZE));
   auto board = std::make_unique<MessageBoard>();
   board->Create(owner_ ? *owner_ : nullptr, title, message, std::move(picture), seconds);
   // Listed even when its window could not be created; the next tidying drops it.
@@ -210,8 +204,9 @@ bool ClockWindow::CreateClock(HWND parent, bool preview, const RECT* target) {
     if (!g_skinImages) {
       char stripPath[kProgramPathSize];
       ProgramPath("clockIcons_combin.bmp", stripPath);
-      g_skinImages = ImageList_LoadImageA(nullptr, stripPath, 32, 1, kSkinMaskColour, IMAGE_BITMAP,
-                                          LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+      if (BitmapFileLoadable(stripPath))
+        g_skinImages = ImageList_LoadImageA(nullptr, stripPath, 32, 1, kSkinMaskColour, IMAGE_BITMAP,
+                                            LR_LOADFROMFILE | LR_CREATEDIBSECTION);
     }
     if (!LoadFaceFromSettings(iniPath)) return false;
   }

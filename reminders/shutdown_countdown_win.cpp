@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "clock/bitmap_file_win.h"
 #include "clock/clock_window_win.h"
 #include "clock/dialog_placement.h"
 #include "clock/program_path.h"
@@ -104,10 +105,7 @@ bool ShutdownCountdownDialog::OnInitDialog(WPARAM, LPARAM, LRESULT& result) {
 
   char path[kProgramPathSize];
   ProgramPath("warning.bmp", path);
-  picture_.Reset(path[0] ? static_cast<HBITMAP>(LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0,
-                                                           LR_LOADFROMFILE | LR_CREATEDIBSECTION |
-                                                               LR_DEFAULTSIZE))
-                         : nullptr);
+  picture_.Reset(LoadBitmapFile(path, LR_DEFAULTSIZE));
   StartTimer();
   PlaceOnDesktop();
   result = TRUE;

@@ -113,21 +113,32 @@ TEST(ClockSpine, AnalogClockStartsAtOriginAndRemembersWhereItWasMoved) {
   EXPECT_EQ(-20, first.Ini("nLostPosLeft"));
 }
 
-TEST(ClockSpine, MissingSkinEndsSilentlyWithoutWindow) {
-  ClockRun run(
-      "[SYSTEM]\r\nbClockMode=0\r\n[BACKGROUND]\r\nnTotal=1\r\nnCurrent=1\r\nsFile01=missing.bmp\r\n"
-      "[NUMBER]\r\nnTotal=1\r\nnCurrent=1\r\nsFile01=missing_digits.bmp\r\n");
-  ASSERT_TRUE(run.program.Start(run.dir.Path("Ticora.exe"), run.dir.Dir()));
-  bool sawWindow = false;
-  RunningProgram::WaitUntil(kExitTimeout, [&] {
-    if (!run.program.Windows(false).empty()) sawWindow = true;
-    return !run.program.Running();
-  });
-  DWORD code = 77;
-  ASSERT_TRUE(run.program.WaitForExit(1000, &code));
-  EXPECT_EQ(0u, code);
-  EXPECT_FALSE(sawWindow);
-  EXPECT_EQ(-12345, run.Ini("nLostPosLeft"));  // nothing written
+// A skin that is missing, or cut short so that its rows run past the end of
+// the file, cannot be loaded: the program ends silently without a window.
+TEST(ClockSpine, MissingOrTruncatedSkinEndsSilentlyWithoutWindow) {
+  for (bool truncated : {false, true}) {
+    SCOPED_TRACE(truncated ? "truncated skin" : "missing skin");
+    ClockRun run(
+        "[SYSTEM]\r\nbClockMode=0\r\n[BACKGROUND]\r\nnTotal=1\r\nnCurrent=1\r\nsFile01=skin.bmp\r\n"
+        "[NUMBER]\r\nnTotal=1\r\nnCurrent=1\r\nsFile01=digits.bmp\r\n");
+    if (truncated) {
+      ASSERT_TRUE(run.dir.CopyFromDist("digits_lcd_green.bmp"));
+      ASSERT_TRUE(run.dir.CopyFromDist("skin_capsule.bmp"));
+      ASSERT_TRUE(run.dir.Write("digits.bmp", run.dir.Read("digits_lcd_green.bmp")));
+      ASSERT_TRUE(run.dir.Write("skin.bmp", run.dir.Read("skin_capsule.bmp").substr(0, 700)));
+    }
+    ASSERT_TRUE(run.program.Start(run.dir.Path("Ticora.exe"), run.dir.Dir()));
+    bool sawWindow = false;
+    RunningProgram::WaitUntil(kExitTimeout, [&] {
+      if (!run.program.Windows(false).empty()) sawWindow = true;
+      return !run.program.Running();
+    });
+    DWORD code = 77;
+    ASSERT_TRUE(run.program.WaitForExit(1000, &code));
+    EXPECT_EQ(0u, code);
+    EXPECT_FALSE(sawWindow);
+    EXPECT_EQ(-12345, run.Ini("nLostPosLeft"));  // nothing written
+  }
 }
 
 TEST(ClockSpine, NoSettingsFileAndBadFaceModesEndSilently) {

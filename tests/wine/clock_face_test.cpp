@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "clock/bitmap_file_win.h"
 #include "clock/clock_window_win.h"
 #include "clock/face_geometry.h"
 #include "clock/runtime_bound_win.h"
@@ -288,9 +289,20 @@ TEST(DigitalFace, DigitsComeFromTheStripAtTheScannedOrigin) {
   auto pieces = DigitLayout(9, 5, 7);
   EXPECT_EQ(135, pieces[2].sourceX);
   EXPECT_EQ(105, pieces[8].sourceX);
-  // An unloadable skin keeps the previous bitmap and size.
+  // An unloadable skin - missing, or cut short inside its rows - keeps the
+  // previous bitmap and size.
   EXPECT_FALSE(clock.LoadBackground("Z:\\no\\such\\skin.bmp", true));
   EXPECT_TRUE(clock.HasBackground());
+  const std::string cut = std::string(dir) + "ticora_face_cut.bmp";
+  ASSERT_TRUE(WriteBytes(cut, BmpBytes(160, 50, [](int, int) { return RGB(1, 2, 3); }).substr(0, 700)));
+  EXPECT_FALSE(BitmapFileLoadable(cut.c_str()));
+  EXPECT_TRUE(BitmapFileLoadable(bg.c_str()));
+  EXPECT_FALSE(clock.LoadBackground(cut.c_str(), true));
+  EXPECT_TRUE(clock.HasBackground());
+  RECT kept{};
+  GetWindowRect(clock.hwnd(), &kept);
+  EXPECT_EQ(160, kept.right - kept.left);
+  DeleteFileA(cut.c_str());
   clock.CloseClock();
   DeleteFileA(bg.c_str());
   DeleteFileA(digits.c_str());
