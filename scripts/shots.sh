@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Visual check: starts several clocks at once under Xvfb (each skin with its
-# digit strip, the analog face, and both faces translucent) and saves
-# build/shots/faces.png; then opens the notification-area menu of the first
-# clock (menu.png), lets one more clock show a message board
-# (message_board.png) and two more the shutdown countdown (countdown.png,
-# countdown_hover.png). The opacity each clock gave X is in opacity.txt.
+# Visual check: starts several clocks at once under Xvfb over a coloured,
+# ruled desktop picture (each skin with its digit strip, the analog face, and
+# both faces translucent beside opaque ones) and saves build/shots/faces.png;
+# then opens the notification-area menu of the first clock (menu.png), lets one
+# more clock show a message board (message_board.png) and two more the shutdown
+# countdown (countdown.png, countdown_hover.png). The opacity each clock gave X
+# is in opacity.txt.
 # Needs a built tree (scripts/build.sh); uses the run prefix with the X11 driver.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -37,8 +38,34 @@ wait_for() {
   done
 }
 shot() { xwd -root -silent | convert xwd:- "$out/$1"; echo "screenshot: $out/$1${2:+ ($2)}"; }
-# Wine without a desktop shell paints the X root window black where windows
-# uncover it, so the clocks are seen on black.
+
+# The desktop: a blue-to-green picture ruled every 40 pixels, so that whatever
+# shows through a translucent clock can be seen. It is a window of the screen's
+# size marked as the desktop (the compositor below does not take a picture set
+# on the root window from ImageMagick).
+convert -size 1024x600 gradient:'#1f5f9f-#8fd08f' -stroke '#f0f0f0' \
+  -draw "$(for i in $(seq 20 40 1024); do echo "line $i,0 $i,600 line 0,$i 1024,$i "; done)" \
+  "$out/desktop.png"
+display -borderwidth 0 -geometry +0+0 -title ticora-desktop "$out/desktop.png" >/dev/null 2>&1 &
+desktop_window() { xdotool search --onlyvisible --name '^ticora-desktop' 2>/dev/null | head -1; }
+have_desktop() { [ -n "$(desktop_window)" ]; }
+wait_for 30 have_desktop || echo "shots: no desktop picture" >&2
+desk=$(desktop_window)
+[ -n "$desk" ] && xprop -id "$desk" -f _NET_WM_WINDOW_TYPE 32a -set _NET_WM_WINDOW_TYPE _NET_WM_WINDOW_TYPE_DESKTOP
+# Translucency needs a compositing manager. Under Xvfb the compositor draws a
+# window that has a colormap of its own opaque, and Wine gives every window
+# one; a small preload library (tools/visual/x11_default_colormap.c) lets
+# Wine's processes use the screen's default colormap instead.
+preload=
+shim=$out/x11_default_colormap.so
+if gcc -m32 -O2 -shared -fPIC -nostdlib "$root/tools/visual/x11_default_colormap.c" -o "$shim" 2>/dev/null; then
+  preload=$shim
+  xcompmgr >"$out/xcompmgr.log" 2>&1 &
+else
+  echo "shots: no 32-bit preload library, so no compositing: translucent clocks look opaque" >&2
+fi
+# Starts Ticora from the folder $1, in the background.
+start_clock() { (cd "$1" && LD_PRELOAD=$preload wine Ticora.exe </dev/null >/dev/null 2>&1 &); }
 wineserver -p </dev/null >/dev/null 2>&1 || true
 
 # name skin digits mode transparent alpha x y
@@ -64,7 +91,7 @@ for spec in "${clocks[@]}"; do
   set_key "$ini" nTransparence "$alpha"
   set_key "$ini" nLostPosLeft "$x"
   set_key "$ini" nLastPostop "$y"
-  (cd "$dir" && wine Ticora.exe </dev/null >/dev/null 2>&1 &)
+  start_clock "$dir"
 done
 
 # Wait until every clock has mapped its window (minutes where Wine is emulated).
@@ -108,7 +135,7 @@ sed -i "s/^bClockMode=.*/bClockMode=1/; s/^nLostPosLeft=.*/nLostPosLeft=860/; s/
 due=$(date -d "+${TICORA_BOARD_LEAD:-75} seconds" +'%H %M')
 "$root/build/native/tools/make_reminder" "$dir/Ticora.rmd" $due
 before=$(clock_windows)
-(cd "$dir" && wine Ticora.exe </dev/null >/dev/null 2>&1 &)
+start_clock "$dir"
 wait_for "${TICORA_BOARD_TIMEOUT:-600}" at_least clock_windows $((before + 2)) || echo "shots: no message board appeared" >&2
 sleep 4
 shot message_board.png "reminder due at $due"
@@ -125,7 +152,7 @@ for kind in shutdown restart; do
   [ $kind = shutdown ] && sed -i "s/^nLostPosLeft=.*/nLostPosLeft=860/; s/^nLastPostop=.*/nLastPostop=20/" "$dir/Ticora.ini"
   [ $kind = restart ] && sed -i "s/^nLostPosLeft=.*/nLostPosLeft=860/; s/^nLastPostop=.*/nLastPostop=200/" "$dir/Ticora.ini"
   "$root/build/native/tools/make_reminder" "$dir/Ticora.rmd" $due $kind
-  (cd "$dir" && wine Ticora.exe </dev/null >/dev/null 2>&1 &)
+  start_clock "$dir"
 done
 wait_for "${TICORA_BOARD_TIMEOUT:-600}" at_least countdowns 2 || echo "shots: the countdowns did not appear" >&2
 sleep 3
