@@ -257,8 +257,8 @@ POINT ClockWindow::ReachablePosition(int x, int y) const {
   int w = faceRect_.right - faceRect_.left;
   int h = faceRect_.bottom - faceRect_.top;
   if (faceMode_ == kFaceAnalog) w = h = kAnalogFaceSize;
-  if (faceMode_ == kFaceDigital && background_) {
-    SIZE s = BitmapSize(background_.get());
+  if (faceMode_ == kFaceDigital && backgroundBitmap_) {
+    SIZE s = BitmapSize(backgroundBitmap_.get());
     w = s.cx;
     h = s.cy;
   }
@@ -351,7 +351,7 @@ void ClockWindow::ClockTick() {
     RunTimedChecks(last_, checks, g_chimeLatch, ProgramReminders(), *effects_);
   }
   if (faceMode_ == kFaceAnalog) {
-    BuildHandRegions();
+    HandRegions();
   } else {
     InvalidateRect(hwnd(), nullptr, FALSE);
   }
@@ -374,7 +374,7 @@ void ClockWindow::PaintFace(HDC dc) {
     FillRegionWith(dc, secondHand_.get(), kSecondHandColour);
     return;
   }
-  if (!background_ || !digits_) return;
+  if (!backgroundBitmap_ || !digitStrip_) return;
   int w = faceRect_.right - faceRect_.left;
   int h = faceRect_.bottom - faceRect_.top;
   MemoryDC memory(CreateCompatibleDC(dc));
@@ -383,12 +383,12 @@ void ClockWindow::PaintFace(HDC dc) {
   SelectGuard selectCanvas(memory.get(), canvas.get());
   {
     MemoryDC source(CreateCompatibleDC(dc));
-    SelectGuard selectBackground(source.get(), background_.get());
+    SelectGuard selectBackground(source.get(), backgroundBitmap_.get());
     BitBlt(memory.get(), 0, 0, w, h, source.get(), 0, 0, SRCCOPY);
   }
   {
     MemoryDC source(CreateCompatibleDC(dc));
-    SelectGuard selectDigits(source.get(), digits_.get());
+    SelectGuard selectDigits(source.get(), digitStrip_.get());
     for (const DigitPiece& piece : DigitLayout(last_.wHour, last_.wMinute, last_.wSecond))
       BitBlt(memory.get(), digitOrigin_.x + piece.destX, digitOrigin_.y, piece.width, kDigitAreaHeight,
              source.get(), piece.sourceX, 0, SRCCOPY);
@@ -498,14 +498,14 @@ bool ClockWindow::LoadBackground(const char* path, bool relayout) {
   if (relayout && hwnd()) {
     ShowWindow(hwnd(), SW_HIDE);
     SendMessageA(hwnd(), WM_SETREDRAW, FALSE, 0);
-    background_ = std::move(loaded);
+    backgroundBitmap_ = std::move(loaded);
     RECT r;
     GetWindowRect(hwnd(), &r);
     SetFaceGeometry(r.left, r.top);
     SendMessageA(hwnd(), WM_SETREDRAW, TRUE, 0);
     ShowWindow(hwnd(), SW_SHOW);
   } else {
-    background_ = std::move(loaded);
+    backgroundBitmap_ = std::move(loaded);
   }
   return true;
 }
@@ -514,7 +514,7 @@ bool ClockWindow::LoadDigitStrip(const char* path) {
   Bitmap loaded(LoadSkinBitmap(path));
   if (!loaded) return false;
   if (hwnd()) SendMessageA(hwnd(), WM_SETREDRAW, FALSE, 0);
-  digits_ = std::move(loaded);
+  digitStrip_ = std::move(loaded);
   if (hwnd()) SendMessageA(hwnd(), WM_SETREDRAW, TRUE, 0);
   return true;
 }
@@ -529,8 +529,8 @@ bool ClockWindow::ApplyAppearance(int mode, const char* backgroundPath, const ch
   bool bothAnalog = faceMode_ == kFaceAnalog && mode == kFaceAnalog;
   if (faceMode_ != kFaceAnalog) {
     if (mode == kFaceAnalog) {
-      background_.Reset();
-      digits_.Reset();
+      backgroundBitmap_.Reset();
+      digitStrip_.Reset();
     } else {
       LoadBackground(backgroundPath, false);
       LoadDigitStrip(digitPath);
@@ -561,14 +561,14 @@ void ClockWindow::SetFaceGeometry(int x, int y) {
   if (faceMode_ == kFaceAnalog) {
     MoveWindow(hwnd(), x, y, kAnalogFaceSize, kAnalogFaceSize, FALSE);
     faceRect_ = {0, 0, kAnalogFaceSize, kAnalogFaceSize};
-    BuildDialRegions();
+    DialRegions();
     return;
   }
-  if (!background_) return;
-  SIZE s = BitmapSize(background_.get());
+  if (!backgroundBitmap_) return;
+  SIZE s = BitmapSize(backgroundBitmap_.get());
   MoveWindow(hwnd(), x, y, s.cx, s.cy, FALSE);
   faceRect_ = {0, 0, s.cx, s.cy};
-  HRGN outline = SkinRegion(background_.get(), s.cx, s.cy, &digitOrigin_);
+  HRGN outline = SkinRegion(backgroundBitmap_.get(), s.cx, s.cy, &digitOrigin_);
   // Once given to the window, the region belongs to the system.
   if (outline && SetWindowRgn(hwnd(), outline, FALSE)) {
     windowRegion_ = outline;
@@ -577,7 +577,7 @@ void ClockWindow::SetFaceGeometry(int x, int y) {
   }
 }
 
-void ClockWindow::BuildDialRegions() {
+void ClockWindow::DialRegions() {
   dialRegion_.Reset(EmptyRegion());
   hourMarks_.Reset(EmptyRegion());
   minuteMarks_.Reset(EmptyRegion());
@@ -590,7 +590,7 @@ void ClockWindow::BuildDialRegions() {
   }
 }
 
-void ClockWindow::BuildHandRegions() {
+void ClockWindow::HandRegions() {
   Region window(EmptyRegion());
   if (!window) return;
   if (dialRegion_) CombineRgn(window.get(), window.get(), dialRegion_.get(), RGN_OR);

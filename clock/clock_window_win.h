@@ -88,8 +88,8 @@ class ClockWindow : public Window {
   POINT DigitOrigin() const { return digitOrigin_; }
   LocalTime LastTick() const { return last_; }
   HRGN WindowRegion() const { return windowRegion_; }
-  bool HasBackground() const { return static_cast<bool>(background_); }
-  bool HasDigitStrip() const { return static_cast<bool>(digits_); }
+  bool HasBackground() const { return static_cast<bool>(backgroundBitmap_); }
+  bool HasDigitStrip() const { return static_cast<bool>(digitStrip_); }
   // Tests observe the tick's effects through their own implementation.
   void SetEffects(ReminderEffects* effects) { effects_ = effects ? effects : &ownEffects_; }
   bool ChimeOn() const { return chimeOn_; }
@@ -118,8 +118,8 @@ class ClockWindow : public Window {
 
   void ClockTick();
   bool LoadFaceFromSettings(const char* iniPath);
-  void BuildDialRegions();
-  void BuildHandRegions();
+  void DialRegions();
+  void HandRegions();
   void ReleaseAnalogRegions();
   // Moves a window saved wholly outside every monitor into the primary work area.
   POINT ReachablePosition(int x, int y) const;
@@ -133,8 +133,8 @@ class ClockWindow : public Window {
   uint8_t faceMode_ = 0;
   bool preview_ = false;
   bool timerSet_ = false;
-  Bitmap background_;
-  Bitmap digits_;
+  Bitmap backgroundBitmap_;
+  Bitmap digitStrip_;
   // The region last given to the window. The system owns and deletes it.
   HRGN windowRegion_ = nullptr;
   Region dialRegion_, hourMarks_, minuteMarks_;
