@@ -130,7 +130,9 @@ void ClockEffects::StartShutdownCountdown(bool force, bool restart, int seconds)
 void ClockEffects::CloseAll() {
   for (auto& board : boards_) board->Close();
   boards_.clear();
+  // The countdown's window goes first, then the object itself.
   if (countdown_) countdown_->Close();
+  countdown_.reset();
 }
 HIMAGELIST SkinImageList() { return g_skinImages; }
 

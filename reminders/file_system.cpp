@@ -1,6 +1,9 @@
 #include "reminders/file_system.h"
 
 #include <cstdio>
+#ifdef _WIN32
+#include <share.h>
+#endif
 
 namespace {
 
@@ -47,7 +50,12 @@ std::unique_ptr<FileStream> StdFileSystem::OpenRead(const char* path) {
 }
 
 std::unique_ptr<FileStream> StdFileSystem::Create(const char* path) {
+#ifdef _WIN32
+  // No other program may open the file while it is being written.
+  std::FILE* f = _fsopen(path, "wb", _SH_DENYRW);
+#else
   std::FILE* f = std::fopen(path, "wb");
+#endif
   if (!f) return nullptr;
   return std::make_unique<StdFileStream>(f);
 }

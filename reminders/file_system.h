@@ -26,7 +26,8 @@ class FileSystem {
   // Opens an existing file for reading (other readers allowed); null when it
   // does not exist or cannot be opened.
   virtual std::unique_ptr<FileStream> OpenRead(const char* path) = 0;
-  // Creates a file for writing, truncating one that exists; null on failure.
+  // Creates a file for writing, truncating one that exists, and keeps other
+  // programs out of it until it is closed; null on failure.
   virtual std::unique_ptr<FileStream> Create(const char* path) = 0;
   virtual bool Exists(const char* path) = 0;
   virtual bool Remove(const char* path) = 0;

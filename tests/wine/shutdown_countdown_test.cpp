@@ -205,6 +205,7 @@ TEST_F(CountdownFixture, ClosingTheClockClosesWithoutActing) {
   effects.CloseAll();
   EXPECT_FALSE(IsWindow(dlg));
   EXPECT_FALSE(effects.IsCountdownRunning());
+  EXPECT_EQ(nullptr, effects.Countdown());
   {
     HWND none = nullptr;
     ClockEffects dying(&none);
