@@ -82,14 +82,3 @@ int HandDotCount(HandKind hand);
 // The dots of one hand, 8 x 8 each, in the order the regions are built:
 // distance 10, the tail dot (distance 10 on the opposite side), then 20, 30, ...
 std::vector<DotBox> HandDots(HandKind hand, int hour, int minute, int second);
-
-// ------------------------------------------------------------ elliptic regions
-
-// The pixels of the elliptic region that the platform makes from `box`, as
-// one span per row, top to bottom. The right column and bottom row of the box
-// are not part of it: an 8 x 8 box gives a 7 x 7 disc, a 4 x 4 box a plus of
-// five pixels. The shape is the filled ellipse rasterised into the remaining
-// (width - 1) x (height - 1) pixels so that it touches all four sides. A box
-// narrower or lower than 2 pixels, or wider or higher than 65537, gives no
-// pixels; a box given with swapped corners is normalised first.
-std::vector<RowSpan> EllipseRows(const DotBox& box);

@@ -28,11 +28,3 @@ HRGN RegionFromRects(const std::vector<RegionRect>& rects);
 // at (0, 0). digitOrigin receives the first black-bordered 110 x 25 digit area
 // in column order and is left unchanged when there is none. Null on failure.
 HRGN SkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin);
-
-// The same outline built pixel by pixel through the device context (a colour
-// read per pixel, a one-pixel exclusive-or per key pixel): slow, kept as the
-// reference the fast construction is checked against.
-HRGN SkinRegionPerPixel(HDC reference, HBITMAP bitmap, int width, int height, POINT* digitOrigin);
-
-// Every pixel of a region within (0, 0, width, height), row-major, 1 = inside.
-std::vector<uint8_t> RegionPixels(HRGN region, int width, int height);

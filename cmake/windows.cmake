@@ -69,10 +69,14 @@ add_custom_target(dist ALL ${CMAKE_COMMAND} -E make_directory ${TICORA_DIST_DIR}
 # tools/bench_win/<name>.cpp and tools/visual_win/<name>.cpp -> <name>.exe
 file(GLOB BENCH_WIN_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/bench_win/*.cpp
      ${CMAKE_SOURCE_DIR}/tools/visual_win/*.cpp)
+# The slow reference constructions (tests/reference), for the tests and for
+# the benchmarks that compare against them.
+file(GLOB REFERENCE_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/reference/*.cpp)
+add_library(reference STATIC ${REFERENCE_SRC})
 foreach(src ${BENCH_WIN_SRC})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src} resources/ticora.rc)
-  target_link_libraries(${name} PRIVATE ${TICORA_LINK})
+  target_link_libraries(${name} PRIVATE reference ${TICORA_LINK})
   target_link_options(${name} PRIVATE ${TICORA_STATIC})
 endforeach()
 

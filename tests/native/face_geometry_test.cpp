@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "tests/reference/ellipse_rows.h"
+
 namespace {
 
 constexpr double kTruePi = 3.14159265358979323846;

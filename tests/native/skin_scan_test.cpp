@@ -7,6 +7,8 @@
 #include <random>
 #include <vector>
 
+#include "tests/reference/skin_scan_reference.h"
+
 namespace {
 
 constexpr uint32_t kMagenta = 0x00FF00FF;

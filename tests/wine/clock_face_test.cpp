@@ -15,6 +15,8 @@
 #include "clock/skin_region_win.h"
 #include "controls/handles.h"
 #include "tests/support/bmp_bytes.h"
+#include "tests/reference/ellipse_rows.h"
+#include "tests/reference/skin_region_reference_win.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "clock/skin_region_win.h"
 #include "controls/handles.h"
 #include "controls/module.h"
+#include "tests/reference/skin_region_reference_win.h"
 
 namespace {
 
