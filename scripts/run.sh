@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds what is needed and starts Ticora from the distribution folder under Wine.
-# With a display it runs there; without one it runs under Xvfb, saves a screenshot
-# after a few seconds and prints the PNG's path.
+# With a display it runs there; without one it runs under Xvfb over a desktop
+# picture, saves a screenshot after a few seconds and prints the PNG's path.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -22,7 +22,10 @@ xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=:$num
 sleep 1
-wine Ticora.exe </dev/null >/dev/null 2>&1 &
+# A coloured desktop picture and a compositor, as on a real desktop.
+source "$root/scripts/x-desktop.sh"
+x_desktop "$root/build/run-desktop" 1024 768
+LD_PRELOAD=$X_DESKTOP_PRELOAD wine Ticora.exe </dev/null >/dev/null 2>&1 &
 # Wait for the clock's window: where 32-bit programs run under the user-mode
 # emulator, Wine needs minutes to bring up its services and the clock.
 deadline=$(( $(date +%s) + ${TICORA_SHOT_TIMEOUT:-900} ))

@@ -39,33 +39,11 @@ wait_for() {
 }
 shot() { xwd -root -silent | convert xwd:- "$out/$1"; echo "screenshot: $out/$1${2:+ ($2)}"; }
 
-# The desktop: a blue-to-green picture ruled every 40 pixels, so that whatever
-# shows through a translucent clock can be seen. It is a window of the screen's
-# size marked as the desktop (the compositor below does not take a picture set
-# on the root window from ImageMagick).
-convert -size 1024x600 gradient:'#1f5f9f-#8fd08f' -stroke '#f0f0f0' \
-  -draw "$(for i in $(seq 20 40 1024); do echo "line $i,0 $i,600 line 0,$i 1024,$i "; done)" \
-  "$out/desktop.png"
-display -borderwidth 0 -geometry +0+0 -title ticora-desktop "$out/desktop.png" >/dev/null 2>&1 &
-desktop_window() { xdotool search --onlyvisible --name '^ticora-desktop' 2>/dev/null | head -1; }
-have_desktop() { [ -n "$(desktop_window)" ]; }
-wait_for 30 have_desktop || echo "shots: no desktop picture" >&2
-desk=$(desktop_window)
-[ -n "$desk" ] && xprop -id "$desk" -f _NET_WM_WINDOW_TYPE 32a -set _NET_WM_WINDOW_TYPE _NET_WM_WINDOW_TYPE_DESKTOP
-# Translucency needs a compositing manager. Under Xvfb the compositor draws a
-# window that has a colormap of its own opaque, and Wine gives every window
-# one; a small preload library (tools/visual/x11_default_colormap.c) lets
-# Wine's processes use the screen's default colormap instead.
-preload=
-shim=$out/x11_default_colormap.so
-if gcc -m32 -O2 -shared -fPIC -nostdlib "$root/tools/visual/x11_default_colormap.c" -o "$shim" 2>/dev/null; then
-  preload=$shim
-  xcompmgr >"$out/xcompmgr.log" 2>&1 &
-else
-  echo "shots: no 32-bit preload library, so no compositing: translucent clocks look opaque" >&2
-fi
+# A coloured desktop picture and a compositor, so that translucency is seen.
+source "$root/scripts/x-desktop.sh"
+x_desktop "$out" 1024 600
 # Starts Ticora from the folder $1, in the background.
-start_clock() { (cd "$1" && LD_PRELOAD=$preload wine Ticora.exe </dev/null >/dev/null 2>&1 &); }
+start_clock() { (cd "$1" && LD_PRELOAD=$X_DESKTOP_PRELOAD wine Ticora.exe </dev/null >/dev/null 2>&1 &); }
 wineserver -p </dev/null >/dev/null 2>&1 || true
 
 # name skin digits mode transparent alpha x y
