@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+
 #include "clock/clock_window_win.h"
 #include "controls/message_loop.h"
 #include "controls/module.h"
@@ -10,14 +12,15 @@
 namespace {
 
 int Run(int showCommand) {
-  MessageLoop loop;
-  int exitCode = 0;
-  {
-    ClockWindow clock;
-    if (!clock.CreateClock(nullptr, false, nullptr)) return 0;
-    ShowWindow(clock.hwnd(), showCommand);
-    exitCode = loop.Run();
-  }
+  auto loop = std::make_unique<MessageLoop>();
+  ClockWindow clock;
+  // A failed creation destroys the clock object first, then the loop.
+  if (!clock.CreateClock(nullptr, false, nullptr)) return 0;
+  ShowWindow(clock.hwnd(), showCommand);
+  const int exitCode = loop->Run();
+  // The loop leaves the thread's table before the clock object (and with it
+  // the notification-area icon) goes.
+  loop.reset();
   return exitCode;
 }
 
