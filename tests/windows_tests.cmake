@@ -34,6 +34,17 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tests/fake_dorvix/fake_dorvix.cpp)
   add_dependencies(e2e_tests FakeDorvix)
 endif()
 
+# Programs and libraries the end-to-end tests put into program directories:
+# a probe that calls the helper library's bindings, and a library by the
+# helper's name without its entries.
+add_executable(helper_calls_probe WIN32 tests/probes/helper_calls_probe.cpp)
+target_link_libraries(helper_calls_probe PRIVATE ${TICORA_LINK})
+target_link_options(helper_calls_probe PRIVATE ${TICORA_STATIC})
+add_library(EmptyDorvix SHARED tests/probes/empty_library.cpp)
+set_target_properties(EmptyDorvix PROPERTIES PREFIX "" OUTPUT_NAME EmptyDorvix)
+target_link_options(EmptyDorvix PRIVATE ${TICORA_STATIC})
+add_dependencies(e2e_tests helper_calls_probe EmptyDorvix)
+
 # Differential test of the INI engine against the platform's profile functions.
 file(GLOB INI_WINE_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine_ini/*.cpp)
 if(INI_WINE_SRC)
