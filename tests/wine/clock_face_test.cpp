@@ -310,6 +310,100 @@ TEST(DigitalFace, DigitsComeFromTheStripAtTheScannedOrigin) {
   DeleteFileA(digits.c_str());
 }
 
+// Window rectangle in screen coordinates and whether the window region holds
+// the pixel (x, y) of the window.
+RECT ScreenRect(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  return r;
+}
+bool RegionHolds(HWND w, int x, int y) {
+  Region r(CreateRectRgn(0, 0, 0, 0));
+  return GetWindowRgn(w, r.get()) != ERROR && PtInRegion(r.get(), x, y);
+}
+
+TEST(Appearance, SwitchingFacesAndSkinsResizesAndReshapesTheWindow) {
+  char dir[MAX_PATH];
+  GetTempPathA(sizeof dir, dir);
+  const std::string bg = std::string(dir) + "ticora_switch_bg.bmp";
+  const std::string wide = std::string(dir) + "ticora_switch_wide.bmp";
+  const std::string digits = std::string(dir) + "ticora_switch_digits.bmp";
+  // 160 x 50 with a key-coloured frame and digit window at (20, 10); 200 x 60
+  // with its digit window at (40, 20).
+  auto skin = [](int left, int top) {
+    return [left, top](int x, int y) -> COLORREF {
+      if (x < 3 || y < 3) return kMagenta;
+      if ((x == left || x == left + 109) && y >= top && y < top + 25) return RGB(0, 0, 0);
+      return RGB(30, 60, 90);
+    };
+  };
+  ASSERT_TRUE(WriteBytes(bg, BmpBytes(160, 50, skin(20, 10))));
+  ASSERT_TRUE(WriteBytes(wide, BmpBytes(200, 60, skin(40, 20))));
+  ASSERT_TRUE(WriteBytes(digits, BmpBytes(162, 25, [](int x, int) { return RGB(x, 0, 0); })));
+
+  FixedTime time;
+  time.now.wHour = 15;
+  time.now.wMinute = 30;
+  ClockWindow clock(&time);
+  clock.SetFaceMode(1);
+  RECT target{0, 0, 300, 300};
+  ASSERT_TRUE(clock.CreateClock(nullptr, true, &target));
+  const RECT start = ScreenRect(clock.hwnd());
+
+  // Analog to digital: the skin's size at the same top-left corner, cut to
+  // the skin's outline, digits where the skin has its digit window.
+  ASSERT_TRUE(clock.ApplyAppearance(0, bg.c_str(), digits.c_str(), true));
+  EXPECT_EQ(0, clock.FaceMode());
+  EXPECT_TRUE(clock.HasBackground());
+  EXPECT_TRUE(clock.HasDigitStrip());
+  RECT r = ScreenRect(clock.hwnd());
+  EXPECT_EQ(start.left, r.left);
+  EXPECT_EQ(start.top, r.top);
+  EXPECT_EQ(160, r.right - r.left);
+  EXPECT_EQ(50, r.bottom - r.top);
+  EXPECT_FALSE(RegionHolds(clock.hwnd(), 1, 1));
+  EXPECT_TRUE(RegionHolds(clock.hwnd(), 80, 25));
+  EXPECT_EQ(20, clock.DigitOrigin().x);
+  EXPECT_EQ(10, clock.DigitOrigin().y);
+  EXPECT_TRUE(IsWindowVisible(clock.hwnd()));
+
+  // The same face again without force changes nothing.
+  ASSERT_TRUE(clock.ApplyAppearance(0, wide.c_str(), digits.c_str(), false));
+  EXPECT_EQ(160, ScreenRect(clock.hwnd()).right - ScreenRect(clock.hwnd()).left);
+
+  // A new skin with re-layout takes its size, outline and digit window.
+  ASSERT_TRUE(clock.LoadBackground(wide.c_str(), true));
+  r = ScreenRect(clock.hwnd());
+  EXPECT_EQ(start.left, r.left);
+  EXPECT_EQ(200, r.right - r.left);
+  EXPECT_EQ(60, r.bottom - r.top);
+  EXPECT_TRUE(RegionHolds(clock.hwnd(), 190, 55));
+  EXPECT_FALSE(RegionHolds(clock.hwnd(), 190, 2));
+  EXPECT_EQ(40, clock.DigitOrigin().x);
+  EXPECT_EQ(20, clock.DigitOrigin().y);
+  EXPECT_TRUE(IsWindowVisible(clock.hwnd()));
+
+  // Digital to analog: the bitmaps go, the window becomes the 136 x 136 dial
+  // whose outline is only dots once the next tick has placed the hands.
+  ASSERT_TRUE(clock.ApplyAppearance(1, "", "", true));
+  EXPECT_EQ(1, clock.FaceMode());
+  EXPECT_FALSE(clock.HasBackground());
+  EXPECT_FALSE(clock.HasDigitStrip());
+  SendMessageA(clock.hwnd(), WM_TIMER, kClockTimerId, 0);
+  r = ScreenRect(clock.hwnd());
+  EXPECT_EQ(start.left, r.left);
+  EXPECT_EQ(136, r.right - r.left);
+  EXPECT_EQ(136, r.bottom - r.top);
+  EXPECT_TRUE(RegionHolds(clock.hwnd(), 128, 68));  // hour mark at 3 o'clock
+  EXPECT_FALSE(RegionHolds(clock.hwnd(), 1, 1));
+  EXPECT_FALSE(RegionHolds(clock.hwnd(), 100, 100));
+
+  clock.CloseClock();
+  DeleteFileA(bg.c_str());
+  DeleteFileA(wide.c_str());
+  DeleteFileA(digits.c_str());
+}
+
 TEST(Translucency, AlphaMakesTheWindowLayeredWithThatValue) {
   typedef BOOL(WINAPI * GetAlphaFn)(HWND, COLORREF*, BYTE*, DWORD*);
   auto getAlpha = EntryAs<GetAlphaFn>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetLayeredWindowAttributes"));
