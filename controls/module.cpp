@@ -1,5 +1,7 @@
 #include "controls/module.h"
 
+#include "controls/legacy_imports_win.h"
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -28,6 +30,7 @@ State& S() {
 }  // namespace
 
 void Init(HINSTANCE instance) {
+  legacy_imports::Link();
   S().instance = instance ? instance : GetModuleHandleA(nullptr);
 }
 

@@ -1,22 +1,41 @@
 #!/usr/bin/env bash
-# Fails when Ticora.exe imports directly what it must bind at run time:
-# winmm, comdlg32, SetLayeredWindowAttributes and the multi-monitor calls,
-# and lists the imported DLLs.
+# check-imports.sh PROGRAM...
+# Fails when a shipped program imports directly what it must bind at run time
+# (winmm, comdlg32, SetLayeredWindowAttributes and the multi-monitor calls),
+# or a kernel function that Windows 95, 98, Me, NT 4 or 2000 lack: such an
+# import stops the program from starting there at all. Lists the imported DLLs.
 set -euo pipefail
-exe=$1
-dump=$(i686-w64-mingw32-objdump -p "$exe")
-dlls=$(printf '%s\n' "$dump" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
-echo "imports of $(basename "$exe"): $(echo $dlls)"
+# Functions of the systems' DLLs that appeared after Windows 95 and NT 4 (or
+# only in the NT family) and that a C++ runtime tends to import.
+late="GetTickCount64 AddVectoredExceptionHandler RemoveVectoredExceptionHandler
+  GetHandleInformation TryEnterCriticalSection IsDebuggerPresent GetProcessAffinityMask
+  SetProcessAffinityMask InitializeCriticalSectionAndSpinCount GetModuleHandleExA GetModuleHandleExW
+  SetThreadStackGuarantee FlsAlloc FlsGetValue FlsSetValue FlsFree InitOnceExecuteOnce
+  InitializeSRWLock AcquireSRWLockExclusive AcquireSRWLockShared InitializeConditionVariable
+  SleepConditionVariableCS WakeConditionVariable WakeAllConditionVariable QueryPerformanceCounter2
+  GetSystemTimePreciseAsFileTime CreateEventExA CreateEventExW CreateSemaphoreExW
+  GetFileSizeEx SetFilePointerEx GetLongPathNameA IsProcessorFeaturePresent
+  EncodePointer DecodePointer GetNativeSystemInfo SwitchToThread"
 bad=0
-for d in winmm.dll comdlg32.dll; do
-  if printf '%s\n' "$dlls" | grep -qx "$d"; then echo "FAIL: imports $d directly"; bad=1; fi
-done
-for f in SetLayeredWindowAttributes MonitorFromRect GetMonitorInfoA PlaySoundA GetOpenFileNameA; do
-  if printf '%s\n' "$dump" | grep -qw "$f"; then echo "FAIL: imports $f directly"; bad=1; fi
-done
-allowed="kernel32.dll user32.dll gdi32.dll shell32.dll comctl32.dll advapi32.dll msvcrt.dll"
-for d in $dlls; do
-  case " $allowed " in *" $d "*) ;; *) echo "FAIL: unexpected import $d"; bad=1;; esac
+for exe in "$@"; do
+  dump=$(i686-w64-mingw32-objdump -p "$exe")
+  dlls=$(printf '%s\n' "$dump" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
+  name=$(basename "$exe")
+  echo "imports of $name: $(echo $dlls)"
+  # The imported function names (hint/ordinal table rows).
+  funcs=$(printf '%s\n' "$dump" | sed -n '/The Import Tables/,/^The \(Export\|Resource\)/p' |
+          awk '/^[[:space:]]+[0-9a-f]+[[:space:]]+[0-9]+[[:space:]]+[A-Za-z_]/{print $3}')
+  for d in winmm.dll comdlg32.dll; do
+    if printf '%s\n' "$dlls" | grep -qx "$d"; then echo "FAIL: $name imports $d directly"; bad=1; fi
+  done
+  for f in SetLayeredWindowAttributes MonitorFromRect MonitorFromPoint MonitorFromWindow GetMonitorInfoA \
+           PlaySoundA GetOpenFileNameA $late; do
+    if printf '%s\n' "$funcs" | grep -qx "$f"; then echo "FAIL: $name imports $f directly"; bad=1; fi
+  done
+  allowed="kernel32.dll user32.dll gdi32.dll shell32.dll comctl32.dll advapi32.dll msvcrt.dll"
+  for d in $dlls; do
+    case " $allowed " in *" $d "*) ;; *) echo "FAIL: $name has an unexpected import $d"; bad=1;; esac
+  done
 done
 [ $bad -eq 0 ] && echo "check_imports: ok"
 exit $bad

@@ -1,7 +1,8 @@
 # Tests that run under Wine.
 #   wine_tests - in-process tests of the Win32 shell (tests/wine/*.cpp);
 #   e2e_tests  - the real programs started in temporary program directories (tests/e2e/*.cpp);
-#   check_imports - Ticora.exe imports nothing that must be bound at run time.
+#   check_imports - the shipped programs import nothing that must be bound at
+#                   run time and nothing that older systems lack.
 string(REPLACE "/" "\\\\" build_dir_win "Z:${CMAKE_BINARY_DIR}")
 string(REPLACE "/" "\\\\" dist_dir_win "Z:${TICORA_DIST_DIR}")
 set(TEST_DEFS TICORA_TEST_BUILD_DIR="${build_dir_win}" TICORA_TEST_DIST_DIR="${dist_dir_win}")
@@ -66,7 +67,7 @@ if(DORVIX_WINE_SRC AND TARGET Dorvix)
   add_test(NAME dorvix_wine_tests COMMAND dorvix_wine_tests --gtest_brief=1)
 endif()
 
-add_test(NAME check_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:Ticora>)
+add_test(NAME check_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:Ticora> $<TARGET_FILE:Dorvix>)
 # Generous: where 32-bit Wine runs under an emulator, program starts are slow.
 set_tests_properties(wine_tests e2e_tests PROPERTIES TIMEOUT 1200)
 foreach(t ini_wine_tests dorvix_wine_tests)
