@@ -57,8 +57,8 @@ clocks=(
   "analog_glass 1 1 1 1 120 560 260"
 )
 set_key() { sed -i "s/^$2=.*/$2=$3/" "$1"; }
-for spec in "${clocks[@]}"; do
-  read -r name skin digits mode transparent alpha x y <<<"$spec"
+for entry in "${clocks[@]}"; do
+  read -r name skin digits mode transparent alpha x y <<<"$entry"
   dir=$out/$name
   cp -a "$root/build/dist" "$dir"
   ini=$dir/Ticora.ini
