@@ -321,6 +321,15 @@ bool RegionHolds(HWND w, int x, int y) {
   Region r(CreateRectRgn(0, 0, 0, 0));
   return GetWindowRgn(w, r.get()) != ERROR && PtInRegion(r.get(), x, y);
 }
+// The clock's window is visible at the corner with the given size.
+void ExpectPlaced(const ClockWindow& clock, POINT corner, int width, int height) {
+  const RECT r = ScreenRect(clock.hwnd());
+  EXPECT_EQ(corner.x, r.left);
+  EXPECT_EQ(corner.y, r.top);
+  EXPECT_EQ(width, r.right - r.left);
+  EXPECT_EQ(height, r.bottom - r.top);
+  EXPECT_TRUE(IsWindowVisible(clock.hwnd()));
+}
 
 TEST(Appearance, SwitchingFacesAndSkinsResizesAndReshapesTheWindow) {
   char dir[MAX_PATH];
@@ -348,7 +357,8 @@ TEST(Appearance, SwitchingFacesAndSkinsResizesAndReshapesTheWindow) {
   clock.SetFaceMode(1);
   RECT target{0, 0, 300, 300};
   ASSERT_TRUE(clock.CreateClock(nullptr, true, &target));
-  const RECT start = ScreenRect(clock.hwnd());
+  const RECT startRect = ScreenRect(clock.hwnd());
+  const POINT start{startRect.left, startRect.top};
 
   // Analog to digital: the skin's size at the same top-left corner, cut to
   // the skin's outline, digits where the skin has its digit window.
@@ -356,32 +366,23 @@ TEST(Appearance, SwitchingFacesAndSkinsResizesAndReshapesTheWindow) {
   EXPECT_EQ(0, clock.FaceMode());
   EXPECT_TRUE(clock.HasBackground());
   EXPECT_TRUE(clock.HasDigitStrip());
-  RECT r = ScreenRect(clock.hwnd());
-  EXPECT_EQ(start.left, r.left);
-  EXPECT_EQ(start.top, r.top);
-  EXPECT_EQ(160, r.right - r.left);
-  EXPECT_EQ(50, r.bottom - r.top);
+  ExpectPlaced(clock, start, 160, 50);
   EXPECT_FALSE(RegionHolds(clock.hwnd(), 1, 1));
   EXPECT_TRUE(RegionHolds(clock.hwnd(), 80, 25));
   EXPECT_EQ(20, clock.DigitOrigin().x);
   EXPECT_EQ(10, clock.DigitOrigin().y);
-  EXPECT_TRUE(IsWindowVisible(clock.hwnd()));
 
   // The same face again without force changes nothing.
   ASSERT_TRUE(clock.ApplyAppearance(0, wide.c_str(), digits.c_str(), false));
-  EXPECT_EQ(160, ScreenRect(clock.hwnd()).right - ScreenRect(clock.hwnd()).left);
+  ExpectPlaced(clock, start, 160, 50);
 
   // A new skin with re-layout takes its size, outline and digit window.
   ASSERT_TRUE(clock.LoadBackground(wide.c_str(), true));
-  r = ScreenRect(clock.hwnd());
-  EXPECT_EQ(start.left, r.left);
-  EXPECT_EQ(200, r.right - r.left);
-  EXPECT_EQ(60, r.bottom - r.top);
+  ExpectPlaced(clock, start, 200, 60);
   EXPECT_TRUE(RegionHolds(clock.hwnd(), 190, 55));
   EXPECT_FALSE(RegionHolds(clock.hwnd(), 190, 2));
   EXPECT_EQ(40, clock.DigitOrigin().x);
   EXPECT_EQ(20, clock.DigitOrigin().y);
-  EXPECT_TRUE(IsWindowVisible(clock.hwnd()));
 
   // Digital to analog: the bitmaps go, the window becomes the 136 x 136 dial
   // whose outline is only dots once the next tick has placed the hands.
@@ -390,10 +391,7 @@ TEST(Appearance, SwitchingFacesAndSkinsResizesAndReshapesTheWindow) {
   EXPECT_FALSE(clock.HasBackground());
   EXPECT_FALSE(clock.HasDigitStrip());
   SendMessageA(clock.hwnd(), WM_TIMER, kClockTimerId, 0);
-  r = ScreenRect(clock.hwnd());
-  EXPECT_EQ(start.left, r.left);
-  EXPECT_EQ(136, r.right - r.left);
-  EXPECT_EQ(136, r.bottom - r.top);
+  ExpectPlaced(clock, start, 136, 136);
   EXPECT_TRUE(RegionHolds(clock.hwnd(), 128, 68));  // hour mark at 3 o'clock
   EXPECT_FALSE(RegionHolds(clock.hwnd(), 1, 1));
   EXPECT_FALSE(RegionHolds(clock.hwnd(), 100, 100));
