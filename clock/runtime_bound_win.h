@@ -4,11 +4,7 @@
 #pragma once
 #include <windows.h>
 
-// A function found by name, as its real type.
-template <class Fn>
-Fn EntryAs(FARPROC entry) {
-  return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(entry));
-}
+#include "controls/handles.h"  // EntryAs
 
 // Plays a sound file asynchronously, without a default sound; a new sound cuts
 // off the one still playing. Returns the playback function's result, 0 when missing.

@@ -75,6 +75,11 @@ using Icon = handles::Owner<HICON, handles::IconTraits>;
 using Cursor = handles::Owner<HCURSOR, handles::CursorTraits>;
 using RegKey = handles::Owner<HKEY, handles::KeyTraits>;
 using Library = handles::Owner<HMODULE, handles::LibraryTraits>;
+// A function found in a library by name (GetProcAddress), as its real type.
+template <class Fn>
+Fn EntryAs(FARPROC entry) {
+  return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(entry));
+}
 // A kernel handle; INVALID_HANDLE_VALUE must be turned into null before adoption.
 using KernelHandle = handles::Owner<HANDLE, handles::KernelTraits>;
 

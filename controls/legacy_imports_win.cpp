@@ -1,5 +1,7 @@
 #include "controls/legacy_imports_win.h"
 
+#include "controls/handles.h"
+
 // The slots must hold their functions before any code runs (the runtime's
 // thread support uses some of them from a TLS callback, ahead of the C++
 // constructors), so every slot is a constant-initialised function pointer,
@@ -28,11 +30,6 @@ struct LateEntry {
   }
 };
 
-template <class Fn>
-Fn As(FARPROC entry) {
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(entry));
-}
-
 LateEntry g_tickCount64{"GetTickCount64", false, nullptr};
 LateEntry g_addHandler{"AddVectoredExceptionHandler", false, nullptr};
 LateEntry g_removeHandler{"RemoveVectoredExceptionHandler", false, nullptr};
@@ -46,37 +43,37 @@ DWORD g_lastTick = 0;
 ULONGLONG g_tickHigh = 0;
 
 ULONGLONG WINAPI TickCount64() {
-  if (auto real = As<ULONGLONG(WINAPI*)()>(g_tickCount64.Get())) return real();
+  if (auto real = EntryAs<ULONGLONG(WINAPI*)()>(g_tickCount64.Get())) return real();
   return ExtendTickCount(GetTickCount());
 }
 
 PVOID WINAPI AddHandler(ULONG first, PVECTORED_EXCEPTION_HANDLER handler) {
-  auto real = As<PVOID(WINAPI*)(ULONG, PVECTORED_EXCEPTION_HANDLER)>(g_addHandler.Get());
+  auto real = EntryAs<PVOID(WINAPI*)(ULONG, PVECTORED_EXCEPTION_HANDLER)>(g_addHandler.Get());
   return real ? real(first, handler) : nullptr;
 }
 
 ULONG WINAPI RemoveHandler(PVOID handle) {
-  auto real = As<ULONG(WINAPI*)(PVOID)>(g_removeHandler.Get());
+  auto real = EntryAs<ULONG(WINAPI*)(PVOID)>(g_removeHandler.Get());
   return real ? real(handle) : 0;
 }
 
 BOOL WINAPI HandleInformation(HANDLE handle, DWORD* flags) {
-  if (auto real = As<BOOL(WINAPI*)(HANDLE, DWORD*)>(g_handleInfo.Get())) return real(handle, flags);
+  if (auto real = EntryAs<BOOL(WINAPI*)(HANDLE, DWORD*)>(g_handleInfo.Get())) return real(handle, flags);
   return GetHandleInformationStandIn(handle, flags);
 }
 
 BOOL WINAPI TryEnter(CRITICAL_SECTION* section) {
-  if (auto real = As<BOOL(WINAPI*)(CRITICAL_SECTION*)>(g_tryEnter.Get())) return real(section);
+  if (auto real = EntryAs<BOOL(WINAPI*)(CRITICAL_SECTION*)>(g_tryEnter.Get())) return real(section);
   return TryEnterCriticalSectionStandIn(section);
 }
 
 BOOL WINAPI DebuggerPresent() {
-  auto real = As<BOOL(WINAPI*)()>(g_debugger.Get());
+  auto real = EntryAs<BOOL(WINAPI*)()>(g_debugger.Get());
   return real ? real() : FALSE;
 }
 
 BOOL WINAPI GetAffinity(HANDLE process, DWORD_PTR* processMask, DWORD_PTR* systemMask) {
-  auto real = As<BOOL(WINAPI*)(HANDLE, DWORD_PTR*, DWORD_PTR*)>(g_getAffinity.Get());
+  auto real = EntryAs<BOOL(WINAPI*)(HANDLE, DWORD_PTR*, DWORD_PTR*)>(g_getAffinity.Get());
   if (real) return real(process, processMask, systemMask);
   if (processMask) *processMask = 1;
   if (systemMask) *systemMask = 1;
@@ -84,7 +81,7 @@ BOOL WINAPI GetAffinity(HANDLE process, DWORD_PTR* processMask, DWORD_PTR* syste
 }
 
 BOOL WINAPI SetAffinity(HANDLE process, DWORD_PTR mask) {
-  auto real = As<BOOL(WINAPI*)(HANDLE, DWORD_PTR)>(g_setAffinity.Get());
+  auto real = EntryAs<BOOL(WINAPI*)(HANDLE, DWORD_PTR)>(g_setAffinity.Get());
   if (real) return real(process, mask);
   SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
   return FALSE;
