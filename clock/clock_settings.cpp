@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "clock/ini_file.h"
+#include "base/ini_file.h"
 
 using namespace ini_keys;
 

@@ -4,10 +4,10 @@
 
 #include <cstdio>
 
-#include "clock/bitmap_file_win.h"
+#include "base/bitmap_file_win.h"
 #include "clock/clock_settings.h"
-#include "clock/ini_file.h"
-#include "clock/program_path.h"
+#include "base/ini_file.h"
+#include "base/program_path.h"
 #include "clock/runtime_bound_win.h"
 #include "clock/screen_placement.h"
 #include "clock/skin_region_win.h"

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "clock/face_geometry.h"
-#include "clock/local_time.h"
+#include "base/local_time.h"
 #include "clock/menu_painter_win.h"
 #include "clock/tray_icon_win.h"
-#include "controls/handles.h"
-#include "controls/window.h"
+#include "controls/handles_win.h"
+#include "controls/window_win.h"
 #include "reminders/message_board_win.h"
 #include "reminders/reminder_effects.h"
 #include "reminders/shutdown_countdown_win.h"

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/gbk_text.h"
+
 namespace {
 
 // Weekday characters, Sunday first.
@@ -33,7 +35,7 @@ size_t FitText(char* buf, size_t size, int wanted) {
   size_t i = 0;
   while (i < len) {
     unsigned char c = static_cast<unsigned char>(buf[i]);
-    if (c >= 0x81 && c <= 0xFE) {
+    if (gbk::IsLeadByte(c)) {
       if (i + 1 >= len) {
         len = i;
         break;

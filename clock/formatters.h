@@ -3,7 +3,7 @@
 #pragma once
 #include <cstddef>
 
-#include "clock/local_time.h"
+#include "base/local_time.h"
 
 // Writes "HH:MM:SS" (each field two digits with a leading zero) into buf.
 // Writes at most size bytes including the terminator; the text is cut when the

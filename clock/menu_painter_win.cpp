@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "controls/handles.h"
+#include "controls/handles_win.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <cstdio>
 
-#include "clock/program_path.h"
-#include "controls/handles.h"
+#include "base/program_path.h"
+#include "controls/handles_win.h"
 
 namespace {
 

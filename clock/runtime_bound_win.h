@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "controls/handles.h"  // EntryAs
+#include "controls/handles_win.h"  // EntryAs
 
 // Plays a sound file asynchronously, without a default sound; a new sound cuts
 // off the one still playing. Returns the playback function's result, 0 when missing.

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "clock/skin_scan.h"
-#include "controls/handles.h"
+#include "controls/handles_win.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "clock/clock_window_win.h"
-#include "controls/message_loop.h"
-#include "controls/module.h"
+#include "controls/message_loop_win.h"
+#include "controls/module_win.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "clock/local_time.h"
-#include "controls/handles.h"
+#include "base/local_time.h"
+#include "controls/handles_win.h"
 
 // The notification-icon record in its second-version size, which every shell
 // from Windows 2000 on accepts with a 128-character tooltip.

@@ -15,24 +15,9 @@ add_custom_command(OUTPUT ${TICORA_WINEPREFIX}/.ready
   COMMENT "Creating the Wine prefix for the tests")
 add_custom_target(wineprefix ALL DEPENDS ${TICORA_WINEPREFIX}/.ready)
 
-# Win32 shell: one library per folder.
-set(TICORA_SHELL_LIBS)
-foreach(dir controls clock reminders dialogs themeedit)
-  ticora_collect(${CMAKE_SOURCE_DIR}/${dir} core shell)
-  if(dir STREQUAL "controls")
-    set(shell ${core} ${shell})
-  endif()
-  if(shell)
-    add_library(${dir}_shell STATIC ${shell})
-    list(APPEND TICORA_SHELL_LIBS ${dir}_shell)
-  endif()
-endforeach()
-set(TICORA_WIN_SYSLIBS comctl32 shell32 gdi32 user32 kernel32 advapi32)
-set(TICORA_LINK -Wl,--start-group ${TICORA_SHELL_LIBS} ${TICORA_CORE_LIBS} -Wl,--end-group ${TICORA_WIN_SYSLIBS})
-
 # Ticora.exe
 add_executable(Ticora WIN32 clock/ticora_main_win.cpp resources/ticora.rc)
-target_link_libraries(Ticora PRIVATE ${TICORA_LINK})
+target_link_libraries(Ticora PRIVATE clock)
 target_link_options(Ticora PRIVATE ${TICORA_STATIC} -s)
 
 # Dorvix.dll
@@ -40,14 +25,14 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/sysutil/dorvix.def)
   file(GLOB DORVIX_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sysutil/*_win.cpp)
   add_library(Dorvix SHARED ${DORVIX_SRC} sysutil/dorvix.def resources/dorvix.rc)
   set_target_properties(Dorvix PROPERTIES PREFIX "" OUTPUT_NAME Dorvix)
-  target_link_libraries(Dorvix PRIVATE sysutil_core advapi32 user32 kernel32)
+  target_link_libraries(Dorvix PRIVATE sysutil advapi32 user32 kernel32)
   target_link_options(Dorvix PRIVATE ${TICORA_STATIC} -s -Wl,--enable-stdcall-fixup)
 endif()
 
 # Belvane.exe
 if(EXISTS ${CMAKE_SOURCE_DIR}/themeedit/belvane_main_win.cpp)
   add_executable(Belvane WIN32 themeedit/belvane_main_win.cpp resources/belvane.rc)
-  target_link_libraries(Belvane PRIVATE ${TICORA_LINK} comdlg32 winmm)
+  target_link_libraries(Belvane PRIVATE themeedit comdlg32 winmm)
   target_link_options(Belvane PRIVATE ${TICORA_STATIC} -s)
 endif()
 
@@ -73,10 +58,11 @@ file(GLOB BENCH_WIN_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/bench_win/*.
 # the benchmarks that compare against them.
 file(GLOB REFERENCE_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/reference/*.cpp)
 add_library(reference STATIC ${REFERENCE_SRC})
+target_link_libraries(reference PUBLIC clock)
 foreach(src ${BENCH_WIN_SRC})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src} resources/ticora.rc)
-  target_link_libraries(${name} PRIVATE reference ${TICORA_LINK})
+  target_link_libraries(${name} PRIVATE reference clock)
   target_link_options(${name} PRIVATE ${TICORA_STATIC})
 endforeach()
 

@@ -1,6 +1,6 @@
 #include "controls/legacy_imports_win.h"
 
-#include "controls/handles.h"
+#include "controls/handles_win.h"
 
 // The slots must hold their functions before any code runs (the runtime's
 // thread support uses some of them from a TLS callback, ahead of the C++

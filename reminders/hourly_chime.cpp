@@ -1,6 +1,6 @@
 #include "reminders/hourly_chime.h"
 
-#include "themeedit/theme_file.h"
+#include "base/theme_file.h"
 
 bool ChimeCheck(ChimeLatch& latch, const LocalTime& now) {
   if (now.wMinute != 0) {

@@ -1,7 +1,7 @@
 // The hourly chime: at the first tick of every full hour, the sound of that hour
 // from the chosen sound theme.
 #pragma once
-#include "clock/local_time.h"
+#include "base/local_time.h"
 #include "reminders/reminder_effects.h"
 
 // Records that this hour's chime has been played; false at program start.

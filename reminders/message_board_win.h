@@ -5,8 +5,8 @@
 #pragma once
 #include <windows.h>
 
-#include "controls/handles.h"
-#include "controls/window.h"
+#include "controls/handles_win.h"
+#include "controls/window_win.h"
 
 constexpr UINT_PTR kMessageBoardTimerId = 1;
 

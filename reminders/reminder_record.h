@@ -6,7 +6,7 @@
 #include <string>
 #include <type_traits>
 
-#include "clock/local_time.h"
+#include "base/local_time.h"
 
 #if defined(__BYTE_ORDER__) && defined(__ORDER_LITTLE_ENDIAN__)
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__,

@@ -1,6 +1,6 @@
 // The per-second reminder check and what a due reminder does.
 #pragma once
-#include "clock/local_time.h"
+#include "base/local_time.h"
 #include "reminders/reminder_effects.h"
 #include "reminders/reminder_list.h"
 #include "reminders/reminder_record.h"

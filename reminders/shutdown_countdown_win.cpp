@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "clock/bitmap_file_win.h"
+#include "base/bitmap_file_win.h"
 #include "clock/clock_window_win.h"
-#include "clock/dialog_placement.h"
-#include "clock/program_path.h"
+#include "base/dialog_placement.h"
+#include "base/program_path.h"
 #include "clock/runtime_bound_win.h"
 #include "resources/countdown_ids.h"
 

@@ -6,9 +6,9 @@
 #pragma once
 #include <windows.h>
 
-#include "controls/dialog.h"
-#include "controls/flat_button.h"
-#include "controls/handles.h"
+#include "controls/dialog_win.h"
+#include "controls/flat_button_win.h"
+#include "controls/handles_win.h"
 #include "reminders/countdown_rules.h"
 
 constexpr UINT_PTR kCountdownTimerId = 6;

@@ -2,7 +2,7 @@
 // call so that the order is fixed in one place: the chime first, then the
 // reminders (a reminder's sound in the same tick thereby cuts off the chime).
 #pragma once
-#include "clock/local_time.h"
+#include "base/local_time.h"
 #include "reminders/hourly_chime.h"
 #include "reminders/reminder_effects.h"
 #include "reminders/reminder_list.h"

@@ -1,4 +1,4 @@
-#include "clock/bitmap_file_check.h"
+#include "base/bitmap_file_check.h"
 
 #include <gtest/gtest.h>
 

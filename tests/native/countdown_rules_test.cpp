@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "clock/dialog_placement.h"
+#include "base/dialog_placement.h"
 #include "reminders/countdown_rules.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "clock/flat_button_rules.h"
+#include "controls/flat_button_rules.h"
 
 using namespace flat_button;
 

@@ -7,7 +7,7 @@
 
 #include "reminder_fakes.h"
 #include "reminders/hourly_chime.h"
-#include "themeedit/theme_file.h"
+#include "base/theme_file.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "clock/ini_file.h"
+#include "base/ini_file.h"
 
 #include <gtest/gtest.h>
 

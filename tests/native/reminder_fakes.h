@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "clock/local_time.h"
+#include "base/local_time.h"
 #include "reminders/file_system.h"
 #include "reminders/reminder_effects.h"
 #include "reminders/reminder_record.h"

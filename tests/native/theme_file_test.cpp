@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "themeedit/theme_file.h"
+#include "base/theme_file.h"
 
 namespace {
 
@@ -94,6 +94,8 @@ TEST(ThemeFileTest, JoinPathAddsOneSeparatorAndRefusesToCut) {
       {"/srv/themes/", "a.wav", "/srv/themes/a.wav"},
       {"dir", "", "dir" + sep},
       {"", "theme.ini", sep + "theme.ini"},
+      // A folder name ending in a character whose second byte is 0x5C.
+      {"C:\\\x81\x5c", "theme.ini", "C:\\\x81\x5c" + sep + "theme.ini"},
   };
   for (const Case& c : cases) {
     EXPECT_TRUE(JoinThemePath(c.dir, c.name, out, sizeof out));

@@ -8,7 +8,7 @@
 
 #include "reminder_fakes.h"
 #include "reminders/timed_checks.h"
-#include "themeedit/theme_file.h"
+#include "base/theme_file.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-#include "clock/program_path.h"
+#include "base/program_path.h"
 #include "clock/runtime_bound_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

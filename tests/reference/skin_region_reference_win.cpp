@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "controls/handles.h"
+#include "controls/handles_win.h"
 
 HRGN SkinRegionPerPixel(HDC reference, HBITMAP bitmap, int width, int height, POINT* digitOrigin) {
   MemoryDC dc(CreateCompatibleDC(reference));

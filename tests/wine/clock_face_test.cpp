@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "clock/bitmap_file_win.h"
+#include "base/bitmap_file_win.h"
 #include "clock/clock_window_win.h"
 #include "clock/face_geometry.h"
 #include "clock/runtime_bound_win.h"
 #include "clock/skin_region_win.h"
-#include "controls/handles.h"
+#include "controls/handles_win.h"
 #include "tests/support/bmp_bytes.h"
 #include "tests/reference/ellipse_rows.h"
 #include "tests/reference/skin_region_reference_win.h"

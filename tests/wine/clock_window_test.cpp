@@ -7,8 +7,8 @@
 #include <string>
 
 #include "clock/clock_window_win.h"
-#include "clock/program_path.h"
-#include "controls/handles.h"
+#include "base/program_path.h"
+#include "controls/handles_win.h"
 #include "tests/wine/posted_messages.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "controls/dialog.h"
-#include "controls/flat_button.h"
+#include "controls/dialog_win.h"
+#include "controls/flat_button_win.h"
 #include "tests/wine/dib_surface.h"
 #include "tests/wine/flat_button_dialog_ids.h"
 

@@ -7,10 +7,10 @@
 
 #include <vector>
 
-#include "controls/dialog.h"
-#include "controls/handles.h"
-#include "controls/subclass.h"
-#include "controls/window.h"
+#include "controls/dialog_win.h"
+#include "controls/handles_win.h"
+#include "controls/subclass_win.h"
+#include "controls/window_win.h"
 #include "tests/wine/test_dialog_ids.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "clock/clock_window_win.h"
-#include "clock/program_path.h"
-#include "controls/handles.h"
+#include "base/program_path.h"
+#include "controls/handles_win.h"
 #include "tests/wine/posted_messages.h"
 #include "reminders/message_board_win.h"
 #include "tests/support/bmp_bytes.h"

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "clock/clock_window_win.h"
-#include "clock/dialog_placement.h"
-#include "clock/program_path.h"
+#include "base/dialog_placement.h"
+#include "base/program_path.h"
 #include "reminders/shutdown_countdown_win.h"
 #include "resources/countdown_ids.h"
 #include "tests/wine/dib_surface.h"

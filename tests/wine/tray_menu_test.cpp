@@ -11,9 +11,9 @@
 
 #include "clock/clock_window_win.h"
 #include "clock/menu_painter_win.h"
-#include "clock/program_path.h"
+#include "base/program_path.h"
 #include "clock/tray_icon_win.h"
-#include "controls/handles.h"
+#include "controls/handles_win.h"
 #include "resources/menu_ids.h"
 #include "tests/wine/dib_surface.h"
 

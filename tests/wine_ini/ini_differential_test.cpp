@@ -2,7 +2,7 @@
 // corpus of generated and hand-written files and compares every answer: string
 // reads at several buffer sizes, integer reads, and the bytes of files after
 // writes done on two copies of the same start file.
-#include "clock/ini_file.h"
+#include "base/ini_file.h"
 
 #include <windows.h>
 

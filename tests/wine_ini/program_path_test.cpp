@@ -2,8 +2,8 @@
 // placed in a directory so deep that "Ticora.ini" beside it does not fit in the
 // caller's buffer. This test program links only the portable libraries, so the
 // Win32 half is compiled in here.
-#include "clock/program_path.h"
-#include "clock/program_path_win.cpp"
+#include "base/program_path.h"
+#include "base/program_path_win.cpp"
 
 #include <windows.h>
 

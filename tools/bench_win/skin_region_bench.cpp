@@ -11,8 +11,8 @@
 
 #include "clock/clock_window_win.h"
 #include "clock/skin_region_win.h"
-#include "controls/handles.h"
-#include "controls/module.h"
+#include "controls/handles_win.h"
+#include "controls/module_win.h"
 #include "tests/reference/skin_region_reference_win.h"
 
 namespace {

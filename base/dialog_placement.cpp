@@ -1,4 +1,4 @@
-#include "clock/dialog_placement.h"
+#include "base/dialog_placement.h"
 
 namespace {
 

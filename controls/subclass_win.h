@@ -7,7 +7,7 @@
 #pragma once
 #include <windows.h>
 
-#include "controls/message_map.h"
+#include "controls/message_map_win.h"
 
 class SubclassedControl : public MessageTarget {
  public:

@@ -1,6 +1,6 @@
-#include "controls/window.h"
+#include "controls/window_win.h"
 
-#include "controls/module.h"
+#include "controls/module_win.h"
 
 Window::~Window() {
   if (hwnd_ && IsWindow(hwnd_)) {

@@ -1,6 +1,6 @@
-#include "controls/dialog.h"
+#include "controls/dialog_win.h"
 
-#include "controls/module.h"
+#include "controls/module_win.h"
 
 Dialog::~Dialog() {
   if (hwnd_ && IsWindow(hwnd_)) {

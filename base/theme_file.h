@@ -41,7 +41,8 @@ void ThemeKeyName(int number, char* out, size_t outSize);
 void ThemeSoundFileName(int number, char* out, size_t outSize);
 
 // dir + separator + name into out. No separator is added when dir already ends
-// in a backslash or slash. A result that would not fit in outSize leaves out
+// in a backslash or slash (a character of its own, not the second byte of a
+// double-byte character). A result that would not fit in outSize leaves out
 // empty and returns false: a cut path could name some other file.
 bool JoinThemePath(const char* dir, const char* name, char* out, size_t outSize);
 

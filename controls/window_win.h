@@ -5,7 +5,7 @@
 #pragma once
 #include <windows.h>
 
-#include "controls/message_map.h"
+#include "controls/message_map_win.h"
 
 class Window : public MessageTarget {
  public:

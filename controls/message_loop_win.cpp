@@ -1,6 +1,6 @@
-#include "controls/message_loop.h"
+#include "controls/message_loop_win.h"
 
-#include "controls/module.h"
+#include "controls/module_win.h"
 
 MessageLoop::MessageLoop() : thread_(GetCurrentThreadId()) { module::AddLoop(thread_, this); }
 

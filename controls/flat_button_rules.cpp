@@ -1,4 +1,6 @@
-#include "clock/flat_button_rules.h"
+#include "controls/flat_button_rules.h"
+
+#include "base/gbk_text.h"
 
 namespace flat_button {
 
@@ -8,8 +10,6 @@ constexpr uint32_t kTypeMask = 0x0F;
 constexpr uint32_t kTypeOwnerDraw = 0x0B;
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 
 }  // namespace
 
@@ -98,15 +98,6 @@ void FocusMarks(const Rect& r, Polyline out[4]) {
   out[3] = {{{right - 4, bottom}, {right, bottom}, {right, bottom - 4}}, kFocusMark};
 }
 
-size_t VisibleTextLength(const char* text) {
-  if (!text) return 0;
-  size_t i = 0;
-  while (text[i]) {
-    const size_t step = (IsLeadByte(static_cast<unsigned char>(text[i])) && text[i + 1]) ? 2 : 1;
-    if (i + step > kMaxTextLength) break;
-    i += step;
-  }
-  return i;
-}
+size_t VisibleTextLength(const char* text) { return gbk::FitLength(text, kMaxTextLength); }
 
 }  // namespace flat_button

@@ -1,9 +1,10 @@
-#include "themeedit/theme_file.h"
+#include "base/theme_file.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "clock/ini_file.h"
+#include "base/gbk_text.h"
+#include "base/ini_file.h"
 
 int NormalizeThemeMode(int mode) { return mode == 24 ? 24 : 12; }
 
@@ -23,22 +24,7 @@ void ThemeSoundFileName(int number, char* out, size_t outSize) {
 }
 
 bool JoinThemePath(const char* dir, const char* name, char* out, size_t outSize) {
-  if (!out || outSize == 0) return false;
-  out[0] = '\0';
-  if (!dir) dir = "";
-  if (!name) name = "";
-  const size_t dirLen = std::strlen(dir);
-  const bool hasSeparator = dirLen > 0 && (dir[dirLen - 1] == '\\' || dir[dirLen - 1] == '/');
-  const size_t nameLen = std::strlen(name);
-  const size_t total = dirLen + (hasSeparator ? 0 : 1) + nameLen;
-  if (total + 1 > outSize) return false;
-  char* p = out;
-  std::memcpy(p, dir, dirLen);
-  p += dirLen;
-  if (!hasSeparator) *p++ = kThemePathSeparator;
-  std::memcpy(p, name, nameLen);
-  p[nameLen] = '\0';
-  return true;
+  return gbk::JoinPath(dir, name, kThemePathSeparator, out, outSize);
 }
 
 int ReadThemeModeRaw(const char* themeFile) {

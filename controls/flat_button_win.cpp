@@ -1,11 +1,11 @@
-#include "controls/flat_button.h"
+#include "controls/flat_button_win.h"
 
 #include <windowsx.h>
 
 #include <new>
 
-#include "clock/flat_button_rules.h"
-#include "controls/handles.h"
+#include "controls/flat_button_rules.h"
+#include "controls/handles_win.h"
 
 namespace {
 

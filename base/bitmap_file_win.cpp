@@ -1,6 +1,6 @@
-#include "clock/bitmap_file_win.h"
+#include "base/bitmap_file_win.h"
 
-#include "clock/bitmap_file_check.h"
+#include "base/bitmap_file_check.h"
 
 bool BitmapFileLoadable(const char* path) {
   if (!path || !path[0]) return false;

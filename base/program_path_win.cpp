@@ -1,4 +1,4 @@
-#include "clock/program_path.h"
+#include "base/program_path.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "controls/message_map.h"
+#include "controls/message_map_win.h"
 
 bool IsReflectableMessage(UINT msg) {
   if (IsControlColorMessage(msg)) return true;

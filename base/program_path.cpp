@@ -1,6 +1,8 @@
-#include "clock/program_path.h"
+#include "base/program_path.h"
 
 #include <cstring>
+
+#include "base/gbk_text.h"
 
 bool JoinProgramPath(const char* modulePath, const char* name, char* out, size_t outSize) {
     if (!out || outSize == 0) return false;
@@ -10,17 +12,7 @@ bool JoinProgramPath(const char* modulePath, const char* name, char* out, size_t
 
     // Last backslash, stepping over two-byte GBK characters whose second byte
     // may equal a backslash.
-    const size_t len = std::strlen(modulePath);
-    size_t dirLen = 0;
-    for (size_t i = 0; i < len;) {
-        unsigned char c = static_cast<unsigned char>(modulePath[i]);
-        if (c >= 0x81 && c <= 0xFE && i + 1 < len) {
-            i += 2;
-            continue;
-        }
-        if (c == '\\') dirLen = i + 1;
-        ++i;
-    }
+    const size_t dirLen = gbk::DirectoryLength(modulePath);
     if (dirLen == 0) return false;
 
     const size_t nameLen = std::strlen(name);

@@ -1,4 +1,4 @@
-#include "controls/subclass.h"
+#include "controls/subclass_win.h"
 
 namespace {
 const char kObjectProperty[] = "Ticora.Subclass";

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "controls/subclass.h"
+#include "controls/subclass_win.h"
 
 class FlatButton : public SubclassedControl {
  public:

@@ -1,4 +1,4 @@
-#include "controls/handles.h"
+#include "controls/handles_win.h"
 
 namespace handles {
 namespace {

@@ -6,7 +6,7 @@
 #pragma once
 #include <windows.h>
 
-#include "controls/message_map.h"
+#include "controls/message_map_win.h"
 
 class Dialog : public MessageTarget {
  public:

@@ -1,4 +1,6 @@
-#include "clock/ini_file.h"
+#include "base/ini_file.h"
+
+#include "base/gbk_text.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -8,11 +10,7 @@
 
 namespace {
 
-// GBK: 0x81-0xFE start a two-byte character.
-bool IsLeadByte(char c) {
-    unsigned char u = static_cast<unsigned char>(c);
-    return u >= 0x81 && u <= 0xFE;
-}
+bool IsLeadByte(char c) { return gbk::IsLeadByte(static_cast<unsigned char>(c)); }
 
 // Length of the character at s[i], never reaching end.
 size_t CharLen(const char* s, size_t i, size_t end) {

@@ -1,4 +1,4 @@
-#include "controls/module.h"
+#include "controls/module_win.h"
 
 #include "controls/legacy_imports_win.h"
 
