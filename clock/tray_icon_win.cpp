@@ -5,8 +5,6 @@
 #include "clock/formatters.h"
 #include "resources/menu_ids.h"
 
-ShellNotifyFn g_shellNotifyIcon = &Shell_NotifyIconA;
-
 void TrayIcon::SetTip(const LocalTime& now) {
   // The tooltip field holds 128 bytes: at most 127 characters and the terminator.
   FormatDate(data_.szTip, sizeof data_.szTip, now);
@@ -22,7 +20,7 @@ void TrayIcon::Add(HWND owner, HICON icon, UINT callbackMessage, const LocalTime
   data_.hIcon = icon;
   SetTip(now);
   // A failed add is not treated as an error: the clock runs without icon.
-  g_shellNotifyIcon(NIM_ADD, &data_);
+  notify_(NIM_ADD, &data_);
   added_ = true;
 }
 
@@ -30,13 +28,13 @@ void TrayIcon::UpdateTip(const LocalTime& now) {
   if (!added_) return;
   data_.uFlags = NIF_TIP;
   SetTip(now);
-  g_shellNotifyIcon(NIM_MODIFY, &data_);
+  notify_(NIM_MODIFY, &data_);
 }
 
 void TrayIcon::Remove() {
   if (!added_) return;
   data_.uFlags = 0;
-  g_shellNotifyIcon(NIM_DELETE, &data_);
+  notify_(NIM_DELETE, &data_);
   added_ = false;
 }
 

@@ -15,13 +15,15 @@ static_assert(NOTIFYICONDATAA_V2_SIZE == kTrayRecordSize, "second-version notifi
 // The only icon id the clock uses.
 constexpr UINT kTrayIconId = 0;
 
-// Every call to the shell's notification function goes through this pointer,
-// so that tests can record the records passed.
+// The shell's notification function (Shell_NotifyIconA); tests hand in one
+// that records the records passed.
 using ShellNotifyFn = BOOL(WINAPI*)(DWORD message, PNOTIFYICONDATAA data);
-extern ShellNotifyFn g_shellNotifyIcon;
 
 class TrayIcon {
  public:
+  // notify: where the records go; null for the shell itself.
+  explicit TrayIcon(ShellNotifyFn notify = nullptr) : notify_(notify ? notify : &Shell_NotifyIconA) {}
+
   // Adds the icon for owner with the date of now as tooltip (also used to add
   // it again after the shell restarted).
   void Add(HWND owner, HICON icon, UINT callbackMessage, const LocalTime& now);
@@ -35,6 +37,7 @@ class TrayIcon {
 
  private:
   void SetTip(const LocalTime& now);
+  ShellNotifyFn notify_;
   NOTIFYICONDATAA data_{};
   bool added_ = false;
 };

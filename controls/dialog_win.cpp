@@ -1,5 +1,6 @@
 #include "controls/dialog_win.h"
 
+#include "base/dialog_placement.h"
 #include "controls/module_win.h"
 
 Dialog::~Dialog() {
@@ -29,6 +30,22 @@ void Dialog::End(INT_PTR result) {
     EndDialog(hwnd_, result);
   else
     DestroyWindow(hwnd_);
+}
+
+void PlaceDialogFrom(HWND dialog, const RECT& reference) {
+  RECT self{}, work{};
+  GetWindowRect(dialog, &self);
+  if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) work = DesktopRect();
+  const PlacementPoint at =
+      PlaceDialog({reference.left, reference.top, reference.right, reference.bottom}, self.right - self.left,
+                  self.bottom - self.top, {work.left, work.top, work.right, work.bottom});
+  SetWindowPos(dialog, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT DesktopRect() {
+  RECT desktop{};
+  GetWindowRect(GetDesktopWindow(), &desktop);
+  return desktop;
 }
 
 bool ReflectNotification(HWND dialog, UINT msg, WPARAM w, LPARAM l, LRESULT& result) {
@@ -100,14 +117,15 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
   }
   LRESULT result = (msg == WM_INITDIALOG) ? TRUE : 0;
   INT_PTR answer = FALSE;
-  if (self->DispatchMessageMap(msg, w, l, result)) {
+  bool gone = false;
+  if (self->DispatchMessageMap(hwnd, msg, w, l, result, gone)) {
     answer = DialogAnswer(hwnd, msg, result);
   } else if (ReflectNotification(hwnd, msg, w, l, result)) {
     answer = DialogAnswer(hwnd, msg, result);
   } else if (msg == WM_INITDIALOG) {
     answer = TRUE;  // default focus
   }
-  if (msg == WM_NCDESTROY) {
+  if (msg == WM_NCDESTROY && !gone) {
     SetWindowLongPtrA(hwnd, DWLP_USER, 0);
     self->hwnd_ = nullptr;
     self->OnFinalMessage();

@@ -35,6 +35,13 @@ class Dialog : public MessageTarget {
   bool modal_ = false;
 };
 
+// Places a dialog at initialisation: centred on reference (screen
+// coordinates), then pushed inside the work area edge by edge. Size and Z
+// order stay.
+void PlaceDialogFrom(HWND dialog, const RECT& reference);
+// The desktop window's rectangle: the whole screen, the reference of most dialogs.
+RECT DesktopRect();
+
 // Sends a control notification that reached dialog back to the control it came
 // from (message number + 0x2000). Returns false when the message is no control
 // notification or names no control; result receives the control's answer.

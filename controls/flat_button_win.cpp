@@ -1,10 +1,9 @@
 #include "controls/flat_button_win.h"
 
-#include <windowsx.h>
-
 #include <new>
 
 #include "controls/flat_button_rules.h"
+#include "controls/child_windows_win.h"
 #include "controls/handles_win.h"
 
 namespace {
@@ -28,38 +27,35 @@ void DrawPolyline(HDC dc, const flat_button::Polyline& line) {
   LineTo(dc, line.points[2].x, line.points[2].y);
 }
 
-struct EnumContext {
-  FlatButtonList* buttons;
-};
-
-BOOL CALLBACK ConvertChild(HWND child, LPARAM param) {
-  auto* context = reinterpret_cast<EnumContext*>(param);
+// Turns child into a flat button unless it is no push button or already one.
+// False when the list is full of memory.
+bool ConvertChild(HWND child, FlatButtonList& buttons) {
   char className[64] = {};
   GetClassNameA(child, className, sizeof className);
-  if (!flat_button::IsButtonClass(className)) return TRUE;
+  if (!flat_button::IsButtonClass(className)) return true;
   const auto style = static_cast<uint32_t>(GetWindowLongA(child, GWL_STYLE));
-  if (!flat_button::IsConvertibleStyle(style)) return TRUE;
-  for (const auto& b : *context->buttons)
-    if (b && b->Button() == child) return FALSE;
+  if (!flat_button::IsConvertibleStyle(style)) return true;
+  for (const auto& b : buttons)
+    if (b && b->Button() == child) return false;
   std::unique_ptr<FlatButton> button(new (std::nothrow) FlatButton());
-  if (!button) return FALSE;
+  if (!button) return false;
   button->AttachButton(child);
-  context->buttons->push_back(std::move(button));
-  return TRUE;
+  buttons.push_back(std::move(button));
+  return true;
 }
 
 }  // namespace
 
 FlatButton::FlatButton() : textHover_(GetSysColor(COLOR_HIGHLIGHTTEXT)) {
-  OnMessage(WM_CAPTURECHANGED, &FlatButton::OnCaptureChanged);
-  OnMessage(WM_ERASEBKGND, &FlatButton::OnEraseBackground);
-  OnMessage(WM_MOUSEMOVE, &FlatButton::OnMouseMove);
-  OnMessage(WM_SETCURSOR, &FlatButton::OnSetCursor);
-  OnMessage(WM_KILLFOCUS, &FlatButton::OnKillFocus);
-  OnMessage(WM_DRAWITEM + kReflectOffset, &FlatButton::OnDrawItem);
-  OnMessage(WM_MEASUREITEM + kReflectOffset, &FlatButton::OnMeasureItem);
-  OnMessage(WM_COMPAREITEM + kReflectOffset, &FlatButton::OnCompareItem);
-  OnMessage(WM_DELETEITEM + kReflectOffset, &FlatButton::OnDeleteItem);
+  OnMessage<WM_CAPTURECHANGED>(&FlatButton::OnCaptureChanged);
+  OnMessage<WM_ERASEBKGND>(&FlatButton::OnEraseBackground);
+  OnMessage<WM_MOUSEMOVE>(&FlatButton::OnMouseMove);
+  OnMessage<WM_SETCURSOR>(&FlatButton::OnSetCursor);
+  OnMessage<WM_KILLFOCUS>(&FlatButton::OnKillFocus);
+  OnReflected<WM_DRAWITEM>(&FlatButton::OnDrawItem);
+  OnReflected<WM_MEASUREITEM>(&FlatButton::OnMeasureItem);
+  OnReflected<WM_COMPAREITEM>(&FlatButton::OnCompareItem);
+  OnReflected<WM_DELETEITEM>(&FlatButton::OnDeleteItem);
 }
 
 bool FlatButton::AttachButton(HWND button) {
@@ -70,7 +66,7 @@ bool FlatButton::AttachButton(HWND button) {
   return true;
 }
 
-bool FlatButton::OnCaptureChanged(WPARAM, LPARAM, LRESULT& result) {
+void FlatButton::OnCaptureChanged(HWND) {
   if (hover_) {
     // Release only a capture this button still holds: by now the capture
     // usually belongs to the window that took it, and releasing that one
@@ -78,25 +74,19 @@ bool FlatButton::OnCaptureChanged(WPARAM, LPARAM, LRESULT& result) {
     if (GetCapture() == hwnd()) ReleaseCapture();
     InvalidateRect(hwnd(), nullptr, TRUE);
   }
-  result = 0;
-  return true;
 }
 
-bool FlatButton::OnEraseBackground(WPARAM, LPARAM, LRESULT& result) {
-  result = 1;
-  return true;
-}
+bool FlatButton::OnEraseBackground(HDC) { return true; }
 
-bool FlatButton::OnMouseMove(WPARAM w, LPARAM l, LRESULT& result) {
+void FlatButton::OnMouseMove(POINT at, UINT keys) {
   const HWND self = hwnd();
-  result = CallPrevious(WM_MOUSEMOVE, w, l);
-  if (!self || !IsWindow(self)) return true;
+  ForwardToPrevious();
+  if (!self || !IsWindow(self)) return;
   RECT client{};
   GetClientRect(self, &client);
-  const POINT at{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
   flat_button::MouseMoveInput in;
   in.hover = hover_;
-  in.leftDown = (w & MK_LBUTTON) != 0;
+  in.leftDown = (keys & MK_LBUTTON) != 0;
   in.hasCapture = GetCapture() == self;
   in.hasParent = GetParent(self) != nullptr;
   in.inside = PtInRect(&client, at) != FALSE;
@@ -105,27 +95,18 @@ bool FlatButton::OnMouseMove(WPARAM w, LPARAM l, LRESULT& result) {
   if (out.setCapture) SetCapture(self);
   if (out.invalidate) InvalidateRect(self, nullptr, TRUE);
   if (out.releaseCapture) ReleaseCapture();
-  return true;
 }
 
-bool FlatButton::OnSetCursor(WPARAM, LPARAM, LRESULT& result) {
-  // The pointer keeps the shape it was given last.
-  result = 0;
-  return true;
-}
+// The pointer keeps the shape it was given last.
+bool FlatButton::OnSetCursor(HWND, UINT, UINT) { return false; }
 
-bool FlatButton::OnKillFocus(WPARAM, LPARAM, LRESULT& result) {
+void FlatButton::OnKillFocus(HWND) {
   hover_ = false;
   InvalidateRect(hwnd(), nullptr, TRUE);
-  result = 0;
-  return true;
 }
 
-bool FlatButton::OnDrawItem(WPARAM, LPARAM l, LRESULT& result) {
-  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(l);
-  if (item && item->hDC) Draw(*item);
-  result = TRUE;
-  return true;
+void FlatButton::OnDrawItem(int, const DRAWITEMSTRUCT& item) {
+  if (item.hDC) Draw(item);
 }
 
 void FlatButton::Draw(const DRAWITEMSTRUCT& item) {
@@ -180,33 +161,24 @@ void FlatButton::Draw(const DRAWITEMSTRUCT& item) {
   }
 }
 
-bool FlatButton::OnMeasureItem(WPARAM, LPARAM l, LRESULT& result) {
-  auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(l);
-  if (item) {
-    if (item->CtlType == ODT_MENU) {
-      item->itemHeight = static_cast<UINT>(GetSystemMetrics(SM_CYMENU));
-    } else {
-      WindowDC dc(hwnd());
-      TEXTMETRICA tm{};
-      if (dc && GetTextMetricsA(dc.get(), &tm)) item->itemHeight = static_cast<UINT>(tm.tmHeight);
-    }
+void FlatButton::OnMeasureItem(int, MEASUREITEMSTRUCT& item) {
+  if (item.CtlType == ODT_MENU) {
+    item.itemHeight = static_cast<UINT>(GetSystemMetrics(SM_CYMENU));
+  } else {
+    WindowDC dc(hwnd());
+    TEXTMETRICA tm{};
+    if (dc && GetTextMetricsA(dc.get(), &tm)) item.itemHeight = static_cast<UINT>(tm.tmHeight);
   }
-  result = TRUE;
-  return true;
 }
 
-bool FlatButton::OnCompareItem(WPARAM, LPARAM, LRESULT& result) {
-  result = 0;
-  return true;
-}
+int FlatButton::OnCompareItem(int, const COMPAREITEMSTRUCT&) { return 0; }
 
-bool FlatButton::OnDeleteItem(WPARAM, LPARAM, LRESULT& result) {
-  result = TRUE;
-  return true;
-}
+void FlatButton::OnDeleteItem(int, const DELETEITEMSTRUCT&) {}
 
 void ApplyFlatButtons(HWND dialog, FlatButtonList& buttons) {
   if (!dialog) return;
-  EnumContext context{&buttons};
-  EnumChildWindows(dialog, &ConvertChild, reinterpret_cast<LPARAM>(&context));
+  // The children are collected first and converted afterwards, outside the
+  // system's enumeration.
+  for (HWND child : ChildWindows(dialog))
+    if (!ConvertChild(child, buttons)) break;
 }

@@ -24,15 +24,15 @@ class FlatButton : public SubclassedControl {
   void Draw(const DRAWITEMSTRUCT& item);
 
  private:
-  bool OnCaptureChanged(WPARAM, LPARAM, LRESULT&);
-  bool OnEraseBackground(WPARAM, LPARAM, LRESULT&);
-  bool OnMouseMove(WPARAM, LPARAM, LRESULT&);
-  bool OnSetCursor(WPARAM, LPARAM, LRESULT&);
-  bool OnKillFocus(WPARAM, LPARAM, LRESULT&);
-  bool OnDrawItem(WPARAM, LPARAM, LRESULT&);
-  bool OnMeasureItem(WPARAM, LPARAM, LRESULT&);
-  bool OnCompareItem(WPARAM, LPARAM, LRESULT&);
-  bool OnDeleteItem(WPARAM, LPARAM, LRESULT&);
+  void OnCaptureChanged(HWND gaining);
+  bool OnEraseBackground(HDC dc);
+  void OnMouseMove(POINT at, UINT keys);
+  bool OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage);
+  void OnKillFocus(HWND gaining);
+  void OnDrawItem(int id, const DRAWITEMSTRUCT& item);
+  void OnMeasureItem(int id, MEASUREITEMSTRUCT& item);
+  int OnCompareItem(int id, const COMPAREITEMSTRUCT& item);
+  void OnDeleteItem(int id, const DELETEITEMSTRUCT& item);
 
   HWND button_ = nullptr;
   bool hover_ = false;

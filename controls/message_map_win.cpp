@@ -1,5 +1,9 @@
 #include "controls/message_map_win.h"
 
+#include <exception>
+
+#include "controls/module_win.h"
+
 bool IsReflectableMessage(UINT msg) {
   if (IsControlColorMessage(msg)) return true;
   switch (msg) {
@@ -20,30 +24,59 @@ bool IsReflectableMessage(UINT msg) {
   }
 }
 
-bool MessageMap::Dispatch(UINT msg, WPARAM w, LPARAM l, LRESULT& result) const {
-  for (const Entry& e : entries_) {
-    if (e.msg != msg) continue;
-    if (e.command) {
-      if (LOWORD(w) != e.id) continue;
-      if (e.command(HIWORD(w), reinterpret_cast<HWND>(l))) {
-        result = 0;
-        return true;
-      }
-    } else if (e.notify) {
-      NMHDR* hdr = reinterpret_cast<NMHDR*>(l);
-      if (!hdr || hdr->idFrom != e.id) continue;
-      if (e.notify(hdr, result)) return true;
-    } else if (e.handler(w, l, result)) {
-      return true;
-    }
+bool MessageMap::Matches(const Entry& e, const MessageFrame& frame) const {
+  if (e.msg != frame.msg) return false;
+  if (!e.id) return true;
+  if (frame.msg == WM_COMMAND) {
+    return LOWORD(frame.wParam) == *e.id && (!e.code || HIWORD(frame.wParam) == *e.code);
+  }
+  if (frame.msg == WM_NOTIFY) {
+    const auto* header = reinterpret_cast<const NMHDR*>(frame.lParam);
+    return header && static_cast<int>(header->idFrom) == *e.id &&
+           (!e.code || static_cast<int>(header->code) == *e.code);
   }
   return false;
 }
 
-bool MessageTarget::DispatchMessageMap(UINT msg, WPARAM w, LPARAM l, LRESULT& result) {
-  try {
-    return map_.Dispatch(msg, w, l, result);
-  } catch (...) {
-    return false;
+bool MessageMap::Dispatch(MessageFrame& frame, LRESULT& result) const {
+  for (size_t i = 0; i < entries_.size(); ++i) {
+    const Entry& e = entries_[i];
+    if (!Matches(e, frame)) continue;
+    // A copy: the handler may destroy the object and with it this map.
+    const Handler handler = e.handler;
+    frame.handled = true;
+    LRESULT answer = 0;
+    const bool ran = handler(frame.wParam, frame.lParam, answer);
+    if (ran && frame.handled) {
+      result = answer;
+      return true;
+    }
+    if (!frame.targetAlive) return false;
   }
+  return false;
+}
+
+MessageTarget::~MessageTarget() {
+  // Destroyed inside one of its own handlers: the dispatches still running
+  // for it must not touch it again.
+  for (MessageFrame* f = current_; f; f = f->outer) f->targetAlive = false;
+}
+
+bool MessageTarget::DispatchMessageMap(HWND hwnd, UINT msg, WPARAM w, LPARAM l, LRESULT& result,
+                                       bool& targetGone) {
+  MessageFrame frame{hwnd, msg, w, l, true, true, current_};
+  current_ = &frame;
+  bool handled = false;
+  try {
+    handled = map_.Dispatch(frame, result);
+  } catch (const std::exception& e) {
+    module::ReportHandlerFailure(hwnd, msg, e.what());
+    handled = false;
+  } catch (...) {
+    module::ReportHandlerFailure(hwnd, msg, nullptr);
+    handled = false;
+  }
+  targetGone = !frame.targetAlive;
+  if (!targetGone) current_ = frame.outer;
+  return handled;
 }

@@ -1,12 +1,31 @@
-// Message maps: typed member-function handlers looked up by message number, and
-// for WM_COMMAND / WM_NOTIFY also by control identifier. A handler returns
-// whether it handled the message; what no handler takes goes to the default
-// procedure of the window, dialog or subclassed control.
+// Message maps with typed handlers. A window, dialog or subclassed control
+// registers member functions that receive the message's decoded arguments and
+// return its answer (the crackers of message_crackers_win.h); the framework
+// writes the message result. A handler that does not want a message after
+// all calls SetMsgHandled(false): the next matching handler, then the default
+// procedure, get it.
+//
+//   OnMessage<WM_TIMER>(&ClockWindow::OnTimer);          void OnTimer(UINT_PTR id)
+//   OnCommand(IDOK, &MyDialog::OnOk);                     void OnOk(int id, int code, HWND control)
+//   OnCommand(IDOK, BN_CLICKED, &MyDialog::OnOk);         the same, for that code only
+//   OnNotify(IDC_LIST, NM_CLICK, &MyDialog::OnClick);     LRESULT OnClick(NMHDR& header)
+//   OnReflected<WM_DRAWITEM>(&MyButton::OnDrawItem);      a notification a dialog reflects to its control
+//   OnNotifyIcon(WM_TRAYNOTIFY, &ClockWindow::OnTray);    void OnTray(UINT iconId, UINT mouseMessage)
+//   OnSignal(taskbarCreated, &ClockWindow::OnRestart);    void OnRestart()
+//   OnRawMessage(msg, &X::OnRare);                        bool OnRare(UINT, WPARAM, LPARAM, LRESULT&)
+//
+// No exception leaves a handler into the system: one caught at the dispatch is
+// reported (debug output naming the window class and the message) and the
+// message is answered as not handled.
 #pragma once
 #include <windows.h>
 
+#include <deque>
 #include <functional>
-#include <vector>
+#include <optional>
+#include <type_traits>
+
+#include "controls/message_crackers_win.h"
 
 // Message numbers of notifications that a dialog reflects back to the sending
 // control, raised by this offset.
@@ -22,60 +41,140 @@ bool IsReflectableMessage(UINT msg);
 // True for a reflected control message (a control message raised by kReflectOffset).
 inline bool IsReflectedMessage(UINT msg) { return msg >= kReflectOffset && IsReflectableMessage(msg - kReflectOffset); }
 
+// The message a handler is running for, and what its dispatch has learnt.
+struct MessageFrame {
+  HWND hwnd;
+  UINT msg;
+  WPARAM wParam;
+  LPARAM lParam;
+  bool handled;         // cleared by SetMsgHandled(false)
+  bool targetAlive;     // cleared when the object is destroyed inside its handler
+  MessageFrame* outer;  // the dispatch this one runs inside, if any
+};
+
 class MessageMap {
  public:
+  // Runs the cracker and the handler: false when the message carries no
+  // usable arguments.
   using Handler = std::function<bool(WPARAM, LPARAM, LRESULT&)>;
-  using CommandHandler = std::function<bool(UINT code, HWND control)>;
-  using NotifyHandler = std::function<bool(NMHDR*, LRESULT&)>;
 
-  void On(UINT msg, Handler h) { entries_.push_back({msg, 0, std::move(h), nullptr, nullptr}); }
-  void OnCommand(UINT id, CommandHandler h) { entries_.push_back({WM_COMMAND, id, nullptr, std::move(h), nullptr}); }
-  void OnNotify(UINT id, NotifyHandler h) { entries_.push_back({WM_NOTIFY, id, nullptr, nullptr, std::move(h)}); }
+  void Add(UINT msg, Handler h) { entries_.push_back({msg, std::nullopt, std::nullopt, std::move(h)}); }
+  // WM_COMMAND and WM_NOTIFY filtered by control id and, when given, notification code.
+  void AddControl(UINT msg, int id, std::optional<int> code, Handler h) {
+    entries_.push_back({msg, id, code, std::move(h)});
+  }
 
-  // Runs the first matching handler that reports the message handled.
-  bool Dispatch(UINT msg, WPARAM w, LPARAM l, LRESULT& result) const;
+  // Runs the matching handlers in registration order until one keeps the
+  // message (frame.handled stays set). Stops when the target is destroyed.
+  bool Dispatch(MessageFrame& frame, LRESULT& result) const;
 
  private:
   struct Entry {
     UINT msg;
-    UINT id;
+    std::optional<int> id;
+    std::optional<int> code;
     Handler handler;
-    CommandHandler command;
-    NotifyHandler notify;
   };
-  std::vector<Entry> entries_;
+  bool Matches(const Entry& e, const MessageFrame& frame) const;
+  // A deque keeps registered handlers in place when a handler registers more.
+  std::deque<Entry> entries_;
 };
 
-// Base of everything that owns a message map, with typed registration helpers:
-//   OnMessage(WM_TIMER, &ClockWindow::OnTimer);    bool OnTimer(WPARAM, LPARAM, LRESULT&)
-//   OnCommand(IDOK, &MyDialog::OnOk);               bool OnOk(UINT code, HWND control)
-//   OnNotify(IDC_LIST, &MyDialog::OnListNotify);     bool OnListNotify(NMHDR*, LRESULT&)
+// Base of everything that owns a message map.
 class MessageTarget {
  public:
-  virtual ~MessageTarget() = default;
+  MessageTarget() = default;
+  virtual ~MessageTarget();
+  MessageTarget(const MessageTarget&) = delete;
+  MessageTarget& operator=(const MessageTarget&) = delete;
 
  protected:
-  template <class T>
-  void OnMessage(UINT msg, bool (T::*fn)(WPARAM, LPARAM, LRESULT&)) {
-    T* self = static_cast<T*>(this);
-    map_.On(msg, [self, fn](WPARAM w, LPARAM l, LRESULT& r) { return (self->*fn)(w, l, r); });
+  template <UINT Msg, class T, class R, class... A>
+  void OnMessage(R (T::*fn)(A...)) {
+    Register<Msg>(Msg, fn);
+  }
+  // The notification Msg as a dialog reflects it back to the control that sent it.
+  template <UINT Msg, class T, class R, class... A>
+  void OnReflected(R (T::*fn)(A...)) {
+    Register<Msg>(Msg + kReflectOffset, fn);
   }
   template <class T>
-  void OnCommand(UINT id, bool (T::*fn)(UINT, HWND)) {
-    T* self = static_cast<T*>(this);
-    map_.OnCommand(id, [self, fn](UINT code, HWND ctl) { return (self->*fn)(code, ctl); });
+  void OnCommand(int id, void (T::*fn)(int, int, HWND)) {
+    RegisterControl<WM_COMMAND>(id, std::nullopt, fn);
   }
   template <class T>
-  void OnNotify(UINT id, bool (T::*fn)(NMHDR*, LRESULT&)) {
-    T* self = static_cast<T*>(this);
-    map_.OnNotify(id, [self, fn](NMHDR* h, LRESULT& r) { return (self->*fn)(h, r); });
+  void OnCommand(int id, int code, void (T::*fn)(int, int, HWND)) {
+    RegisterControl<WM_COMMAND>(id, code, fn);
   }
-  MessageMap& Map() { return map_; }
+  template <class T>
+  void OnNotify(int id, LRESULT (T::*fn)(NMHDR&)) {
+    RegisterControl<WM_NOTIFY>(id, std::nullopt, fn);
+  }
+  template <class T>
+  void OnNotify(int id, int code, LRESULT (T::*fn)(NMHDR&)) {
+    RegisterControl<WM_NOTIFY>(id, code, fn);
+  }
+  // The callback message of a notification-area icon.
+  template <class T>
+  void OnNotifyIcon(UINT msg, void (T::*fn)(UINT, UINT)) {
+    RegisterWith<crack::NotifyIconCallback>(msg, fn);
+  }
+  // A message without arguments (a registered or private signal), answered 0.
+  template <class T>
+  void OnSignal(UINT msg, void (T::*fn)()) {
+    RegisterWith<crack::Signal>(msg, fn);
+  }
+  // For the rare message without a cracker: the handler decodes it, sets the
+  // result and says whether it handled the message.
+  template <class T>
+  void OnRawMessage(UINT msg, bool (T::*fn)(UINT, WPARAM, LPARAM, LRESULT&)) {
+    T* self = static_cast<T*>(this);
+    map_.Add(msg, [self, fn, msg](WPARAM w, LPARAM l, LRESULT& r) {
+      if (!(self->*fn)(msg, w, l, r)) self->SetMsgHandled(false);
+      return true;
+    });
+  }
 
-  // Dispatches through the map; a handler that throws counts as not handled,
-  // so no exception ever crosses a window procedure.
-  bool DispatchMessageMap(UINT msg, WPARAM w, LPARAM l, LRESULT& result);
+  // Inside a handler: false passes the message on (to the next matching
+  // handler, then to the default processing).
+  void SetMsgHandled(bool handled) {
+    if (current_) current_->handled = handled;
+  }
+  // The message being handled; null outside a handler.
+  const MessageFrame* CurrentMessage() const { return current_; }
+
+  // Dispatches through the map. Returns whether a handler kept the message;
+  // targetGone tells that the object was destroyed meanwhile and must not be
+  // touched again.
+  bool DispatchMessageMap(HWND hwnd, UINT msg, WPARAM w, LPARAM l, LRESULT& result, bool& targetGone);
 
  private:
+  template <UINT Msg, class T, class R, class... A>
+  void Register(UINT number, R (T::*fn)(A...)) {
+    RegisterWith<crack::Cracker<Msg>>(number, fn);
+  }
+  template <class C, class T, class R, class... A>
+  void RegisterWith(UINT number, R (T::*fn)(A...)) {
+    static_assert(std::is_same<R(A...), typename C::Signature>::value,
+                  "the handler's signature does not match the message's cracker");
+    map_.Add(number, Bind<C>(fn));
+  }
+  template <UINT Msg, class T, class R, class... A>
+  void RegisterControl(int id, std::optional<int> code, R (T::*fn)(A...)) {
+    using C = crack::Cracker<Msg>;
+    static_assert(std::is_same<R(A...), typename C::Signature>::value,
+                  "the handler's signature does not match the message's cracker");
+    map_.AddControl(Msg, id, code, Bind<C>(fn));
+  }
+  template <class C, class T, class R, class... A>
+  MessageMap::Handler Bind(R (T::*fn)(A...)) {
+    T* self = static_cast<T*>(this);
+    return [self, fn](WPARAM w, LPARAM l, LRESULT& r) {
+      auto call = [self, fn](A... args) -> R { return (self->*fn)(args...); };
+      return C::Call(call, w, l, r);
+    };
+  }
+
   MessageMap map_;
+  MessageFrame* current_ = nullptr;
 };

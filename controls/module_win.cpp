@@ -16,6 +16,8 @@ struct State {
   std::map<DWORD, MessageLoop*> loops;
   std::map<DWORD, void*> pending;
   std::map<std::string, std::pair<ATOM, std::string>> classes;
+  char lastFailure[512] = {};
+  long failures = 0;
 };
 
 State& S() {
@@ -88,6 +90,23 @@ ATOM RegisterClassOnce(const char* kind, UINT style, HCURSOR cursor, HBRUSH back
   if (nameOut) *nameOut = it->second.second.c_str();
   return it->second.first;
 }
+
+void ReportHandlerFailure(HWND hwnd, UINT msg, const char* what) {
+  char className[128] = {};
+  if (!hwnd || !GetClassNameA(hwnd, className, sizeof className)) snprintf(className, sizeof className, "?");
+  State& s = S();
+  Lock guard;
+  snprintf(s.lastFailure, sizeof s.lastFailure,
+           "A handler of message 0x%04X in window class \"%s\" failed (%s); the message is "
+           "answered as not handled.\n",
+           msg, className, what ? what : "an exception of unknown type");
+  ++s.failures;
+  OutputDebugStringA(s.lastFailure);
+}
+
+const char* LastHandlerFailure() { return S().lastFailure; }
+
+long HandlerFailureCount() { return S().failures; }
 
 void SetPendingObject(void* object) {
   Lock guard;

@@ -46,7 +46,14 @@ LRESULT CALLBACK SubclassedControl::Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l
     return r;
   }
   LRESULT result = 0;
-  if (self->DispatchMessageMap(msg, w, l, result)) return result;
+  bool gone = false;
+  if (self->DispatchMessageMap(hwnd, msg, w, l, result, gone)) return result;
   if (IsReflectedMessage(msg)) return DefWindowProcA(hwnd, msg - kReflectOffset, w, l);
+  if (gone) return DefWindowProcA(hwnd, msg, w, l);
   return self->CallPrevious(msg, w, l);
+}
+
+LRESULT SubclassedControl::ForwardToPrevious() {
+  const MessageFrame* m = CurrentMessage();
+  return m ? CallPrevious(m->msg, m->wParam, m->lParam) : 0;
 }

@@ -24,12 +24,15 @@ class SubclassedControl : public MessageTarget {
   bool attached() const { return hwnd_ != nullptr; }
 
  protected:
-  LRESULT CallPrevious(UINT msg, WPARAM w, LPARAM l);
+  // Inside a handler: runs the previous window procedure on the message being
+  // handled, unchanged, and returns its answer.
+  LRESULT ForwardToPrevious();
   // Called after the window's final message, once detached.
   virtual void OnDetached() {}
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
+  LRESULT CallPrevious(UINT msg, WPARAM w, LPARAM l);
   HWND hwnd_ = nullptr;
   WNDPROC previous_ = nullptr;
 };

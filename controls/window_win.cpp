@@ -36,8 +36,11 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   LRESULT result = 0;
-  if (!self->DispatchMessageMap(msg, w, l, result)) result = self->DefaultProc(msg, w, l);
-  if (msg == WM_NCDESTROY) {
+  bool gone = false;
+  if (!self->DispatchMessageMap(hwnd, msg, w, l, result, gone)) {
+    result = gone ? DefWindowProcA(hwnd, msg, w, l) : self->DefaultProc(msg, w, l);
+  }
+  if (msg == WM_NCDESTROY && !gone) {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
     self->OnFinalMessage();

@@ -22,22 +22,20 @@ void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
   SetBkColor(dc, old);
 }
 
-POINT PointOf(LPARAM l) { return {static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))}; }
-
 }  // namespace
 
 long MessageBoard::LiveCount() { return g_liveBoards; }
 
 MessageBoard::MessageBoard() {
   InterlockedIncrement(&g_liveBoards);
-  OnMessage(WM_CREATE, &MessageBoard::OnCreate);
-  OnMessage(WM_TIMER, &MessageBoard::OnTimer);
-  OnMessage(WM_PAINT, &MessageBoard::OnPaint);
-  OnMessage(WM_ERASEBKGND, &MessageBoard::OnEraseBackground);
-  OnMessage(WM_LBUTTONDOWN, &MessageBoard::OnLeftButtonDown);
-  OnMessage(WM_LBUTTONUP, &MessageBoard::OnLeftButtonUp);
-  OnMessage(WM_MOUSEMOVE, &MessageBoard::OnMouseMove);
-  OnMessage(WM_CLOSE, &MessageBoard::OnClose);
+  OnMessage<WM_CREATE>(&MessageBoard::OnCreate);
+  OnMessage<WM_TIMER>(&MessageBoard::OnTimer);
+  OnMessage<WM_PAINT>(&MessageBoard::OnPaint);
+  OnMessage<WM_ERASEBKGND>(&MessageBoard::OnEraseBackground);
+  OnMessage<WM_LBUTTONDOWN>(&MessageBoard::OnLeftButtonDown);
+  OnMessage<WM_LBUTTONUP>(&MessageBoard::OnLeftButtonUp);
+  OnMessage<WM_MOUSEMOVE>(&MessageBoard::OnMouseMove);
+  OnMessage<WM_CLOSE>(&MessageBoard::OnClose);
 }
 
 MessageBoard::~MessageBoard() {
@@ -108,15 +106,16 @@ void MessageBoard::OnFinalMessage() {
   if (selfOwned_) delete this;
 }
 
-bool MessageBoard::OnCreate(WPARAM, LPARAM, LRESULT& result) {
+bool MessageBoard::OnCreate(const CREATESTRUCTA&) {
   timerSet_ = SetTimer(hwnd(), kMessageBoardTimerId, 1000, nullptr) != 0;
-  result = 0;
   return true;
 }
 
-bool MessageBoard::OnTimer(WPARAM w, LPARAM, LRESULT& result) {
-  if (w != kMessageBoardTimerId) return false;
-  result = 0;
+void MessageBoard::OnTimer(UINT_PTR id) {
+  if (id != kMessageBoardTimerId) {
+    SetMsgHandled(false);
+    return;
+  }
   if (secondsLeft_ > INT_MIN) --secondsLeft_;
   if (secondsLeft_ < 0 || secondsLeft_ == INT_MIN) {
     // Park the count high so that a tick still queued does not close again.
@@ -130,16 +129,11 @@ bool MessageBoard::OnTimer(WPARAM w, LPARAM, LRESULT& result) {
     snprintf(caption_, sizeof caption_, "%s(%d)", title_, secondsLeft_);
     InvalidateRect(hwnd(), &kCaptionRect, FALSE);
   }
-  return true;
 }
 
-bool MessageBoard::OnEraseBackground(WPARAM, LPARAM, LRESULT& result) {
-  result = 1;
-  return true;
-}
+bool MessageBoard::OnEraseBackground(HDC) { return true; }
 
-bool MessageBoard::OnPaint(WPARAM, LPARAM, LRESULT& result) {
-  result = 0;
+void MessageBoard::OnPaint() {
   PaintDC paint(hwnd());
   RECT client{};
   GetClientRect(hwnd(), &client);
@@ -148,14 +142,11 @@ bool MessageBoard::OnPaint(WPARAM, LPARAM, LRESULT& result) {
   Bitmap surface(memory ? CreateCompatibleBitmap(paint.get(), client.right, client.bottom) : nullptr);
   if (!memory || !surface) {
     Paint(paint.get());
-    return true;
+    return;
   }
-  {
-    SelectGuard select(memory.get(), surface.get());
-    Paint(memory.get());
-    BitBlt(paint.get(), 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
-  }
-  return true;
+  SelectGuard select(memory.get(), surface.get());
+  Paint(memory.get());
+  BitBlt(paint.get(), 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
 }
 
 void MessageBoard::Paint(HDC dc) {
@@ -217,35 +208,28 @@ void MessageBoard::RedrawBoxes() {
   InvalidateRect(hwnd(), &kOkBox, FALSE);
 }
 
-bool MessageBoard::OnLeftButtonDown(WPARAM, LPARAM l, LRESULT& result) {
-  result = 0;
+void MessageBoard::OnLeftButtonDown(POINT at, UINT) {
   pressed_ = true;
   RedrawBoxes();
-  POINT p = PointOf(l);
   // Grabbing the top strip moves the board like a caption would.
-  if (PtInRect(&kCaptionRect, p)) PostMessageA(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, l);
-  return true;
+  if (PtInRect(&kCaptionRect, at)) PostMessageA(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
 }
 
-bool MessageBoard::OnLeftButtonUp(WPARAM, LPARAM, LRESULT& result) {
-  result = 0;
+void MessageBoard::OnLeftButtonUp(POINT, UINT) {
   if (pressed_ && (overClose_ || overOk_)) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
   pressed_ = false;
   RedrawBoxes();
-  return true;
 }
 
-bool MessageBoard::OnMouseMove(WPARAM w, LPARAM l, LRESULT& result) {
-  result = 0;
+void MessageBoard::OnMouseMove(POINT at, UINT keys) {
   // The mouse is not captured: a button released outside the board is only
   // noticed at the next move over it.
-  if (pressed_ && !(w & MK_LBUTTON)) {
+  if (pressed_ && !(keys & MK_LBUTTON)) {
     pressed_ = false;
     RedrawBoxes();
   }
-  POINT p = PointOf(l);
-  bool overClose = PtInRect(&kCloseBox, p) != FALSE;
-  bool overOk = PtInRect(&kOkBox, p) != FALSE;
+  const bool overClose = PtInRect(&kCloseBox, at) != FALSE;
+  const bool overOk = PtInRect(&kOkBox, at) != FALSE;
   if (overClose != overClose_) {
     overClose_ = overClose;
     InvalidateRect(hwnd(), &kCloseBox, FALSE);
@@ -254,11 +238,6 @@ bool MessageBoard::OnMouseMove(WPARAM w, LPARAM l, LRESULT& result) {
     overOk_ = overOk;
     InvalidateRect(hwnd(), &kOkBox, FALSE);
   }
-  return true;
 }
 
-bool MessageBoard::OnClose(WPARAM, LPARAM, LRESULT& result) {
-  result = 0;
-  Close();
-  return true;
-}
+void MessageBoard::OnClose() { Close(); }

@@ -60,14 +60,14 @@ class MessageBoard : public Window {
   void OnFinalMessage() override;
 
  private:
-  bool OnCreate(WPARAM, LPARAM, LRESULT&);
-  bool OnTimer(WPARAM, LPARAM, LRESULT&);
-  bool OnPaint(WPARAM, LPARAM, LRESULT&);
-  bool OnEraseBackground(WPARAM, LPARAM, LRESULT&);
-  bool OnLeftButtonDown(WPARAM, LPARAM, LRESULT&);
-  bool OnLeftButtonUp(WPARAM, LPARAM, LRESULT&);
-  bool OnMouseMove(WPARAM, LPARAM, LRESULT&);
-  bool OnClose(WPARAM, LPARAM, LRESULT&);
+  bool OnCreate(const CREATESTRUCTA& create);
+  void OnTimer(UINT_PTR id);
+  void OnPaint();
+  bool OnEraseBackground(HDC dc);
+  void OnLeftButtonDown(POINT at, UINT keys);
+  void OnLeftButtonUp(POINT at, UINT keys);
+  void OnMouseMove(POINT at, UINT keys);
+  void OnClose();
 
   void StopTimer();
   void RedrawBoxes();

@@ -3,10 +3,7 @@
 #include <algorithm>
 
 #include "base/bitmap_file_win.h"
-#include "clock/clock_window_win.h"
-#include "base/dialog_placement.h"
 #include "base/program_path.h"
-#include "clock/runtime_bound_win.h"
 #include "resources/countdown_ids.h"
 
 namespace {
@@ -16,40 +13,25 @@ const COLORREF kStaticText = RGB(0, 0, 255);
 const char kCancelQuestion[] = "是否确定要取消这个预置动作 ?";
 const char kCaption[] = "Ticora";
 
-ShutdownCountdownDialog::ShutdownFunction g_shutdown = nullptr;
-ShutdownCountdownDialog::QuestionFunction g_question = nullptr;
-
-BOOL DefaultShutdown(BOOL force, BOOL restart) { return CallShutDownComputer(force, restart); }
-
-int DefaultQuestion(HWND owner, const char* text, const char* caption, UINT type) {
+int AskWithMessageBox(HWND owner, const char* text, const char* caption, UINT type) {
   return MessageBoxA(owner, text, caption, type);
 }
 
 }  // namespace
 
-ShutdownCountdownDialog::ShutdownFunction ShutdownCountdownDialog::SetShutdownFunction(ShutdownFunction fn) {
-  ShutdownFunction old = g_shutdown ? g_shutdown : &DefaultShutdown;
-  g_shutdown = fn;
-  return old;
-}
-
-ShutdownCountdownDialog::QuestionFunction ShutdownCountdownDialog::SetQuestionFunction(QuestionFunction fn) {
-  QuestionFunction old = g_question ? g_question : &DefaultQuestion;
-  g_question = fn;
-  return old;
-}
-
-ShutdownCountdownDialog::ShutdownCountdownDialog() : dialogBrush_(CreateSolidBrush(kDialogColour)) {
-  OnMessage(WM_INITDIALOG, &ShutdownCountdownDialog::OnInitDialog);
-  OnMessage(WM_CTLCOLORDLG, &ShutdownCountdownDialog::OnControlColour);
-  OnMessage(WM_CTLCOLORSTATIC, &ShutdownCountdownDialog::OnControlColour);
-  OnMessage(WM_TIMER, &ShutdownCountdownDialog::OnTimer);
-  OnMessage(WM_PAINT, &ShutdownCountdownDialog::OnPaint);
-  OnMessage(WM_PRINTCLIENT, &ShutdownCountdownDialog::OnPrintClient);
-  OnMessage(WM_DESTROY, &ShutdownCountdownDialog::OnDestroy);
-  OnCommand(IDCANCEL, &ShutdownCountdownDialog::OnCancel);
-  OnCommand(IDOK, &ShutdownCountdownDialog::OnCancel);
-  OnCommand(IDC_COUNTDOWN_EXECUTE, &ShutdownCountdownDialog::OnExecute);
+ShutdownCountdownDialog::ShutdownCountdownDialog(const CountdownActions& actions, HICON icon)
+    : actions_(actions), icon_(icon), dialogBrush_(CreateSolidBrush(kDialogColour)) {
+  if (!actions_.ask) actions_.ask = &AskWithMessageBox;
+  OnMessage<WM_INITDIALOG>(&ShutdownCountdownDialog::OnInitDialog);
+  OnMessage<WM_CTLCOLORDLG>(&ShutdownCountdownDialog::OnControlColour);
+  OnMessage<WM_CTLCOLORSTATIC>(&ShutdownCountdownDialog::OnControlColour);
+  OnMessage<WM_TIMER>(&ShutdownCountdownDialog::OnTimer);
+  OnMessage<WM_PAINT>(&ShutdownCountdownDialog::OnPaint);
+  OnMessage<WM_PRINTCLIENT>(&ShutdownCountdownDialog::OnPrintClient);
+  OnMessage<WM_DESTROY>(&ShutdownCountdownDialog::OnDestroy);
+  OnCommand(IDCANCEL, BN_CLICKED, &ShutdownCountdownDialog::OnCancel);
+  OnCommand(IDOK, BN_CLICKED, &ShutdownCountdownDialog::OnCancel);
+  OnCommand(IDC_COUNTDOWN_EXECUTE, BN_CLICKED, &ShutdownCountdownDialog::OnExecute);
 }
 
 ShutdownCountdownDialog::~ShutdownCountdownDialog() { Close(); }
@@ -86,11 +68,11 @@ void ShutdownCountdownDialog::ShowSeconds() {
   SetDlgItemTextA(hwnd(), IDC_COUNTDOWN_SECONDS, text);
 }
 
-bool ShutdownCountdownDialog::OnInitDialog(WPARAM, LPARAM, LRESULT& result) {
+bool ShutdownCountdownDialog::OnInitDialog(HWND) {
   HWND dlg = hwnd();
-  if (HICON icon = ProgramIcon()) {
-    SendMessageA(dlg, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(dlg, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  if (icon_) {
+    SendMessageA(dlg, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(dlg, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   }
   // Buttons of an earlier countdown detached when their windows went.
   flatButtons_.clear();
@@ -107,42 +89,30 @@ bool ShutdownCountdownDialog::OnInitDialog(WPARAM, LPARAM, LRESULT& result) {
   ProgramPath("warning.bmp", path);
   picture_.Reset(LoadBitmapFile(path, LR_DEFAULTSIZE));
   StartTimer();
-  PlaceOnDesktop();
-  result = TRUE;
+  PlaceDialogFrom(dlg, DesktopRect());
   return true;
 }
 
-void ShutdownCountdownDialog::PlaceOnDesktop() {
-  RECT desktop{}, self{}, work{};
-  GetWindowRect(GetDesktopWindow(), &desktop);
-  GetWindowRect(hwnd(), &self);
-  if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) work = desktop;
-  const PlacementPoint at =
-      PlaceDialog({desktop.left, desktop.top, desktop.right, desktop.bottom}, self.right - self.left,
-                  self.bottom - self.top, {work.left, work.top, work.right, work.bottom});
-  SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-bool ShutdownCountdownDialog::OnControlColour(WPARAM w, LPARAM, LRESULT& result) {
-  HDC dc = reinterpret_cast<HDC>(w);
+HBRUSH ShutdownCountdownDialog::OnControlColour(HDC dc, HWND) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kStaticText);
-  result = reinterpret_cast<LRESULT>(dialogBrush_.get());
-  return true;
+  return dialogBrush_.get();
 }
 
-bool ShutdownCountdownDialog::OnTimer(WPARAM w, LPARAM, LRESULT& result) {
-  if (w != kCountdownTimerId) return false;
-  result = 0;
+void ShutdownCountdownDialog::OnTimer(UINT_PTR id) {
+  if (id != kCountdownTimerId) {
+    SetMsgHandled(false);
+    return;
+  }
   const bool due = clock_.Tick();
   ShowSeconds();
   if (due) {
     const BOOL force = force_ ? TRUE : FALSE;
     const BOOL restart = restart_ ? TRUE : FALSE;
+    const auto shutDown = actions_.shutDown;
     DestroyWindow(hwnd());
-    (g_shutdown ? g_shutdown : &DefaultShutdown)(force, restart);
+    if (shutDown) shutDown(force, restart);
   }
-  return true;
 }
 
 void ShutdownCountdownDialog::PaintPicture(HDC dc) {
@@ -161,31 +131,27 @@ void ShutdownCountdownDialog::PaintPicture(HDC dc) {
   BitBlt(dc, r.left, r.top, width, height, source.get(), 0, 0, SRCCOPY);
 }
 
-bool ShutdownCountdownDialog::OnPaint(WPARAM, LPARAM, LRESULT& result) {
-  if (!picture_) return false;  // the sunken empty frame stays
+void ShutdownCountdownDialog::OnPaint() {
+  if (!picture_) {
+    SetMsgHandled(false);  // the sunken empty frame stays
+    return;
+  }
   HWND place = GetDlgItem(hwnd(), IDC_COUNTDOWN_PICTURE);
   if (place && IsWindowVisible(place)) ShowWindow(place, SW_HIDE);
   PaintDC dc(hwnd());
   PaintPicture(dc.get());
-  result = 0;
-  return true;
 }
 
-bool ShutdownCountdownDialog::OnPrintClient(WPARAM w, LPARAM, LRESULT& result) {
-  HDC dc = reinterpret_cast<HDC>(w);
+void ShutdownCountdownDialog::OnPrintClient(HDC dc, UINT) {
   RECT client{};
   GetClientRect(hwnd(), &client);
   FillRect(dc, &client, dialogBrush_.get());
   PaintPicture(dc);
-  result = 0;
-  return true;
 }
 
-bool ShutdownCountdownDialog::OnDestroy(WPARAM, LPARAM, LRESULT& result) {
+void ShutdownCountdownDialog::OnDestroy() {
   StopTimer();
   picture_.Reset();
-  result = 0;
-  return true;
 }
 
 void ShutdownCountdownDialog::OnFinalMessage() {
@@ -194,23 +160,16 @@ void ShutdownCountdownDialog::OnFinalMessage() {
   flatButtons_.clear();
 }
 
-bool ShutdownCountdownDialog::OnCancel(UINT code, HWND) {
-  if (code != BN_CLICKED) return false;
+void ShutdownCountdownDialog::OnCancel(int, int, HWND) {
   StopTimer();
   HWND dlg = hwnd();
-  const int answer = (g_question ? g_question : &DefaultQuestion)(dlg, kCancelQuestion, kCaption,
-                                                                   MB_ICONQUESTION | MB_YESNOCANCEL);
+  const int answer = actions_.ask(dlg, kCancelQuestion, kCaption, MB_ICONQUESTION | MB_YESNOCANCEL);
   // The window may have been closed from elsewhere while the question was open.
-  if (!IsOpen() || hwnd() != dlg) return true;
+  if (!IsOpen() || hwnd() != dlg) return;
   if (answer == IDYES)
     DestroyWindow(dlg);
   else
     StartTimer();
-  return true;
 }
 
-bool ShutdownCountdownDialog::OnExecute(UINT code, HWND) {
-  if (code != BN_CLICKED) return false;
-  clock_.ActNow();
-  return true;
-}
+void ShutdownCountdownDialog::OnExecute(int, int, HWND) { clock_.ActNow(); }

@@ -13,18 +13,18 @@
 
 constexpr UINT_PTR kCountdownTimerId = 6;
 
+// What the countdown does on the platform, handed in by its owner.
+struct CountdownActions {
+  // Shuts the computer down (restart false) or restarts it; the result is not used.
+  BOOL (*shutDown)(BOOL force, BOOL restart) = nullptr;
+  // Asks before cancelling, as MessageBoxA does (which is used when null).
+  int (*ask)(HWND owner, const char* text, const char* caption, UINT type) = nullptr;
+};
+
 class ShutdownCountdownDialog : public Dialog {
  public:
-  // What the countdown calls when it runs out; the helper library by default.
-  using ShutdownFunction = BOOL (*)(BOOL force, BOOL restart);
-  // How it asks before cancelling; MessageBoxA by default.
-  using QuestionFunction = int (*)(HWND owner, const char* text, const char* caption, UINT type);
-  // Replace the two for the whole process (tests); null puts the default back.
-  // Each returns the function it replaced.
-  static ShutdownFunction SetShutdownFunction(ShutdownFunction fn);
-  static QuestionFunction SetQuestionFunction(QuestionFunction fn);
-
-  ShutdownCountdownDialog();
+  // icon: the program icon, shown as the window's large and small icon (may be null).
+  ShutdownCountdownDialog(const CountdownActions& actions, HICON icon);
   ~ShutdownCountdownDialog() override;
 
   // Opens a countdown of seconds owned by owner and shows it. Does nothing and
@@ -49,20 +49,21 @@ class ShutdownCountdownDialog : public Dialog {
   void OnFinalMessage() override;
 
  private:
-  bool OnInitDialog(WPARAM, LPARAM, LRESULT&);
-  bool OnControlColour(WPARAM, LPARAM, LRESULT&);
-  bool OnTimer(WPARAM, LPARAM, LRESULT&);
-  bool OnPaint(WPARAM, LPARAM, LRESULT&);
-  bool OnPrintClient(WPARAM, LPARAM, LRESULT&);
-  bool OnDestroy(WPARAM, LPARAM, LRESULT&);
-  bool OnCancel(UINT, HWND);
-  bool OnExecute(UINT, HWND);
+  bool OnInitDialog(HWND focus);
+  HBRUSH OnControlColour(HDC dc, HWND control);
+  void OnTimer(UINT_PTR id);
+  void OnPaint();
+  void OnPrintClient(HDC dc, UINT flags);
+  void OnDestroy();
+  void OnCancel(int id, int code, HWND control);
+  void OnExecute(int id, int code, HWND control);
 
   void StartTimer();
   void StopTimer();
   void ShowSeconds();
-  void PlaceOnDesktop();
 
+  CountdownActions actions_;
+  HICON icon_;
   Brush dialogBrush_;
   FlatButtonList flatButtons_;
   Bitmap picture_;

@@ -1,5 +1,11 @@
 #include "reminders/timed_checks.h"
 
+#include "base/gbk_text.h"
+
+void SetThemeDirectory(TimedCheckSettings& settings, const char* dir) {
+  gbk::CopyText(settings.themeDir, sizeof settings.themeDir, dir);
+}
+
 void RunTimedChecks(const LocalTime& now, const TimedCheckSettings& settings, ChimeLatch& latch,
                     ReminderList& reminders, ReminderEffects& effects) {
   if (settings.chimeOn && ChimeCheck(latch, now)) {

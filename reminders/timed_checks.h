@@ -8,13 +8,17 @@
 #include "reminders/reminder_list.h"
 #include "reminders/reminder_scheduler.h"
 
-// The desktop clock's current switches and settings for the checks.
+// The desktop clock's current switches and settings for the checks, its own
+// copies of the settings file's values.
 struct TimedCheckSettings {
   bool chimeOn = false;      // bSignalClock
   bool remindersOn = false;  // bAffairRemind
-  const char* themeDir = "";  // sSignalFile, the sound-theme directory
   ReminderSettings waits;    // nMessageWait, nShutdownWait
+  char themeDir[128] = {};   // sSignalFile, the sound-theme directory
 };
+
+// Sets the theme directory: at most 127 bytes of dir, never half a character.
+void SetThemeDirectory(TimedCheckSettings& settings, const char* dir);
 
 // Runs the chime check when the chime is on, then the reminder check when
 // reminders are on. A switched-off check changes no latch. The preview copy of

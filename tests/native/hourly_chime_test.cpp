@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "reminder_fakes.h"
+#include "tests/support/reminder_fakes.h"
 #include "reminders/hourly_chime.h"
 #include "base/theme_file.h"
 

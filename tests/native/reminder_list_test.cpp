@@ -7,7 +7,7 @@
 #include <iterator>
 #include <random>
 
-#include "reminder_fakes.h"
+#include "tests/support/reminder_fakes.h"
 #include "reminders/reminder_list.h"
 #include "reminders/reminder_scheduler.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "reminder_fakes.h"
+#include "tests/support/reminder_fakes.h"
 #include "reminders/reminder_record.h"
 
 namespace {

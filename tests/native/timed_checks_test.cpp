@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "reminder_fakes.h"
+#include "tests/support/reminder_fakes.h"
 #include "reminders/timed_checks.h"
 #include "base/theme_file.h"
 
@@ -62,7 +62,7 @@ TimedCheckSettings AllOn(const char* themeDir) {
   TimedCheckSettings s;
   s.chimeOn = true;
   s.remindersOn = true;
-  s.themeDir = themeDir;
+  SetThemeDirectory(s, themeDir);
   s.waits = ReminderSettings{5, 30};
   return s;
 }

@@ -15,6 +15,7 @@
 #include "clock/skin_region_win.h"
 #include "controls/handles_win.h"
 #include "tests/support/bmp_bytes.h"
+#include "tests/support/fixed_time.h"
 #include "tests/reference/ellipse_rows.h"
 #include "tests/reference/skin_region_reference_win.h"
 
@@ -195,12 +196,6 @@ TEST(AnalogOutline, EllipticDotsMatchThePortableRasterisation) {
     }
 }
 
-class FixedTime : public TimeSource {
- public:
-  LocalTime now{};
-  LocalTime Now() override { return now; }
-};
-
 std::vector<uint8_t> ExpectedAnalogPixels(int h, int m, int s) {
   std::vector<uint8_t> px(136 * 136, 0);
   auto add = [&](const DotBox& b) {
@@ -216,7 +211,7 @@ std::vector<uint8_t> ExpectedAnalogPixels(int h, int m, int s) {
 
 TEST(AnalogOutline, WindowRegionIsExactlyTheDialAndHandDots) {
   FixedTime time;
-  ClockWindow clock(&time);
+  ClockWindow clock(ClockServices{&time});
   clock.SetFaceMode(1);
   RECT target{0, 0, 136, 136};
   ASSERT_TRUE(clock.CreateClock(nullptr, true, &target));
@@ -261,7 +256,7 @@ TEST(DigitalFace, DigitsComeFromTheStripAtTheScannedOrigin) {
   // Strip: every column carries its own x in the red channel, row in green.
   ASSERT_TRUE(WriteBytes(digits, BmpBytes(162, 25, [](int x, int y) { return RGB(x, y * 5, 7); })));
   FixedTime time;
-  ClockWindow clock(&time);
+  ClockWindow clock(ClockServices{&time});
   clock.SetFaceMode(0);
   ASSERT_TRUE(clock.LoadBackground(bg.c_str(), false));
   ASSERT_TRUE(clock.LoadDigitStrip(digits.c_str()));
@@ -353,7 +348,7 @@ TEST(Appearance, SwitchingFacesAndSkinsResizesAndReshapesTheWindow) {
   FixedTime time;
   time.now.wHour = 15;
   time.now.wMinute = 30;
-  ClockWindow clock(&time);
+  ClockWindow clock(ClockServices{&time});
   clock.SetFaceMode(1);
   RECT target{0, 0, 300, 300};
   ASSERT_TRUE(clock.CreateClock(nullptr, true, &target));

@@ -5,51 +5,24 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "clock/clock_window_win.h"
 #include "base/program_path.h"
 #include "controls/handles_win.h"
-#include "tests/wine/posted_messages.h"
+#include "reminders/program_reminders_win.h"
+#include "resources/menu_ids.h"
+#include "tests/support/fixed_time.h"
+#include "tests/support/posted_messages.h"
+#include "tests/support/program_ini.h"
+#include "tests/support/reminder_fakes.h"
 
 namespace {
-
-class FixedTime : public TimeSource {
- public:
-  LocalTime now{};
-  LocalTime Now() override { return now; }
-  void Set(int h, int m, int s) {
-    now.wYear = 2026;
-    now.wMonth = 12;
-    now.wDay = 8;
-    now.wDayOfWeek = 2;
-    now.wHour = static_cast<uint16_t>(h);
-    now.wMinute = static_cast<uint16_t>(m);
-    now.wSecond = static_cast<uint16_t>(s);
-  }
-};
-
-// Writes Ticora.ini beside the test program for the desktop clock and removes it afterwards.
-class ProgramIni {
- public:
-  explicit ProgramIni(const std::string& content) {
-    ProgramPath("Ticora.ini", path_);
-    FILE* f = fopen(path_, "wb");
-    if (f) {
-      fwrite(content.data(), 1, content.size(), f);
-      fclose(f);
-    }
-  }
-  ~ProgramIni() { DeleteFileA(path_); }
-  int Get(const char* key) const { return static_cast<int>(GetPrivateProfileIntA("SYSTEM", key, -999, path_)); }
-
- private:
-  char path_[kProgramPathSize];
-};
 
 TEST(ClockWindowPreview, IsCentredInItsTargetAndNeverEndsTheProgram) {
   FixedTime time;
   time.Set(10, 8, 30);
-  ClockWindow preview(&time);
+  ClockWindow preview(ClockServices{&time});
   preview.SetFaceMode(1);
   RECT target{100, 50, 300, 350};
   ASSERT_TRUE(preview.CreateClock(nullptr, true, &target));
@@ -81,7 +54,7 @@ TEST(ClockWindowDesktop, ReadsItsSettingsDragsAndSavesItsPlaceOnClose) {
   ProgramIni ini("[SYSTEM]\r\nbClockMode=1\r\nnLostPosLeft=33\r\nnLastPostop=44\r\nbTransparent=1\r\nnTransparence=5\r\n");
   FixedTime time;
   time.Set(12, 0, 0);
-  ClockWindow clock(&time);
+  ClockWindow clock(ClockServices{&time});
   ASSERT_TRUE(clock.CreateClock(nullptr, false, nullptr));
   RECT r{};
   GetWindowRect(clock.hwnd(), &r);
@@ -130,7 +103,7 @@ TEST(ClockWindowDesktop, ReadsItsSettingsDragsAndSavesItsPlaceOnClose) {
 
 TEST(ClockWindowDesktop, ManyTicksLeakNoHandles) {
   FixedTime time;
-  ClockWindow preview(&time);
+  ClockWindow preview(ClockServices{&time});
   preview.SetFaceMode(1);
   RECT target{0, 0, 136, 136};
   ASSERT_TRUE(preview.CreateClock(nullptr, true, &target));
@@ -143,6 +116,118 @@ TEST(ClockWindowDesktop, ManyTicksLeakNoHandles) {
     if (i % 100 == 0) UpdateWindow(preview.hwnd());
   }
   EXPECT_EQ(before, handles::LiveCount());
+  preview.CloseClock();
+}
+
+// The settings dialogs hand their results to the running clock; the next
+// tick chimes from the new theme, fires reminders with the new waits, and
+// stops when the switches go off.
+TEST(ClockWindowDesktop, TakesNewChimeAndReminderSettingsAtTheNextTick) {
+  ProgramIni ini("[SYSTEM]\r\nbClockMode=1\r\nnMessageWait=5\r\nnShutdownWait=6\r\n");
+  ProgramFile reminders("Ticora.rmd",
+                        ReminderFileText({MakeReminder(1, "Tea", RepeatDaily, 11, 0),
+                                          MakeReminder(2, "Reboot", RepeatDaily, 11, 1, ActionRestart,
+                                                       FlagForceAction)}));
+  char themeDir[MAX_PATH];
+  GetTempPathA(sizeof themeDir, themeDir);
+  std::string theme = std::string(themeDir) + "ticora_handover_theme";
+  CreateDirectoryA(theme.c_str(), nullptr);
+  const std::string themeFile = theme + "\\theme.ini";
+  WritePrivateProfileStringA("THEME", "nMode", "12", themeFile.c_str());
+  WritePrivateProfileStringA("THEME", "sClock11", "eleven.wav", themeFile.c_str());
+
+  RecordingEffects effects;
+  FixedTime time;
+  ClockServices services;
+  services.time = &time;
+  services.effects = &effects;
+  ClockWindow clock(services);
+  ASSERT_TRUE(clock.CreateClock(nullptr, false, nullptr));
+  EXPECT_FALSE(clock.RunSettings().chimeOn);
+  EXPECT_FALSE(clock.RunSettings().remindersOn);
+  auto tick = [&](int h, int m, int s) {
+    time.Set(h, m, s);
+    SendMessageA(clock.hwnd(), WM_TIMER, kClockTimerId, 0);
+  };
+  tick(11, 0, 0);
+  EXPECT_TRUE(effects.Visible().empty()) << "switched off as read at start";
+
+  TimedCheckSettings next;
+  next.chimeOn = true;
+  next.remindersOn = true;
+  next.waits.messageWait = 12;
+  next.waits.shutdownWait = 34;
+  SetThemeDirectory(next, theme.c_str());
+  clock.ApplySettings(next);
+  EXPECT_EQ(theme, clock.RunSettings().themeDir);
+  tick(11, 0, 1);
+  tick(11, 1, 0);
+  const std::vector<std::string> expected = {"sound:" + theme + "\\eleven.wav", "board:Tea|message|12",
+                                             "countdown:force,restart,34"};
+  EXPECT_EQ(expected, effects.Visible());
+
+  next.chimeOn = false;
+  next.remindersOn = false;
+  clock.ApplySettings(next);
+  effects.calls.clear();
+  tick(12, 0, 0);
+  EXPECT_TRUE(effects.Visible().empty());
+
+  // The theme directory keeps at most 127 bytes and never half a character.
+  std::string longDir(126, 'd');
+  longDir += "\xd6\xd0";
+  SetThemeDirectory(next, longDir.c_str());
+  clock.ApplySettings(next);
+  EXPECT_EQ(std::string(126, 'd'), clock.RunSettings().themeDir);
+
+  SendMessageA(clock.hwnd(), WM_CLOSE, 0, 0);
+  MSG quit;
+  PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  ProgramReminders().Clear();
+  DeleteFileA(themeFile.c_str());
+  RemoveDirectoryA(theme.c_str());
+}
+
+// The menu's dialog commands go to the dialogs the program hands in, owned by
+// the active window; the preview takes no settings.
+TEST(ClockWindowDesktop, DialogCommandsGoToTheProgramsDialogs) {
+  struct Opened : ClockDialogs {
+    void Open(int command, ClockWindow& clock, HWND owner) override {
+      commands.push_back(command);
+      clocks.push_back(&clock);
+      owners.push_back(owner);
+    }
+    std::vector<int> commands;
+    std::vector<ClockWindow*> clocks;
+    std::vector<HWND> owners;
+  } dialogs;
+  ProgramIni ini("[SYSTEM]\r\nbClockMode=1\r\n");
+  FixedTime time;
+  ClockServices services;
+  services.time = &time;
+  services.dialogs = &dialogs;
+  ClockWindow clock(services);
+  ASSERT_TRUE(clock.CreateClock(nullptr, false, nullptr));
+  for (int command : {IDM_ABOUT, IDM_PROGRAM_SETTINGS, IDM_CLOCK_SETTINGS, IDM_TIME_CORRECTION, IDM_CALENDAR})
+    SendMessageA(clock.hwnd(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+  EXPECT_EQ((std::vector<int>{IDM_ABOUT, IDM_PROGRAM_SETTINGS, IDM_CLOCK_SETTINGS, IDM_TIME_CORRECTION,
+                              IDM_CALENDAR}),
+            dialogs.commands);
+  for (ClockWindow* c : dialogs.clocks) EXPECT_EQ(&clock, c);
+  for (HWND owner : dialogs.owners) EXPECT_EQ(GetActiveWindow(), owner);
+  SendMessageA(clock.hwnd(), WM_CLOSE, 0, 0);
+  MSG quit;
+  PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+
+  ClockWindow preview(ClockServices{&time});
+  preview.SetFaceMode(1);
+  RECT target{0, 0, 136, 136};
+  ASSERT_TRUE(preview.CreateClock(nullptr, true, &target));
+  TimedCheckSettings on;
+  on.chimeOn = on.remindersOn = true;
+  preview.ApplySettings(on);
+  EXPECT_FALSE(preview.RunSettings().chimeOn);
+  EXPECT_FALSE(preview.RunSettings().remindersOn);
   preview.CloseClock();
 }
 

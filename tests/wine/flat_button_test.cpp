@@ -8,7 +8,7 @@
 
 #include "controls/dialog_win.h"
 #include "controls/flat_button_win.h"
-#include "tests/wine/dib_surface.h"
+#include "tests/support/dib_surface.h"
 #include "tests/wine/flat_button_dialog_ids.h"
 
 namespace {
@@ -22,10 +22,9 @@ const COLORREF kBackground = RGB(255, 0, 255);
 
 class FlatDialog : public Dialog {
  public:
-  FlatDialog() { OnMessage(WM_INITDIALOG, &FlatDialog::OnInit); }
-  bool OnInit(WPARAM, LPARAM, LRESULT& r) {
+  FlatDialog() { OnMessage<WM_INITDIALOG>(&FlatDialog::OnInit); }
+  bool OnInit(HWND) {
     ApplyFlatButtons(hwnd(), buttons);
-    r = TRUE;
     return true;
   }
   FlatButtonList buttons;

@@ -5,10 +5,13 @@
 
 #include <commctrl.h>
 
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "controls/dialog_win.h"
 #include "controls/handles_win.h"
+#include "controls/module_win.h"
 #include "controls/subclass_win.h"
 #include "controls/window_win.h"
 #include "tests/wine/test_dialog_ids.h"
@@ -21,11 +24,13 @@ class RecordingControl : public SubclassedControl {
   RecordingControl() {
     for (UINT m : {WM_DRAWITEM, WM_MEASUREITEM, WM_COMMAND, WM_NOTIFY, WM_CTLCOLORSTATIC, WM_CTLCOLORBTN,
                    WM_PARENTNOTIFY, WM_COMPAREITEM})
-      Map().On(m + kReflectOffset, [this, m](WPARAM, LPARAM, LRESULT& r) {
-        received.push_back(m);
-        r = (m == WM_CTLCOLORSTATIC || m == WM_CTLCOLORBTN) ? reinterpret_cast<LRESULT>(brush.get()) : 4242;
-        return true;
-      });
+      OnRawMessage(m + kReflectOffset, &RecordingControl::OnReflected);
+  }
+  bool OnReflected(UINT msg, WPARAM, LPARAM, LRESULT& r) {
+    const UINT m = msg - kReflectOffset;
+    received.push_back(m);
+    r = (m == WM_CTLCOLORSTATIC || m == WM_CTLCOLORBTN) ? reinterpret_cast<LRESULT>(brush.get()) : 4242;
+    return true;
   }
   void OnDetached() override { detached = true; }
   std::vector<UINT> received;
@@ -36,19 +41,17 @@ class RecordingControl : public SubclassedControl {
 class ReflectDialog : public Dialog {
  public:
   ReflectDialog() {
-    OnMessage(WM_INITDIALOG, &ReflectDialog::OnInit);
+    OnMessage<WM_INITDIALOG>(&ReflectDialog::OnInit);
     OnCommand(IDOK, &ReflectDialog::OnOk);
   }
-  bool OnInit(WPARAM, LPARAM, LRESULT& r) {
+  bool OnInit(HWND) {
     inits++;
     if (endAtOnce) PostMessageA(hwnd(), WM_COMMAND, IDOK, 0);
-    r = TRUE;
     return true;
   }
-  bool OnOk(UINT, HWND) {
+  void OnOk(int, int, HWND) {
     oks++;
     End(77);
-    return true;
   }
   int inits = 0, oks = 0;
   bool endAtOnce = false;
@@ -149,26 +152,22 @@ TEST(DialogFramework, ModalDialogReturnsItsEndValue) {
 class MapWindow : public Window {
  public:
   MapWindow() {
-    OnMessage(WM_USER + 1, &MapWindow::OnUser);
-    OnMessage(WM_USER + 2, &MapWindow::OnThrow);
-    OnMessage(WM_CREATE, &MapWindow::OnCreate);
+    OnRawMessage(WM_USER + 1, &MapWindow::OnUser);
+    OnRawMessage(WM_USER + 2, &MapWindow::OnThrow);
+    OnMessage<WM_CREATE>(&MapWindow::OnCreate);
     OnCommand(55, &MapWindow::OnFiftyFive);
   }
-  bool OnCreate(WPARAM, LPARAM, LRESULT& r) {
+  bool OnCreate(const CREATESTRUCTA&) {
     boundAtCreate = hwnd() != nullptr;
-    r = 0;
     return true;
   }
-  bool OnUser(WPARAM w, LPARAM, LRESULT& r) {
+  bool OnUser(UINT, WPARAM w, LPARAM, LRESULT& r) {
     if (w == 0) return false;  // not handled: default procedure answers 0
     r = static_cast<LRESULT>(w * 2);
     return true;
   }
-  bool OnThrow(WPARAM, LPARAM, LRESULT&) { throw 1; }
-  bool OnFiftyFive(UINT, HWND) {
-    commands++;
-    return true;
-  }
+  bool OnThrow(UINT, WPARAM, LPARAM, LRESULT&) { throw std::runtime_error("broken handler"); }
+  void OnFiftyFive(int, int, HWND) { commands++; }
   void OnFinalMessage() override { finals++; }
   bool boundAtCreate = false;
   int commands = 0, finals = 0;
@@ -181,7 +180,6 @@ TEST(WindowFramework, MessageMapDispatchesByNumberAndCommandId) {
   EXPECT_TRUE(w.boundAtCreate);
   EXPECT_EQ(42, SendMessageA(w.hwnd(), WM_USER + 1, 21, 0));
   EXPECT_EQ(0, SendMessageA(w.hwnd(), WM_USER + 1, 0, 0));
-  EXPECT_EQ(0, SendMessageA(w.hwnd(), WM_USER + 2, 0, 0));  // a throwing handler never escapes
   SendMessageA(w.hwnd(), WM_COMMAND, 55, 0);
   SendMessageA(w.hwnd(), WM_COMMAND, 56, 0);
   EXPECT_EQ(1, w.commands);
@@ -198,6 +196,104 @@ TEST(WindowFramework, MessageMapDispatchesByNumberAndCommandId) {
   DestroyWindow(w.hwnd());
   EXPECT_EQ(1, w.finals);
   EXPECT_EQ(nullptr, w.hwnd());
+}
+
+TEST(WindowFramework, AHandlerThatThrowsIsReportedAndTheMessageGoesOnAsNotHandled) {
+  MapWindow w;
+  Window::ClassSpec cls{"MapTest", 0, LoadCursor(nullptr, IDC_ARROW), nullptr};
+  ASSERT_TRUE(w.CreateWindowFor(cls, 0, "map", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+  const long before = module::HandlerFailureCount();
+  EXPECT_EQ(0, SendMessageA(w.hwnd(), WM_USER + 2, 0, 0));
+  EXPECT_EQ(before + 1, module::HandlerFailureCount());
+  char cls1[128] = {};
+  GetClassNameA(w.hwnd(), cls1, sizeof cls1);
+  const std::string report = module::LastHandlerFailure();
+  EXPECT_NE(std::string::npos, report.find("0x0402")) << report;
+  EXPECT_NE(std::string::npos, report.find(cls1)) << report;
+  EXPECT_NE(std::string::npos, report.find("broken handler")) << report;
+  EXPECT_EQ(42, SendMessageA(w.hwnd(), WM_USER + 1, 21, 0)) << "the window goes on working";
+}
+
+// Typed handlers: decoded arguments in, the answer out, and handlers that
+// let a message pass on.
+class CrackedWindow : public Window {
+ public:
+  CrackedWindow() {
+    OnMessage<WM_MOUSEMOVE>(&CrackedWindow::OnMouseMove);
+    OnMessage<WM_TIMER>(&CrackedWindow::OnFirstTimer);
+    OnMessage<WM_TIMER>(&CrackedWindow::OnSecondTimer);
+    OnMessage<WM_CTLCOLORSTATIC>(&CrackedWindow::OnCtlColor);
+    OnCommand(7, BN_CLICKED, &CrackedWindow::OnClicked);
+    OnNotify(9, NM_CLICK, &CrackedWindow::OnNotifyClick);
+    OnMessage<WM_SETCURSOR>(&CrackedWindow::OnSetCursor);
+  }
+  void OnMouseMove(POINT at, UINT keys) {
+    moved = at;
+    movedKeys = keys;
+  }
+  void OnFirstTimer(UINT_PTR id) {
+    timers.push_back(static_cast<int>(id));
+    if (id != 1) SetMsgHandled(false);  // the next handler takes other timers
+  }
+  void OnSecondTimer(UINT_PTR id) { timers.push_back(100 + static_cast<int>(id)); }
+  HBRUSH OnCtlColor(HDC dc, HWND control) {
+    colourDc = dc;
+    colourControl = control;
+    return brush.get();
+  }
+  void OnClicked(int id, int code, HWND control) {
+    clicks.push_back(id * 1000 + code);
+    clickControl = control;
+  }
+  LRESULT OnNotifyClick(NMHDR& header) { return static_cast<LRESULT>(header.idFrom) + 40; }
+  bool OnSetCursor(HWND, UINT hitTest, UINT mouseMessage) {
+    cursorHit = hitTest;
+    cursorMouse = mouseMessage;
+    return true;
+  }
+  POINT moved{0, 0};
+  UINT movedKeys = 0, cursorHit = 0, cursorMouse = 0;
+  std::vector<int> timers, clicks;
+  HDC colourDc = nullptr;
+  HWND colourControl = nullptr, clickControl = nullptr;
+  Brush brush{CreateSolidBrush(RGB(9, 8, 7))};
+};
+
+TEST(WindowFramework, TypedHandlersGetDecodedArgumentsAndGiveTheAnswer) {
+  CrackedWindow w;
+  Window::ClassSpec cls{"CrackTest", 0, LoadCursor(nullptr, IDC_ARROW), nullptr};
+  ASSERT_TRUE(w.CreateWindowFor(cls, 0, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+  HWND h = w.hwnd();
+  SendMessageA(h, WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, 300));
+  EXPECT_EQ(-5, w.moved.x) << "client coordinates are signed";
+  EXPECT_EQ(300, w.moved.y);
+  EXPECT_EQ(static_cast<UINT>(MK_LBUTTON | MK_SHIFT), w.movedKeys);
+
+  SendMessageA(h, WM_TIMER, 1, 0);
+  SendMessageA(h, WM_TIMER, 2, 0);
+  EXPECT_EQ((std::vector<int>{1, 2, 102}), w.timers);
+
+  HWND fake = reinterpret_cast<HWND>(0x1234);
+  EXPECT_EQ(reinterpret_cast<LRESULT>(w.brush.get()),
+            SendMessageA(h, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(fake), reinterpret_cast<LPARAM>(fake)));
+  EXPECT_EQ(fake, w.colourControl);
+
+  SendMessageA(h, WM_COMMAND, MAKEWPARAM(7, BN_CLICKED), reinterpret_cast<LPARAM>(fake));
+  SendMessageA(h, WM_COMMAND, MAKEWPARAM(7, BN_DOUBLECLICKED), reinterpret_cast<LPARAM>(fake));  // other code
+  SendMessageA(h, WM_COMMAND, MAKEWPARAM(8, BN_CLICKED), 0);                                     // other id
+  EXPECT_EQ(std::vector<int>{7000}, w.clicks);
+  EXPECT_EQ(fake, w.clickControl);
+
+  NMHDR click{fake, 9, static_cast<UINT>(NM_CLICK)};
+  NMHDR other{fake, 9, static_cast<UINT>(NM_DBLCLK)};
+  EXPECT_EQ(49, SendMessageA(h, WM_NOTIFY, 9, reinterpret_cast<LPARAM>(&click)));
+  EXPECT_EQ(0, SendMessageA(h, WM_NOTIFY, 9, reinterpret_cast<LPARAM>(&other)));
+  EXPECT_EQ(0, SendMessageA(h, WM_NOTIFY, 9, 0)) << "no header: not handled, no crash";
+
+  EXPECT_EQ(TRUE, SendMessageA(h, WM_SETCURSOR, reinterpret_cast<WPARAM>(h), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+  EXPECT_EQ(static_cast<UINT>(HTCLIENT), w.cursorHit);
+  EXPECT_EQ(static_cast<UINT>(WM_MOUSEMOVE), w.cursorMouse);
+  DestroyWindow(h);
 }
 
 TEST(WindowFramework, HandleOwnersReleaseExactlyOnce) {

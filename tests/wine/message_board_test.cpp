@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "clock/clock_window_win.h"
+#include "clock/tick_effects_win.h"
 #include "base/program_path.h"
 #include "controls/handles_win.h"
-#include "tests/wine/posted_messages.h"
+#include "tests/support/posted_messages.h"
 #include "reminders/message_board_win.h"
 #include "tests/support/bmp_bytes.h"
-#include "tests/wine/dib_surface.h"
+#include "tests/support/dib_surface.h"
 
 namespace {
 

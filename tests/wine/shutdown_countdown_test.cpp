@@ -8,12 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "clock/clock_window_win.h"
+#include "clock/tick_effects_win.h"
 #include "base/dialog_placement.h"
 #include "base/program_path.h"
 #include "reminders/shutdown_countdown_win.h"
 #include "resources/countdown_ids.h"
-#include "tests/wine/dib_surface.h"
+#include "tests/support/dib_surface.h"
 
 namespace {
 
@@ -38,6 +38,14 @@ int Answer(HWND owner, const char* text, const char* caption, UINT type) {
   return g_answer;
 }
 
+// Countdown actions that record instead of acting.
+CountdownActions Recording() {
+  CountdownActions actions;
+  actions.shutDown = &RecordShutdown;
+  actions.ask = &Answer;
+  return actions;
+}
+
 std::string Text(HWND w) {
   char buffer[256] = {};
   GetWindowTextA(w, buffer, sizeof buffer);
@@ -49,14 +57,8 @@ struct CountdownFixture : ::testing::Test {
     g_shutdowns.clear();
     g_answer = IDNO;
     g_questions = 0;
-    oldShutdown = ShutdownCountdownDialog::SetShutdownFunction(&RecordShutdown);
-    oldQuestion = ShutdownCountdownDialog::SetQuestionFunction(&Answer);
   }
-  void TearDown() override {
-    effects.CloseAll();
-    ShutdownCountdownDialog::SetShutdownFunction(oldShutdown);
-    ShutdownCountdownDialog::SetQuestionFunction(oldQuestion);
-  }
+  void TearDown() override { effects.CloseAll(); }
   HWND Open(bool force, bool restart, int seconds) {
     EXPECT_FALSE(effects.IsCountdownRunning());
     effects.StartShutdownCountdown(force, restart, seconds);
@@ -67,9 +69,7 @@ struct CountdownFixture : ::testing::Test {
   void Tick(HWND dlg) { SendMessageA(dlg, WM_TIMER, kCountdownTimerId, 0); }
 
   HWND owner = nullptr;
-  ClockEffects effects{&owner};
-  ShutdownCountdownDialog::ShutdownFunction oldShutdown = nullptr;
-  ShutdownCountdownDialog::QuestionFunction oldQuestion = nullptr;
+  ClockEffects effects{&owner, Recording()};
 };
 
 }  // namespace
@@ -208,7 +208,7 @@ TEST_F(CountdownFixture, ClosingTheClockClosesWithoutActing) {
   EXPECT_EQ(nullptr, effects.Countdown());
   {
     HWND none = nullptr;
-    ClockEffects dying(&none);
+    ClockEffects dying(&none, Recording());
     dying.StartShutdownCountdown(true, true, 3);
     dlg = dying.Countdown()->hwnd();
     ASSERT_TRUE(IsWindow(dlg));

@@ -15,41 +15,15 @@
 #include "clock/tray_icon_win.h"
 #include "controls/handles_win.h"
 #include "resources/menu_ids.h"
-#include "tests/wine/dib_surface.h"
+#include "clock/program_resources_win.h"
+#include "tests/support/dib_surface.h"
+#include "tests/support/fixed_time.h"
+#include "tests/support/program_ini.h"
 
 namespace {
 
-class FixedTime : public TimeSource {
- public:
-  LocalTime now{};
-  LocalTime Now() override { return now; }
-  void Set(int day, int weekday, int h, int m, int s) {
-    now.wYear = 2026;
-    now.wMonth = 12;
-    now.wDay = static_cast<uint16_t>(day);
-    now.wDayOfWeek = static_cast<uint16_t>(weekday);
-    now.wHour = static_cast<uint16_t>(h);
-    now.wMinute = static_cast<uint16_t>(m);
-    now.wSecond = static_cast<uint16_t>(s);
-  }
-};
-
 // An analog desktop clock needs no skin files, only its settings file.
-class AnalogClockIni {
- public:
-  AnalogClockIni() {
-    ProgramPath("Ticora.ini", path_);
-    FILE* f = fopen(path_, "wb");
-    if (f) {
-      fputs("[SYSTEM]\r\nbClockMode=1\r\nnLostPosLeft=40\r\nnLastPostop=60\r\n", f);
-      fclose(f);
-    }
-  }
-  ~AnalogClockIni() { DeleteFileA(path_); }
-
- private:
-  char path_[kProgramPathSize];
-};
+const char kAnalogClockIni[] = "[SYSTEM]\r\nbClockMode=1\r\nnLostPosLeft=40\r\nnLastPostop=60\r\n";
 
 struct ShellCall {
   DWORD message;
@@ -62,18 +36,18 @@ BOOL WINAPI RecordShellCall(DWORD message, PNOTIFYICONDATAA data) {
   return TRUE;
 }
 
-// Routes the shell's notification calls to the recorder while alive.
-class ShellRecorder {
- public:
-  ShellRecorder() : saved_(g_shellNotifyIcon) {
-    g_shellCalls.clear();
-    g_shellNotifyIcon = &RecordShellCall;
-  }
-  ~ShellRecorder() { g_shellNotifyIcon = saved_; }
-
- private:
-  ShellNotifyFn saved_;
+// Starts a fresh record of the shell calls.
+struct ShellRecorder {
+  ShellRecorder() { g_shellCalls.clear(); }
 };
+
+// A clock whose shell calls are recorded.
+ClockServices Recorded(FixedTime* time) {
+  ClockServices services;
+  services.time = time;
+  services.shellNotify = &RecordShellCall;
+  return services;
+}
 
 std::string Hex(const char* s) {
   std::string out;
@@ -94,13 +68,13 @@ void DrainQuit() {
 }
 
 TEST(TrayIcon, RecordsHandedToTheShellOverTheClocksLife) {
-  AnalogClockIni ini;
+  ProgramIni ini(kAnalogClockIni);
   ShellRecorder recorder;
   FixedTime time;
   time.Set(7, 1, 23, 59, 58);  // Monday 7 December 2026
   HWND hwnd = nullptr;
   {
-    ClockWindow clock(&time);
+    ClockWindow clock(Recorded(&time));
     ASSERT_TRUE(clock.CreateClock(nullptr, false, nullptr));
     hwnd = clock.hwnd();
     ASSERT_EQ(1u, g_shellCalls.size());
@@ -169,7 +143,7 @@ TEST(TrayIcon, ThePreviewNeverTalksToTheShell) {
   FixedTime time;
   time.Set(8, 2, 0, 0, 0);
   {
-    ClockWindow preview(&time);
+    ClockWindow preview(Recorded(&time));
     preview.SetFaceMode(1);
     RECT target{0, 0, 200, 200};
     ASSERT_TRUE(preview.CreateClock(nullptr, true, &target));
@@ -185,11 +159,11 @@ TEST(TrayIcon, ThePreviewNeverTalksToTheShell) {
 }
 
 TEST(TrayIcon, LeftClicksOnTheIconToggleTheClock) {
-  AnalogClockIni ini;
+  ProgramIni ini(kAnalogClockIni);
   ShellRecorder recorder;
   FixedTime time;
   time.Set(7, 1, 12, 0, 0);
-  ClockWindow clock(&time);
+  ClockWindow clock(Recorded(&time));
   ASSERT_TRUE(clock.CreateClock(nullptr, false, nullptr));
   HWND hwnd = clock.hwnd();
   RECT before{};
@@ -287,12 +261,12 @@ LRESULT DrawItem(HWND hwnd, HMENU menu, HDC dc, UINT id, RECT r, UINT action, UI
 }
 
 TEST(TrayMenu, ClockWindowMeasuresAndDrawsTheOwnerDrawnItems) {
+  ProgramIni ini(kAnalogClockIni);
+  ShellRecorder recorder;
   FixedTime time;
   time.Set(7, 1, 12, 0, 0);
-  ClockWindow clock(&time);
-  clock.SetFaceMode(1);
-  RECT target{0, 0, 200, 200};
-  ASSERT_TRUE(clock.CreateClock(nullptr, true, &target));
+  ClockWindow clock(Recorded(&time));
+  ASSERT_TRUE(clock.CreateClock(nullptr, false, nullptr));
   HWND hwnd = clock.hwnd();
   HMENU popup = nullptr;
   Menu menu = LoadTrayMenu(GetModuleHandleA(nullptr), true, &popup);
@@ -412,6 +386,7 @@ TEST(TrayMenu, ClockWindowMeasuresAndDrawsTheOwnerDrawnItems) {
   EXPECT_EQ(0, SendMessageA(hwnd, WM_EXITMENULOOP, TRUE, 0));
   EXPECT_EQ(nullptr, clock.Painter().CurrentMenu());
   SendMessageA(hwnd, WM_CLOSE, 0, 0);
+  DrainQuit();
 }
 
 }  // namespace

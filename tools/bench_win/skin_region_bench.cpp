@@ -123,7 +123,7 @@ int main() {
   Bitmap canvas(CreateCompatibleBitmap(screen.get(), 400, 200));
   SelectGuard sel(dc.get(), canvas.get());
   {
-    ClockWindow analog(&time);
+    ClockWindow analog(ClockServices{&time});
     analog.SetFaceMode(1);
     RECT target{0, 0, 136, 136};
     analog.CreateClock(nullptr, true, &target);
@@ -167,7 +167,7 @@ int main() {
     Bitmap strip(MakeSkin(162, 25, false));
     writeBmp(bg, 200, 60, skin.get());
     writeBmp(digits, 162, 25, strip.get());
-    ClockWindow digital(&time);
+    ClockWindow digital(ClockServices{&time});
     digital.SetFaceMode(0);
     digital.LoadBackground(bg.c_str(), false);
     digital.LoadDigitStrip(digits.c_str());

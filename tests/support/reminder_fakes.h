@@ -134,6 +134,13 @@ inline ReminderRecord MakeReminder(uint16_t id, const char* title, uint16_t repe
   return r;
 }
 
+// The bytes of a reminder file holding records, in order, as text.
+inline std::string ReminderFileText(const std::vector<ReminderRecord>& records) {
+  std::string text;
+  for (const ReminderRecord& r : records) text.append(reinterpret_cast<const char*>(&r), sizeof r);
+  return text;
+}
+
 inline Bytes RecordBytes(const ReminderRecord& r) {
   const uint8_t* p = reinterpret_cast<const uint8_t*>(&r);
   return Bytes(p, p + sizeof r);

@@ -1,0 +1,18 @@
+// Process-wide resources that the desktop clock creates and the dialogs share:
+// the program icon (icon resource 128) and the image strip of the dialog
+// headers ("clockIcons_combin.bmp", 32-pixel images).
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+// Null until the desktop clock has loaded them (and after it released them).
+HICON ProgramIcon();
+HIMAGELIST SkinImageList();
+
+// Loads the program icon once; later calls keep the one loaded.
+void LoadProgramIcon();
+void ReleaseProgramIcon();
+// Loads the image strip from the program directory once; a missing or damaged
+// file leaves none.
+void LoadSkinImageList();
+void ReleaseSkinImageList();

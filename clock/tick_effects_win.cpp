@@ -1,0 +1,73 @@
+#include "clock/tick_effects_win.h"
+
+#include <cstdio>
+
+#include "base/bitmap_file_win.h"
+#include "base/program_path.h"
+#include "clock/program_resources_win.h"
+#include "clock/runtime_bound_win.h"
+
+namespace {
+
+BOOL ShutDownThroughHelper(BOOL force, BOOL restart) { return CallShutDownComputer(force, restart); }
+
+}  // namespace
+
+CountdownActions SystemCountdownActions() {
+  CountdownActions actions;
+  actions.shutDown = &ShutDownThroughHelper;
+  return actions;
+}
+
+ClockEffects::ClockEffects(HWND* owner, const CountdownActions& actions) : owner_(owner), actions_(actions) {}
+
+ClockEffects::~ClockEffects() { CloseAll(); }
+
+void ClockEffects::StartSound(const char* path) { PlaySoundFile(path); }
+
+void ClockEffects::TidyMessageBoards() {
+  for (auto& board : boards_) {
+    // A closed board is deleted here; an open one runs to the end of its own
+    // countdown and deletes itself when its window is destroyed.
+    if (!board->Closed()) board.release()->ReleaseToWindow();
+  }
+  boards_.clear();
+}
+
+void ClockEffects::OpenMessageBoard(const char* title, const char* message, int seconds) {
+  char picturePath[kProgramPathSize];
+  ProgramPath("WndBackgnd.bmp", picturePath);
+  Bitmap picture(LoadBitmapFile(picturePath, LR_DEFAULTSIZE));
+  auto board = std::make_unique<MessageBoard>();
+  board->Create(owner_ ? *owner_ : nullptr, title, message, std::move(picture), seconds);
+  // Listed even when its window could not be created; the next tidying drops it.
+  boards_.push_back(std::move(board));
+}
+
+void ClockEffects::StartProgram(const char* commandLine) {
+  char line[260];
+  snprintf(line, sizeof line, "%s", commandLine ? commandLine : "");
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (CreateProcessA(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+  }
+}
+
+bool ClockEffects::IsCountdownRunning() { return countdown_ && countdown_->IsOpen(); }
+
+void ClockEffects::StartShutdownCountdown(bool force, bool restart, int seconds) {
+  // One countdown object per run, made at the first shutdown or restart.
+  if (!countdown_) countdown_ = std::make_unique<ShutdownCountdownDialog>(actions_, ProgramIcon());
+  countdown_->Start(owner_ ? *owner_ : nullptr, force, restart, seconds);
+}
+
+void ClockEffects::CloseAll() {
+  for (auto& board : boards_) board->Close();
+  boards_.clear();
+  // The countdown's window goes first, then the object itself.
+  if (countdown_) countdown_->Close();
+  countdown_.reset();
+}

@@ -1,0 +1,22 @@
+#include "controls/child_windows_win.h"
+
+namespace {
+
+// Never throws into the system: a list that cannot grow ends the walk.
+BOOL CALLBACK CollectChild(HWND child, LPARAM param) noexcept {
+  auto* list = reinterpret_cast<std::vector<HWND>*>(param);
+  try {
+    list->push_back(child);
+  } catch (...) {
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> ChildWindows(HWND parent) {
+  std::vector<HWND> children;
+  if (parent) EnumChildWindows(parent, &CollectChild, reinterpret_cast<LPARAM>(&children));
+  return children;
+}
