@@ -232,14 +232,6 @@ void ClockWindow::OnPaint() {
   PaintFace(dc.get());
 }
 
-void ClockWindow::PaintFace(HDC dc) {
-  if (faceMode_ == kFaceAnalog) {
-    analog_.Paint(dc);
-  } else {
-    digital_.Paint(dc, SIZE{faceRect_.right - faceRect_.left, faceRect_.bottom - faceRect_.top}, last_);
-  }
-}
-
 bool ClockWindow::OnEraseBackground(HDC) { return true; }
 
 // ------------------------------------------------------- mouse, tray and menu
@@ -322,88 +314,4 @@ void ClockWindow::OnHelpCommand(int, int, HWND) { OpenHelp(hwnd(), nullptr); }
 void ClockWindow::OnDialogCommand(int id, int, HWND) {
   // The modal dialogs are owned by the window that is active at the command.
   if (desktop_->dialogs) desktop_->dialogs->Open(id, *this, GetActiveWindow());
-}
-
-// ---------------------------------------------------------------- face loading
-
-bool ClockWindow::LoadBackground(const char* path, bool relayout) {
-  Bitmap loaded = DigitalFace::LoadSkin(path);
-  if (!loaded) return false;
-  if (relayout && hwnd()) {
-    ShowWindow(hwnd(), SW_HIDE);
-    SendMessageA(hwnd(), WM_SETREDRAW, FALSE, 0);
-    digital_.SetBackground(std::move(loaded));
-    RECT r;
-    GetWindowRect(hwnd(), &r);
-    SetFaceGeometry(r.left, r.top);
-    SendMessageA(hwnd(), WM_SETREDRAW, TRUE, 0);
-    ShowWindow(hwnd(), SW_SHOW);
-  } else {
-    digital_.SetBackground(std::move(loaded));
-  }
-  return true;
-}
-
-bool ClockWindow::LoadDigitStrip(const char* path) {
-  Bitmap loaded = DigitalFace::LoadSkin(path);
-  if (!loaded) return false;
-  if (hwnd()) SendMessageA(hwnd(), WM_SETREDRAW, FALSE, 0);
-  digital_.SetDigitStrip(std::move(loaded));
-  if (hwnd()) SendMessageA(hwnd(), WM_SETREDRAW, TRUE, 0);
-  return true;
-}
-
-bool ClockWindow::ApplyAppearance(int mode, const char* backgroundPath, const char* digitPath, bool forced) {
-  if (mode == faceMode_ && !forced) return true;
-  RECT r{0, 0, 0, 0};
-  GetWindowRect(hwnd(), &r);
-  // The desktop clock is minimised and restored around the change, with the
-  // system's animation; the preview is only hidden.
-  if (desktop_) SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, MAKELPARAM(r.left, r.top));
-  ShowWindow(hwnd(), SW_HIDE);
-  SendMessageA(hwnd(), WM_SETREDRAW, FALSE, 0);
-  const bool bothAnalog = faceMode_ == kFaceAnalog && mode == kFaceAnalog;
-  if (faceMode_ != kFaceAnalog) {
-    if (mode == kFaceAnalog) {
-      digital_.Release();
-    } else {
-      LoadBackground(backgroundPath, false);
-      LoadDigitStrip(digitPath);
-    }
-  } else if (mode != kFaceAnalog) {
-    analog_.Release();
-    LoadBackground(backgroundPath, false);
-    LoadDigitStrip(digitPath);
-  }
-  if (!bothAnalog) {
-    faceMode_ = static_cast<uint8_t>(mode);
-    SetFaceGeometry(r.left, r.top);
-  }
-  SendMessageA(hwnd(), WM_SETREDRAW, TRUE, 0);
-  if (desktop_) {
-    ShowWindow(hwnd(), SW_RESTORE);
-    SetWindowPos(hwnd(), nullptr, r.left, r.top, faceRect_.right, faceRect_.bottom,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
-  }
-  ShowWindow(hwnd(), SW_SHOW);
-  return true;
-}
-
-// ------------------------------------------------------------ window geometry
-
-void ClockWindow::SetFaceGeometry(int x, int y) {
-  if (!hwnd()) return;
-  if (faceMode_ == kFaceAnalog) {
-    MoveWindow(hwnd(), x, y, kAnalogFaceSize, kAnalogFaceSize, FALSE);
-    faceRect_ = {0, 0, kAnalogFaceSize, kAnalogFaceSize};
-    analog_.BuildDial();
-    return;
-  }
-  if (!digital_.HasBackground()) return;
-  const SIZE s = digital_.BackgroundSize();
-  MoveWindow(hwnd(), x, y, s.cx, s.cy, FALSE);
-  faceRect_ = {0, 0, s.cx, s.cy};
-  Region outline = digital_.Outline();
-  // Once given to the window, the region belongs to the system.
-  if (outline && SetWindowRgn(hwnd(), outline.get(), FALSE)) windowRegion_ = outline.Release();
 }

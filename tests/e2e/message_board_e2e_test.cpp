@@ -9,10 +9,10 @@
 #include "resources/menu_ids.h"
 #include "tests/support/bmp_bytes.h"
 #include "tests/support/program_dir.h"
+#include "tests/support/reminder_fakes.h"
 
 namespace {
 
-// A bottom-up 24-bit BMP file image of one colour.
 const DWORD kStartTimeout = 300000;
 const int kStartMargin = 40;
 
@@ -46,16 +46,9 @@ TEST(MessageBoardEndToEnd, DueReminderShowsATopmostBoardOwnedByTheClock) {
     GetLocalTime(&now);
   }
   const int hour = now.wHour, minute = now.wMinute;
-  ReminderRecord record = MakeEmptyReminder();
-  SetFieldText(record.sTitle, "Stand up");
+  ReminderRecord record = MakeReminder(1, "Stand up", RepeatDaily, hour, minute);
   SetFieldText(record.sMessage, "Time to stretch.");
-  record.bEnabled = 1;
-  record.nRepeat = RepeatDaily;
-  record.nAction = ActionNone;
-  record.nFlags = FlagMessage;
-  record.stWhen.wHour = static_cast<uint16_t>(hour);
-  record.stWhen.wMinute = static_cast<uint16_t>(minute);
-  ASSERT_TRUE(dir.Write("Ticora.rmd", std::string(reinterpret_cast<const char*>(&record), sizeof record)));
+  ASSERT_TRUE(dir.Write("Ticora.rmd", ReminderFileText({record})));
 
   RunningProgram program;
   ASSERT_TRUE(program.Start(dir.Path("Ticora.exe"), dir.Dir()));

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "reminders/reminder_record.h"
 #include "resources/menu_ids.h"
 #include "tests/support/program_dir.h"
+#include "tests/support/reminder_fakes.h"
 
 namespace {
 
@@ -34,20 +36,14 @@ TEST(ShutdownEndToEnd, RestartReminderCountsDownAndCallsTheHelper) {
   // the first one the running clock meets opens the countdown.
   SYSTEMTIME now;
   GetLocalTime(&now);
-  std::string records;
+  std::vector<ReminderRecord> records;
   for (int i = 0; i < 5; ++i) {
     const int minutes = (now.wHour * 60 + now.wMinute + i) % (24 * 60);
-    ReminderRecord record = MakeEmptyReminder();
-    SetFieldText(record.sTitle, "重启");
-    record.bEnabled = 1;
-    record.nRepeat = RepeatDaily;
-    record.nAction = ActionRestart;
-    record.nFlags = FlagForceAction | FlagSound | FlagMessage;  // no sound or board for a restart
-    record.stWhen.wHour = static_cast<uint16_t>(minutes / 60);
-    record.stWhen.wMinute = static_cast<uint16_t>(minutes % 60);
-    records.append(reinterpret_cast<const char*>(&record), sizeof record);
+    // No sound or board for a restart, whatever the flags say.
+    records.push_back(MakeReminder(static_cast<uint16_t>(i + 1), "重启", RepeatDaily, minutes / 60, minutes % 60,
+                                   ActionRestart, FlagForceAction | FlagSound | FlagMessage));
   }
-  ASSERT_TRUE(dir.Write("Ticora.rmd", records));
+  ASSERT_TRUE(dir.Write("Ticora.rmd", ReminderFileText(records)));
 
   RunningProgram program;
   ASSERT_TRUE(program.Start(dir.Path("Ticora.exe"), dir.Dir()));
