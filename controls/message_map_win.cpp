@@ -38,7 +38,7 @@ bool MessageMap::Matches(const Entry& e, const MessageFrame& frame) const {
   return false;
 }
 
-bool MessageMap::Dispatch(MessageFrame& frame, LRESULT& result) const {
+bool MessageMap::Dispatch(MessageTarget& target, MessageFrame& frame, LRESULT& result) const {
   for (size_t i = 0; i < entries_.size(); ++i) {
     const Entry& e = entries_[i];
     if (!Matches(e, frame)) continue;
@@ -46,7 +46,7 @@ bool MessageMap::Dispatch(MessageFrame& frame, LRESULT& result) const {
     const Handler handler = e.handler;
     frame.handled = true;
     LRESULT answer = 0;
-    const bool ran = handler(frame.wParam, frame.lParam, answer);
+    const bool ran = handler.invoke(target, handler.member, frame.wParam, frame.lParam, answer);
     if (ran && frame.handled) {
       result = answer;
       return true;
@@ -68,7 +68,7 @@ bool MessageTarget::DispatchMessageMap(HWND hwnd, UINT msg, WPARAM w, LPARAM l, 
   current_ = &frame;
   bool handled = false;
   try {
-    handled = map_.Dispatch(frame, result);
+    handled = map_.Dispatch(*this, frame, result);
   } catch (const std::exception& e) {
     module::ReportHandlerFailure(hwnd, msg, e.what());
     handled = false;

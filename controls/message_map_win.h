@@ -20,8 +20,9 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
+#include <cstring>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <type_traits>
 
@@ -52,21 +53,32 @@ struct MessageFrame {
   MessageFrame* outer;  // the dispatch this one runs inside, if any
 };
 
+class MessageTarget;
+
 class MessageMap {
  public:
-  // Runs the cracker and the handler: false when the message carries no
+  // Calls one registered member function of target: decodes the message,
+  // runs the handler, stores its answer. False when the message carries no
   // usable arguments.
-  using Handler = std::function<bool(WPARAM, LPARAM, LRESULT&)>;
+  using Invoker = bool (*)(MessageTarget& target, const void* member, WPARAM w, LPARAM l, LRESULT& result);
+  // Room for any member function pointer (two words on every ABI the
+  // programs are built for).
+  static constexpr size_t kMemberSize = 2 * sizeof(void*) + sizeof(ptrdiff_t);
 
-  void Add(UINT msg, Handler h) { entries_.push_back({msg, std::nullopt, std::nullopt, std::move(h)}); }
+  struct Handler {
+    Invoker invoke = nullptr;
+    unsigned char member[kMemberSize] = {};
+  };
+
+  void Add(UINT msg, const Handler& h) { entries_.push_back({msg, std::nullopt, std::nullopt, h}); }
   // WM_COMMAND and WM_NOTIFY filtered by control id and, when given, notification code.
-  void AddControl(UINT msg, int id, std::optional<int> code, Handler h) {
-    entries_.push_back({msg, id, code, std::move(h)});
+  void AddControl(UINT msg, int id, std::optional<int> code, const Handler& h) {
+    entries_.push_back({msg, id, code, h});
   }
 
   // Runs the matching handlers in registration order until one keeps the
   // message (frame.handled stays set). Stops when the target is destroyed.
-  bool Dispatch(MessageFrame& frame, LRESULT& result) const;
+  bool Dispatch(MessageTarget& target, MessageFrame& frame, LRESULT& result) const;
 
  private:
   struct Entry {
@@ -128,11 +140,7 @@ class MessageTarget {
   // result and says whether it handled the message.
   template <class T>
   void OnRawMessage(UINT msg, bool (T::*fn)(UINT, WPARAM, LPARAM, LRESULT&)) {
-    T* self = static_cast<T*>(this);
-    map_.Add(msg, [self, fn, msg](WPARAM w, LPARAM l, LRESULT& r) {
-      if (!(self->*fn)(msg, w, l, r)) self->SetMsgHandled(false);
-      return true;
-    });
+    map_.Add(msg, Store(fn, &InvokeRaw<T>));
   }
 
   // Inside a handler: false passes the message on (to the next matching
@@ -157,22 +165,39 @@ class MessageTarget {
   void RegisterWith(UINT number, R (T::*fn)(A...)) {
     static_assert(std::is_same<R(A...), typename C::Signature>::value,
                   "the handler's signature does not match the message's cracker");
-    map_.Add(number, Bind<C>(fn));
+    map_.Add(number, Store(fn, &Invoke<C, T, R, A...>));
   }
   template <UINT Msg, class T, class R, class... A>
   void RegisterControl(int id, std::optional<int> code, R (T::*fn)(A...)) {
     using C = crack::Cracker<Msg>;
     static_assert(std::is_same<R(A...), typename C::Signature>::value,
                   "the handler's signature does not match the message's cracker");
-    map_.AddControl(Msg, id, code, Bind<C>(fn));
+    map_.AddControl(Msg, id, code, Store(fn, &Invoke<C, T, R, A...>));
+  }
+  template <class Fn>
+  static MessageMap::Handler Store(Fn fn, MessageMap::Invoker invoke) {
+    static_assert(sizeof(Fn) <= MessageMap::kMemberSize, "member function pointer too large");
+    MessageMap::Handler h;
+    h.invoke = invoke;
+    std::memcpy(h.member, &fn, sizeof fn);
+    return h;
   }
   template <class C, class T, class R, class... A>
-  MessageMap::Handler Bind(R (T::*fn)(A...)) {
-    T* self = static_cast<T*>(this);
-    return [self, fn](WPARAM w, LPARAM l, LRESULT& r) {
-      auto call = [self, fn](A... args) -> R { return (self->*fn)(args...); };
-      return C::Call(call, w, l, r);
-    };
+  static bool Invoke(MessageTarget& target, const void* member, WPARAM w, LPARAM l, LRESULT& r) {
+    R (T::*fn)(A...);
+    std::memcpy(&fn, member, sizeof fn);
+    T& self = static_cast<T&>(target);
+    auto call = [&self, fn](A... args) -> R { return (self.*fn)(args...); };
+    return C::Call(call, w, l, r);
+  }
+  template <class T>
+  static bool InvokeRaw(MessageTarget& target, const void* member, WPARAM w, LPARAM l, LRESULT& r) {
+    bool (T::*fn)(UINT, WPARAM, LPARAM, LRESULT&);
+    std::memcpy(&fn, member, sizeof fn);
+    T& self = static_cast<T&>(target);
+    const MessageFrame* frame = target.current_;
+    if (!(self.*fn)(frame ? frame->msg : 0, w, l, r)) target.SetMsgHandled(false);
+    return true;
   }
 
   MessageMap map_;
