@@ -17,7 +17,7 @@ add_custom_target(wineprefix ALL DEPENDS ${TICORA_WINEPREFIX}/.ready)
 
 # Ticora.exe
 add_executable(Ticora WIN32 clock/ticora_main_win.cpp resources/ticora.rc)
-target_link_libraries(Ticora PRIVATE clock)
+target_link_libraries(Ticora PRIVATE dialogs clock)
 target_link_options(Ticora PRIVATE ${TICORA_STATIC} -s)
 
 # Dorvix.dll
