@@ -54,6 +54,11 @@ if(INI_WINE_SRC)
   target_link_libraries(ini_wine_tests PRIVATE base gtest_main gtest)
   target_link_options(ini_wine_tests PRIVATE ${TICORA_STATIC})
   add_test(NAME ini_wine_tests COMMAND ini_wine_tests --gtest_brief=1)
+  # The program the path test copies into a deep directory and starts there.
+  add_executable(program_path_probe tests/probes/program_path_probe.cpp)
+  target_link_libraries(program_path_probe PRIVATE base)
+  target_link_options(program_path_probe PRIVATE ${TICORA_STATIC})
+  add_dependencies(ini_wine_tests program_path_probe)
 endif()
 
 # Dorvix under Wine: exports, version answers, and its branches with replaced system calls.
