@@ -8,7 +8,7 @@
 
 #include "controls/dialog_win.h"
 #include "controls/flat_button_win.h"
-#include "tests/wine/dib_surface.h"
+#include "tests/support/dib_surface.h"
 #include "tests/wine/flat_button_dialog_ids.h"
 
 namespace {

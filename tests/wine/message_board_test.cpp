@@ -16,7 +16,7 @@
 #include "tests/wine/posted_messages.h"
 #include "reminders/message_board_win.h"
 #include "tests/support/bmp_bytes.h"
-#include "tests/wine/dib_surface.h"
+#include "tests/support/dib_surface.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "base/program_path.h"
 #include "reminders/shutdown_countdown_win.h"
 #include "resources/countdown_ids.h"
-#include "tests/wine/dib_surface.h"
+#include "tests/support/dib_surface.h"
 
 namespace {
 

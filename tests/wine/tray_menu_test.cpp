@@ -15,7 +15,7 @@
 #include "clock/tray_icon_win.h"
 #include "controls/handles_win.h"
 #include "resources/menu_ids.h"
-#include "tests/wine/dib_surface.h"
+#include "tests/support/dib_surface.h"
 
 namespace {
 
