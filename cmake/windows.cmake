@@ -81,7 +81,9 @@ add_custom_target(dist ALL ${CMAKE_COMMAND} -E make_directory ${TICORA_DIST_DIR}
 add_dependencies(dist generated_data)
 
 # Benchmarks and visual-check helpers that run under Wine (not tests):
-# tools/bench_win/<name>.cpp and tools/visual_win/<name>.cpp -> <name>.exe
+# tools/bench_win/<name>.cpp and tools/visual_win/<name>.cpp -> <name>.exe,
+# with <name>.rc beside it when there is one. They may use the shared test
+# helpers (drawing surfaces, test dialogs).
 file(GLOB BENCH_WIN_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/bench_win/*.cpp
      ${CMAKE_SOURCE_DIR}/tools/visual_win/*.cpp)
 # The slow reference constructions (tests/reference), for the tests and for
@@ -91,8 +93,13 @@ add_library(reference STATIC ${REFERENCE_SRC})
 target_link_libraries(reference PUBLIC clock)
 foreach(src ${BENCH_WIN_SRC})
   get_filename_component(name ${src} NAME_WE)
-  add_executable(${name} ${src} resources/ticora.rc)
-  target_link_libraries(${name} PRIVATE reference clock)
+  get_filename_component(dir ${src} DIRECTORY)
+  set(rc resources/ticora.rc)
+  if(EXISTS ${dir}/${name}.rc)
+    list(APPEND rc ${dir}/${name}.rc)
+  endif()
+  add_executable(${name} ${src} ${rc})
+  target_link_libraries(${name} PRIVATE reference test_support clock)
   target_link_options(${name} PRIVATE ${TICORA_STATIC})
 endforeach()
 
