@@ -1,8 +1,37 @@
 # Windows tree: shell libraries, the three deliverables, and the tests that run under Wine.
 enable_language(RC)
 add_compile_definitions(WINVER=0x0500 _WIN32_WINNT=0x0500 _WIN32_IE=0x0500 NOMINMAX)
-set(TICORA_GEN_DIR "${CMAKE_BINARY_DIR}/../gen" CACHE PATH "Files made by the data generator (icons, cursor, banners)")
-set(TICORA_DIST_DIR "${CMAKE_BINARY_DIR}/../dist" CACHE PATH "The distribution folder the programs are staged into")
+
+# The native tree makes the generated data (target generated_data); this tree
+# takes the folders it writes from that tree's cache, so both always agree.
+cmake_path(SET default_native NORMALIZE "${CMAKE_BINARY_DIR}/../native")
+set(TICORA_NATIVE_DIR "${default_native}" CACHE PATH "The native build tree of this source tree (data generator)")
+if(NOT EXISTS ${TICORA_NATIVE_DIR}/CMakeCache.txt)
+  message(FATAL_ERROR "No native build tree at ${TICORA_NATIVE_DIR} (TICORA_NATIVE_DIR): it makes the generated "
+                      "data this tree needs. Configure it first (cmake -S ${CMAKE_SOURCE_DIR} -B ${TICORA_NATIVE_DIR}), "
+                      "or run scripts/build.sh, which sets up both trees.")
+endif()
+load_cache(${TICORA_NATIVE_DIR} READ_WITH_PREFIX NATIVE_ CMAKE_HOME_DIRECTORY TICORA_GEN_DIR TICORA_DIST_DIR)
+if(NOT NATIVE_CMAKE_HOME_DIRECTORY STREQUAL CMAKE_SOURCE_DIR OR NOT NATIVE_TICORA_GEN_DIR OR NOT NATIVE_TICORA_DIST_DIR)
+  message(FATAL_ERROR "${TICORA_NATIVE_DIR} is not a configured native tree of ${CMAKE_SOURCE_DIR}")
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TICORA_NATIVE_DIR}/CMakeCache.txt)
+# Set by earlier versions of the build script; the native tree decides now.
+unset(TICORA_GEN_DIR CACHE)
+unset(TICORA_DIST_DIR CACHE)
+set(TICORA_GEN_DIR ${NATIVE_TICORA_GEN_DIR})
+set(TICORA_DIST_DIR ${NATIVE_TICORA_DIST_DIR})
+include(${CMAKE_SOURCE_DIR}/cmake/generated_data.cmake)
+ticora_generated_files(DATAGEN_OUTPUTS DATAGEN_GEN_OUTPUTS)
+# Always run: the native tree's own build decides whether anything is out of
+# date. That build runs on its own (one job) beside this one, not as a part of
+# this make's job pool, which a command of a custom target cannot join.
+add_custom_target(generated_data
+  COMMAND ${CMAKE_COMMAND} -E env --unset=MAKEFLAGS --unset=MFLAGS --unset=MAKELEVEL
+          ${CMAKE_COMMAND} --build ${TICORA_NATIVE_DIR} --target generated_data
+  BYPRODUCTS ${DATAGEN_OUTPUTS}
+  COMMENT "Bringing the generated data up to date (native tree ${TICORA_NATIVE_DIR})"
+  VERBATIM)
 set(CMAKE_RC_FLAGS "-c 65001 -I ${TICORA_GEN_DIR} -I ${CMAKE_SOURCE_DIR}/resources -I ${CMAKE_SOURCE_DIR}")
 # Static runtime; the shipped programs are also stripped.
 set(TICORA_STATIC -static -static-libgcc -static-libstdc++)
@@ -49,9 +78,12 @@ foreach(t ${TICORA_PROGRAMS})
 endforeach()
 add_custom_target(dist ALL ${CMAKE_COMMAND} -E make_directory ${TICORA_DIST_DIR} ${stage_cmds}
   DEPENDS ${TICORA_PROGRAMS} COMMENT "Staging the programs into ${TICORA_DIST_DIR}")
+add_dependencies(dist generated_data)
 
 # Benchmarks and visual-check helpers that run under Wine (not tests):
-# tools/bench_win/<name>.cpp and tools/visual_win/<name>.cpp -> <name>.exe
+# tools/bench_win/<name>.cpp and tools/visual_win/<name>.cpp -> <name>.exe,
+# with <name>.rc beside it when there is one. They may use the shared test
+# helpers (drawing surfaces, test dialogs).
 file(GLOB BENCH_WIN_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/bench_win/*.cpp
      ${CMAKE_SOURCE_DIR}/tools/visual_win/*.cpp)
 # The slow reference constructions (tests/reference), for the tests and for
@@ -61,9 +93,27 @@ add_library(reference STATIC ${REFERENCE_SRC})
 target_link_libraries(reference PUBLIC clock)
 foreach(src ${BENCH_WIN_SRC})
   get_filename_component(name ${src} NAME_WE)
-  add_executable(${name} ${src} resources/ticora.rc)
-  target_link_libraries(${name} PRIVATE reference clock)
+  get_filename_component(dir ${src} DIRECTORY)
+  set(rc resources/ticora.rc)
+  if(EXISTS ${dir}/${name}.rc)
+    list(APPEND rc ${dir}/${name}.rc)
+  endif()
+  add_executable(${name} ${src} ${rc})
+  target_link_libraries(${name} PRIVATE reference test_support clock)
   target_link_options(${name} PRIVATE ${TICORA_STATIC})
 endforeach()
 
 include(${CMAKE_SOURCE_DIR}/tests/windows_tests.cmake)
+
+# Resource scripts include the generated icons, cursor and banners: each is
+# compiled again when they change, and every target that compiles one waits
+# for the generation first.
+file(GLOB TICORA_RC_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
+set_property(SOURCE ${TICORA_RC_FILES} APPEND PROPERTY OBJECT_DEPENDS ${DATAGEN_GEN_OUTPUTS})
+get_property(all_targets DIRECTORY PROPERTY BUILDSYSTEM_TARGETS)
+foreach(t ${all_targets})
+  get_target_property(sources ${t} SOURCES)
+  if(sources MATCHES "(^|;|/)resources/[^;]*\\.rc(;|$)")
+    add_dependencies(${t} generated_data)
+  endif()
+endforeach()

@@ -4,7 +4,13 @@
 # (winmm, comdlg32, SetLayeredWindowAttributes and the multi-monitor calls),
 # or a kernel function that Windows 95, 98, Me, NT 4 or 2000 lack: such an
 # import stops the program from starting there at all. Lists the imported DLLs.
+# A file whose import table cannot be read, or in which no imported function
+# is found, fails too: a check that reads nothing proves nothing.
 set -euo pipefail
+if [ $# -eq 0 ]; then
+  echo "usage: check-imports.sh PROGRAM..." >&2
+  exit 2
+fi
 # Functions of the systems' DLLs that appeared after Windows 95 and NT 4 (or
 # only in the NT family) and that a C++ runtime tends to import.
 late="GetTickCount64 AddVectoredExceptionHandler RemoveVectoredExceptionHandler
@@ -18,17 +24,26 @@ late="GetTickCount64 AddVectoredExceptionHandler RemoveVectoredExceptionHandler
   EncodePointer DecodePointer GetNativeSystemInfo SwitchToThread"
 bad=0
 for exe in "$@"; do
-  dump=$(i686-w64-mingw32-objdump -p "$exe")
-  dlls=$(printf '%s\n' "$dump" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
   name=$(basename "$exe")
-  echo "imports of $name: $(echo $dlls)"
+  if ! dump=$(i686-w64-mingw32-objdump -p "$exe" 2>&1); then
+    echo "FAIL: $name: cannot read its headers: $(printf '%s\n' "$dump" | tail -1)"
+    bad=1
+    continue
+  fi
+  dlls=$(printf '%s\n' "$dump" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
   # The imported function names (hint/ordinal table rows).
   funcs=$(printf '%s\n' "$dump" | sed -n '/The Import Tables/,/^The \(Export\|Resource\)/p' |
           awk '/^[[:space:]]+[0-9a-f]+[[:space:]]+[0-9]+[[:space:]]+[A-Za-z_]/{print $3}')
+  if [ -z "$dlls" ] || [ -z "$funcs" ]; then
+    echo "FAIL: $name: no imported functions found (not a Windows program, or its import table was not understood)"
+    bad=1
+    continue
+  fi
+  echo "imports of $name ($(printf '%s\n' "$funcs" | wc -l) functions): $(echo $dlls)"
   for d in winmm.dll comdlg32.dll; do
     if printf '%s\n' "$dlls" | grep -qx "$d"; then echo "FAIL: $name imports $d directly"; bad=1; fi
   done
-  for f in SetLayeredWindowAttributes MonitorFromRect MonitorFromPoint MonitorFromWindow GetMonitorInfoA \
+  for f in SetLayeredWindowAttributes MonitorFromRect MonitorFromPoint MonitorFromWindow GetMonitorInfoA EnumDisplayMonitors \
            PlaySoundA GetOpenFileNameA $late; do
     if printf '%s\n' "$funcs" | grep -qx "$f"; then echo "FAIL: $name imports $f directly"; bad=1; fi
   done

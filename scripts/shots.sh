@@ -5,7 +5,9 @@
 # then opens the notification-area menu of the first clock (menu.png), lets one
 # more clock show a message board (message_board.png) and two more the shutdown
 # countdown (countdown.png, countdown_hover.png). The opacity each clock gave X
-# is in opacity.txt.
+# is in opacity.txt. Two more pictures are drawn in memory by helpers rather
+# than captured: a message board with the pointer over its close box
+# (message_board_drawn.png) and the flat button's states (flat_buttons.png).
 # Needs a built tree (scripts/build.sh); uses the run prefix with the X11 driver.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -45,6 +47,22 @@ x_desktop "$out" 1024 600
 # Starts Ticora from the folder $1, in the background.
 start_clock() { (cd "$1" && LD_PRELOAD=$X_DESKTOP_PRELOAD wine Ticora.exe </dev/null >/dev/null 2>&1 &); }
 wineserver -p </dev/null >/dev/null 2>&1 || true
+
+# The pictures drawn in memory: drawn NAME HELPER [ARGS...] has the helper
+# write NAME.bmp, which is kept as NAME.png.
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+drawn() {
+  local name=$1 helper=$2; shift 2
+  if wine "$root/build/win/$helper.exe" "$(winpath "$out/$name.bmp")" "$@" </dev/null >/dev/null &&
+     convert "$out/$name.bmp" "$out/$name.png"; then
+    rm -f "$out/$name.bmp"
+    echo "picture: $out/$name.png"
+  else
+    echo "shots: $helper did not draw $name" >&2
+  fi
+}
+drawn message_board_drawn message_board_shot "$(winpath "$root/build/dist/WndBackgnd.bmp")"
+drawn flat_buttons flat_buttons_shot
 
 # name skin digits mode transparent alpha x y
 clocks=(

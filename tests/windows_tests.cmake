@@ -54,6 +54,11 @@ if(INI_WINE_SRC)
   target_link_libraries(ini_wine_tests PRIVATE base gtest_main gtest)
   target_link_options(ini_wine_tests PRIVATE ${TICORA_STATIC})
   add_test(NAME ini_wine_tests COMMAND ini_wine_tests --gtest_brief=1)
+  # The program the path test copies into a deep directory and starts there.
+  add_executable(program_path_probe tests/probes/program_path_probe.cpp)
+  target_link_libraries(program_path_probe PRIVATE base)
+  target_link_options(program_path_probe PRIVATE ${TICORA_STATIC})
+  add_dependencies(ini_wine_tests program_path_probe)
 endif()
 
 # Dorvix under Wine: exports, version answers, and its branches with replaced system calls.
@@ -68,6 +73,21 @@ if(DORVIX_WINE_SRC AND TARGET Dorvix)
 endif()
 
 add_test(NAME check_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:Ticora> $<TARGET_FILE:Dorvix>)
+# The import check itself: it refuses a program that imports a monitor function
+# directly, and a file in which it finds no imports at all (an object file, a
+# text file) instead of passing it unread.
+add_executable(monitor_import_probe tests/probes/monitor_import_probe.cpp)
+target_link_libraries(monitor_import_probe PRIVATE user32)
+target_link_options(monitor_import_probe PRIVATE ${TICORA_STATIC})
+add_test(NAME check_imports_refuses_direct_monitor_import
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:monitor_import_probe>)
+add_test(NAME check_imports_refuses_a_file_without_imports
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_OBJECTS:monitor_import_probe>
+                 ${CMAKE_SOURCE_DIR}/README.md)
+set_tests_properties(check_imports_refuses_direct_monitor_import PROPERTIES
+  PASS_REGULAR_EXPRESSION "FAIL: monitor_import_probe.exe imports EnumDisplayMonitors directly")
+set_tests_properties(check_imports_refuses_a_file_without_imports PROPERTIES
+  PASS_REGULAR_EXPRESSION "FAIL: monitor_import_probe.cpp.obj: no imported functions found.*\nFAIL: README.md: cannot read")
 # Generous: where 32-bit Wine runs under an emulator, program starts are slow.
 set_tests_properties(wine_tests e2e_tests PROPERTIES TIMEOUT 1200)
 foreach(t ini_wine_tests dorvix_wine_tests)

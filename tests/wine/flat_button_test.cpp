@@ -6,9 +6,9 @@
 #include <set>
 #include <string>
 
-#include "controls/dialog_win.h"
 #include "controls/flat_button_win.h"
 #include "tests/support/dib_surface.h"
+#include "tests/support/flat_button_drawing.h"
 #include "tests/wine/flat_button_dialog_ids.h"
 
 namespace {
@@ -19,18 +19,6 @@ const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kBorder = RGB(254, 128, 62);
 const COLORREF kGrey = RGB(128, 128, 128);
 const COLORREF kBackground = RGB(255, 0, 255);
-
-class FlatDialog : public Dialog {
- public:
-  FlatDialog() { OnMessage<WM_INITDIALOG>(&FlatDialog::OnInit); }
-  bool OnInit(HWND) {
-    ApplyFlatButtons(hwnd(), buttons);
-    return true;
-  }
-  FlatButtonList buttons;
-};
-
-LPARAM Point(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
 
 struct FlatButtonFixture : ::testing::Test {
   void SetUp() override {
@@ -46,27 +34,9 @@ struct FlatButtonFixture : ::testing::Test {
     if (GetCapture()) ReleaseCapture();
     if (IsWindow(dlg)) DestroyWindow(dlg);
   }
-  FlatButton* Find(HWND button) {
-    for (auto& b : dialog.buttons)
-      if (b->Button() == button) return b.get();
-    return nullptr;
-  }
-  // Asks the dialog to draw button into the surface at rect, the way the
-  // button itself asks: WM_DRAWITEM to the parent, which reflects it.
+  FlatButton* Find(HWND button) { return dialog.Find(button); }
   void DrawThroughDialog(HWND button, DibSurface& s, RECT rect, UINT state) {
-    DRAWITEMSTRUCT dis{};
-    dis.CtlType = ODT_BUTTON;
-    dis.CtlID = static_cast<UINT>(GetDlgCtrlID(button));
-    dis.itemAction = ODA_DRAWENTIRE;
-    dis.itemState = state;
-    dis.hwndItem = button;
-    dis.hDC = s.dc();
-    dis.rcItem = rect;
-    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(button, WM_GETFONT, 0, 0));
-    HGDIOBJ old = font ? SelectObject(s.dc(), font) : nullptr;
-    const LRESULT r = SendMessageA(dlg, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
-    if (old) SelectObject(s.dc(), old);
-    EXPECT_EQ(TRUE, r);
+    EXPECT_EQ(TRUE, ::DrawThroughDialog(dlg, button, s, rect, state));
   }
   FlatDialog dialog;
   HWND dlg = nullptr;
@@ -123,14 +93,14 @@ TEST_F(FlatButtonFixture, HoverFollowsTheMouseAndTheCapture) {
   FlatButton* button = Find(push);
   ASSERT_NE(nullptr, button);
   // A drag that enters the button does not highlight it.
-  SendMessageA(push, WM_MOUSEMOVE, MK_LBUTTON, Point(5, 5));
+  SendMessageA(push, WM_MOUSEMOVE, MK_LBUTTON, MousePoint(5, 5));
   EXPECT_FALSE(button->Hover());
   EXPECT_NE(push, GetCapture());
 
-  SendMessageA(push, WM_MOUSEMOVE, 0, Point(5, 5));
+  SendMessageA(push, WM_MOUSEMOVE, 0, MousePoint(5, 5));
   EXPECT_TRUE(button->Hover());
   EXPECT_EQ(push, GetCapture());
-  SendMessageA(push, WM_MOUSEMOVE, 0, Point(6, 6));
+  SendMessageA(push, WM_MOUSEMOVE, 0, MousePoint(6, 6));
   EXPECT_TRUE(button->Hover());
 
   // Another window takes the capture: the button lets go but stays highlighted,
@@ -138,19 +108,19 @@ TEST_F(FlatButtonFixture, HoverFollowsTheMouseAndTheCapture) {
   SetCapture(dlg);
   EXPECT_TRUE(button->Hover());
   EXPECT_EQ(dlg, GetCapture());
-  SendMessageA(push, WM_MOUSEMOVE, 0, Point(6, 6));
+  SendMessageA(push, WM_MOUSEMOVE, 0, MousePoint(6, 6));
   EXPECT_EQ(push, GetCapture());
 
   // Leaving with the left button held keeps the capture; without, it is released.
-  SendMessageA(push, WM_MOUSEMOVE, MK_LBUTTON, Point(-3, 4));
+  SendMessageA(push, WM_MOUSEMOVE, MK_LBUTTON, MousePoint(-3, 4));
   EXPECT_FALSE(button->Hover());
   EXPECT_EQ(push, GetCapture());
-  SendMessageA(push, WM_MOUSEMOVE, 0, Point(5, 5));  // captured and inside
+  SendMessageA(push, WM_MOUSEMOVE, 0, MousePoint(5, 5));  // captured and inside
   EXPECT_FALSE(button->Hover());
-  SendMessageA(push, WM_MOUSEMOVE, 0, Point(500, 4));
+  SendMessageA(push, WM_MOUSEMOVE, 0, MousePoint(500, 4));
   EXPECT_EQ(nullptr, GetCapture());
 
-  SendMessageA(push, WM_MOUSEMOVE, 0, Point(5, 5));
+  SendMessageA(push, WM_MOUSEMOVE, 0, MousePoint(5, 5));
   EXPECT_TRUE(button->Hover());
   SendMessageA(push, WM_KILLFOCUS, 0, 0);
   EXPECT_FALSE(button->Hover());
@@ -202,7 +172,7 @@ TEST_F(FlatButtonFixture, HoveredAndPressedEdgesAndTextShift) {
   const COLORREF dark = GetSysColor(COLOR_BTNSHADOW);
   const COLORREF text = GetSysColor(COLOR_HIGHLIGHTTEXT);
 
-  SendMessageA(push, WM_MOUSEMOVE, 0, Point(5, 5));
+  SendMessageA(push, WM_MOUSEMOVE, 0, MousePoint(5, 5));
   ASSERT_TRUE(button->Hover());
   DibSurface hovered(100, 40, kBackground);
   DrawThroughDialog(push, hovered, kItem, 0);
@@ -218,7 +188,7 @@ TEST_F(FlatButtonFixture, HoveredAndPressedEdgesAndTextShift) {
   EXPECT_EQ(kHoverFace, hovered.At(2, 2));
   EXPECT_EQ(0, hovered.Count(kItem, kBorder));
 
-  SendMessageA(push, WM_MOUSEMOVE, 0, Point(500, 5));
+  SendMessageA(push, WM_MOUSEMOVE, 0, MousePoint(500, 5));
   ASSERT_FALSE(button->Hover());
   DibSurface pressed(100, 40, kBackground);
   DrawThroughDialog(push, pressed, kItem, ODS_SELECTED);
@@ -292,23 +262,4 @@ TEST_F(FlatButtonFixture, EmptyTextDrawsNoneAndLongTextIsCut) {
   const int w90 = textWidth(std::string(90, 'W'));
   EXPECT_GT(w63, w62);
   EXPECT_EQ(w63, w90);
-}
-
-// Not a check: renders the button states into build\shots\flat_buttons.bmp for
-// a person to look at. Run with --gtest_also_run_disabled_tests.
-TEST_F(FlatButtonFixture, DISABLED_RenderStatesForReview) {
-  FlatButton* button = Find(push);
-  ASSERT_NE(nullptr, button);
-  DibSurface s(5 * 90 + 10, 40, RGB(215, 241, 215));
-  auto at = [](int i) { return RECT{10 + i * 90, 8, 10 + i * 90 + 80, 32}; };
-  DrawThroughDialog(push, s, at(0), 0);
-  SendMessageA(push, WM_MOUSEMOVE, 0, Point(5, 5));
-  DrawThroughDialog(push, s, at(1), 0);
-  SendMessageA(push, WM_MOUSEMOVE, 0, Point(500, 5));
-  DrawThroughDialog(push, s, at(2), ODS_SELECTED);
-  DrawThroughDialog(GetDlgItem(dlg, IDC_FLAT_DISABLED), s, at(3), ODS_DISABLED);
-  SetFocus(push);
-  DrawThroughDialog(push, s, at(4), ODS_FOCUS);
-  CreateDirectoryA(TICORA_TEST_BUILD_DIR "\\..\\shots", nullptr);
-  EXPECT_TRUE(s.Save(TICORA_TEST_BUILD_DIR "\\..\\shots\\flat_buttons.bmp"));
 }

@@ -297,20 +297,47 @@ TEST(WindowFramework, TypedHandlersGetDecodedArgumentsAndGiveTheAnswer) {
 }
 
 TEST(WindowFramework, HandleOwnersReleaseExactlyOnce) {
-  long before = handles::LiveCount();
+  // Whether a raw handle still names a GDI object shows what its owners did.
+  const long before = handles::LiveCount();
+  HBITMAP bitmap = nullptr, replaced = nullptr;
+  HDC dc = nullptr;
+  HRGN given = nullptr;
   {
-    Bitmap a(CreateBitmap(4, 4, 1, 32, nullptr));
-    Bitmap b(std::move(a));
-    EXPECT_FALSE(a);
-    EXPECT_TRUE(b);
+    Bitmap owner;
+    {
+      Bitmap a(CreateBitmap(4, 4, 1, 32, nullptr));
+      bitmap = a.get();
+      Bitmap b(std::move(a));
+      EXPECT_FALSE(a);
+      EXPECT_EQ(bitmap, b.get());
+      owner = std::move(b);
+      EXPECT_FALSE(b);
+    }
+    // The owners it was moved out of are gone; the bitmap is not.
+    EXPECT_EQ(static_cast<DWORD>(OBJ_BITMAP), GetObjectType(bitmap));
+
+    // Moving into an owner that holds a handle releases that one.
+    Bitmap other(CreateBitmap(4, 4, 1, 32, nullptr));
+    replaced = other.get();
+    other = std::move(owner);
+    EXPECT_EQ(0u, GetObjectType(replaced));
+    EXPECT_EQ(static_cast<DWORD>(OBJ_BITMAP), GetObjectType(bitmap));
+
     Region r(CreateRectRgn(0, 0, 1, 1));
-    MemoryDC dc(CreateCompatibleDC(nullptr));
-    { SelectGuard g(dc.get(), b.get()); }
+    MemoryDC memory(CreateCompatibleDC(nullptr));
+    dc = memory.get();
+    { SelectGuard g(memory.get(), other.get()); }
     EXPECT_EQ(before + 3, handles::LiveCount());
-    HRGN given = r.Release();
-    DeleteObject(given);
+    given = r.Release();
+    EXPECT_FALSE(r);
   }
   EXPECT_EQ(before, handles::LiveCount());
+  EXPECT_EQ(0u, GetObjectType(bitmap));
+  EXPECT_EQ(0u, GetObjectType(dc));
+  // The region given up is the test's to delete.
+  EXPECT_EQ(static_cast<DWORD>(OBJ_REGION), GetObjectType(given));
+  EXPECT_TRUE(DeleteObject(given));
+  EXPECT_EQ(0u, GetObjectType(given));
 }
 
 }  // namespace

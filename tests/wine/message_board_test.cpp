@@ -6,7 +6,6 @@
 
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -316,25 +315,6 @@ TEST(MessageBoardPainting, LongMessageIsClippedToItsArea) {
   EXPECT_EQ(0, s.Count(RECT{0, 152, 140, 180}, text));
   EXPECT_EQ(0, s.Count(RECT{180, 152, 320, 180}, text));
   EXPECT_EQ(0, s.Count(RECT{314, 28, 320, 152}, text));
-}
-
-// Renders a board into a BMP file for a visual check when MESSAGE_BOARD_SHOT
-// names the output file (MESSAGE_BOARD_PICTURE optionally names the picture).
-TEST(MessageBoardPainting, Screenshot) {
-  const char* out = getenv("MESSAGE_BOARD_SHOT");
-  if (!out) GTEST_SKIP() << "MESSAGE_BOARD_SHOT not set";
-  const char* pictureFile = getenv("MESSAGE_BOARD_PICTURE");
-  Bitmap picture;
-  if (pictureFile)
-    picture.Reset(static_cast<HBITMAP>(
-        LoadImageA(nullptr, pictureFile, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
-  QuietBoard b("喝水提醒", "该起来活动一下了：喝杯水，看看远处。\r\n第二行的文字。", 30, std::move(picture));
-  b.Tick();
-  b.Mouse(WM_MOUSEMOVE, 0, 308, 14);
-  Surface s;
-  b.board.Paint(s.dc());
-  ASSERT_TRUE(s.Save(out));
-  TakePosted(b.board.hwnd(), WM_CLOSE);
 }
 
 // ------------------------------------------------------ the clock's list

@@ -1,9 +1,7 @@
-// ProgramPath of the running program, including a copy of this test program
-// placed in a directory so deep that "Ticora.ini" beside it does not fit in the
-// caller's buffer. This test program links only the portable libraries, so the
-// Win32 half is compiled in here.
+// ProgramPath of the running program, and of a probe program copied into a
+// directory so deep that "Ticora.ini" beside it does not fit in the caller's
+// buffer.
 #include "base/program_path.h"
-#include "base/program_path_win.cpp"
 
 #include <windows.h>
 
@@ -11,29 +9,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
-
-const char kReportVariable[] = "TICORA_PROGRAM_PATH_REPORT";
-
-// Runs inside the copied program only: writes what ProgramPath answers.
-TEST(ProgramPathChild, Report) {
-    const char* out = std::getenv(kReportVariable);
-    if (!out) return;  // nothing to do outside the child of ProgramPathWin.DeepDirectory
-    FILE* f = std::fopen(out, "wb");
-    ASSERT_NE(f, nullptr);
-    const char* names[] = {"Ticora.ini", ""};
-    for (const char* name : names) {
-        char buffer[kProgramPathSize];
-        std::memset(buffer, 'x', sizeof buffer);
-        char* r = ProgramPath(name, buffer);
-        std::fprintf(f, "%s|%s\n", r == buffer ? "same" : "other", buffer);
-    }
-    std::fclose(f);
-}
 
 TEST(ProgramPathWin, FileBesideTheProgram) {
     char module[MAX_PATH];
@@ -66,20 +44,16 @@ TEST(ProgramPathWin, DeepDirectoryGivesEmptyPath) {
         deep = next;
     }
     ASSERT_EQ(deep.size(), 247u);
-    char self[MAX_PATH];
-    ASSERT_GT(GetModuleFileNameA(nullptr, self, MAX_PATH), 0u);
     const std::string exe = deep + "\\t.exe";
-    ASSERT_TRUE(CopyFileA(self, exe.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(TICORA_TEST_BUILD_DIR "\\program_path_probe.exe", exe.c_str(), FALSE)) << GetLastError();
     const std::string report = dir + "\\report.txt";
 
-    SetEnvironmentVariableA(kReportVariable, report.c_str());
-    std::string cmd = "\"" + exe + "\" --gtest_filter=ProgramPathChild.Report";
+    std::string cmd = "\"" + exe + "\" \"" + report + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     BOOL started = CreateProcessA(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                   &si, &pi);
-    SetEnvironmentVariableA(kReportVariable, nullptr);
     ASSERT_TRUE(started) << GetLastError();
     WaitForSingleObject(pi.hProcess, 10 * 60 * 1000);
     DWORD code = 1;

@@ -2,8 +2,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <set>
+#include <sstream>
 
-#include "tools/datagen/encoders.h"
 #include "tools/datagen/help_page.h"
 #include "tools/datagen/pictures.h"
 #include "tools/datagen/sounds.h"
@@ -54,6 +55,73 @@ std::string SettingsIni(const std::vector<Skin>& skins, const std::vector<DigitS
     return text;
 }
 
+std::vector<Output> Outputs() {
+    std::vector<Output> out;
+    auto add = [&](Output::Folder folder, const std::string& name, std::function<Bytes()> make) {
+        out.push_back({folder, name, std::move(make)});
+    };
+    auto text = [](std::string t) { return Bytes(t.begin(), t.end()); };
+
+    // Distribution folder.
+    const std::vector<Skin> skins = MakeSkins();
+    const std::vector<DigitStrip> strips = MakeDigitStrips();
+    for (const Skin& s : skins) add(Output::Dist, s.file, [image = s.image] { return EncodeBmp24(image); });
+    for (const DigitStrip& s : strips) add(Output::Dist, s.file, [image = s.image] { return EncodeBmp24(image); });
+    add(Output::Dist, "Ticora.ini", [=] { return text(SettingsIni(skins, strips)); });
+    add(Output::Dist, "clockIcons_combin.bmp", [] { return EncodeBmp24(MakeImageStrip()); });
+    add(Output::Dist, "WndBackgnd.bmp", [] { return EncodeBmp24(MakeMessageBoardPicture()); });
+    add(Output::Dist, "warning.bmp", [] { return EncodeBmp24(MakeWarningPicture()); });
+    add(Output::Dist, "Help/help.htm", [=] { return text(HelpPage()); });
+    for (int mode : {12, 24}) {
+        const std::string dir = mode == 12 ? "Themes/Bells12/" : "Themes/Bells24/";
+        add(Output::Dist, dir + "theme.ini", [=] { return text(ThemeIni(mode)); });
+        for (int key = 1; key <= mode; ++key) {
+            char name[32];
+            std::snprintf(name, sizeof name, "Hour%02d.wav", key);
+            add(Output::Dist, dir + name, [=] {
+                return EncodeWav16Mono(ChimeSamples(StrokesForKey(key), EveningKey(key, mode)), kSampleRate);
+            });
+        }
+    }
+
+    // Files for the resource compiler.
+    add(Output::Gen, "ticora.ico", [] { return MakeIconFile(IconKind::Clock); });
+    add(Output::Gen, "belvane.ico", [] { return MakeIconFile(IconKind::ThemeEditor); });
+    add(Output::Gen, "dorvix.ico", [] { return MakeIconFile(IconKind::Helper); });
+    add(Output::Gen, "hand.cur", [] { return EncodeMonoCursor(HandCursorPixels(), kHandHotX, kHandHotY); });
+    add(Output::Gen, "about_ticora.bmp", [] { return EncodeBmp8(MakeAboutBanner(IconKind::Clock)); });
+    add(Output::Gen, "about_belvane.bmp", [] { return EncodeBmp8(MakeAboutBanner(IconKind::ThemeEditor)); });
+    return out;
+}
+
+std::string ListedName(const Output& output) {
+    return (output.folder == Output::Dist ? "dist/" : "gen/") + output.name;
+}
+
+std::vector<std::string> CompareWithDeclared(const std::string& declared, const std::vector<Output>& outputs) {
+    std::vector<std::string> problems;
+    std::set<std::string> listed;
+    std::istringstream in(declared);
+    std::string line;
+    while (std::getline(in, line)) {
+        const size_t hash = line.find('#');
+        if (hash != std::string::npos) line.erase(hash);
+        const size_t first = line.find_first_not_of(" \t\r");
+        if (first == std::string::npos) continue;
+        line = line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+        if (!listed.insert(line).second) problems.push_back(line + " is declared twice");
+    }
+    std::set<std::string> written;
+    for (const Output& o : outputs) {
+        const std::string name = ListedName(o);
+        written.insert(name);
+        if (!listed.count(name)) problems.push_back(name + " is written but not declared");
+    }
+    for (const std::string& name : listed)
+        if (!written.count(name)) problems.push_back(name + " is declared but not written");
+    return problems;
+}
+
 bool GenerateAll(const std::string& distDir, const std::string& genDir, std::string* error) {
     // Both output folders must exist or be creatable before anything is drawn.
     for (const std::string& dir : {distDir, genDir}) {
@@ -64,44 +132,15 @@ bool GenerateAll(const std::string& distDir, const std::string& genDir, std::str
             return false;
         }
     }
-    bool ok = true;
     // Stops writing at the first failure and reports that file.
-    auto put = [&](const std::string& path, const Bytes& data) {
-        if (ok && !WriteFile(path, data)) {
+    for (const Output& o : Outputs()) {
+        const std::string path = Join(o.folder == Output::Dist ? distDir : genDir, o.name);
+        if (!WriteFile(path, o.make())) {
             if (error) *error = path;
-            ok = false;
-        }
-    };
-    auto putText = [&](const std::string& path, const std::string& text) { put(path, Bytes(text.begin(), text.end())); };
-
-    // Distribution folder.
-    std::vector<Skin> skins = MakeSkins();
-    std::vector<DigitStrip> strips = MakeDigitStrips();
-    for (const Skin& s : skins) put(Join(distDir, s.file), EncodeBmp24(s.image));
-    for (const DigitStrip& s : strips) put(Join(distDir, s.file), EncodeBmp24(s.image));
-    putText(Join(distDir, "Ticora.ini"), SettingsIni(skins, strips));
-    put(Join(distDir, "clockIcons_combin.bmp"), EncodeBmp24(MakeImageStrip()));
-    put(Join(distDir, "WndBackgnd.bmp"), EncodeBmp24(MakeMessageBoardPicture()));
-    put(Join(distDir, "warning.bmp"), EncodeBmp24(MakeWarningPicture()));
-    putText(Join(distDir, "Help/help.htm"), HelpPage());
-    for (int mode : {12, 24}) {
-        const std::string dir = Join(distDir, mode == 12 ? "Themes/Bells12" : "Themes/Bells24");
-        putText(Join(dir, "theme.ini"), ThemeIni(mode));
-        for (int key = 1; key <= mode; ++key) {
-            char name[32];
-            std::snprintf(name, sizeof name, "Hour%02d.wav", key);
-            put(Join(dir, name), EncodeWav16Mono(ChimeSamples(StrokesForKey(key), EveningKey(key, mode)), kSampleRate));
+            return false;
         }
     }
-
-    // Files for the resource compiler.
-    put(Join(genDir, "ticora.ico"), MakeIconFile(IconKind::Clock));
-    put(Join(genDir, "belvane.ico"), MakeIconFile(IconKind::ThemeEditor));
-    put(Join(genDir, "dorvix.ico"), MakeIconFile(IconKind::Helper));
-    put(Join(genDir, "hand.cur"), EncodeMonoCursor(HandCursorPixels(), kHandHotX, kHandHotY));
-    put(Join(genDir, "about_ticora.bmp"), EncodeBmp8(MakeAboutBanner(IconKind::Clock)));
-    put(Join(genDir, "about_belvane.bmp"), EncodeBmp8(MakeAboutBanner(IconKind::ThemeEditor)));
-    return ok;
+    return true;
 }
 
 }  // namespace datagen

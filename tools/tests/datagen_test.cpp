@@ -75,6 +75,44 @@ bool GeneratedFiles::ok_ = false;
 
 TEST_F(GeneratedFiles, GenerationSucceeds) { ASSERT_TRUE(ok_); }
 
+// The build declares Outputs() as the generator's outputs: nothing may be
+// written beside them, and each must be written.
+TEST_F(GeneratedFiles, WritesExactlyTheListedOutputs) {
+    ASSERT_TRUE(ok_);
+    std::vector<std::string> written, listed;
+    for (const auto& e : fs::recursive_directory_iterator(*root_))
+        if (e.is_regular_file()) written.push_back(e.path().lexically_relative(*root_).generic_string());
+    for (const datagen::Output& o : datagen::Outputs()) listed.push_back(datagen::ListedName(o));
+    std::sort(written.begin(), written.end());
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, written);
+    EXPECT_TRUE(std::adjacent_find(listed.begin(), listed.end()) == listed.end());
+}
+
+TEST(DeclaredOutputs, EveryDifferenceIsNamed) {
+    const std::vector<datagen::Output> outputs = {{datagen::Output::Dist, "a.bmp", nullptr},
+                                                  {datagen::Output::Dist, "Help/h.htm", nullptr},
+                                                  {datagen::Output::Gen, "i.ico", nullptr}};
+    struct Case {
+        const char* declared;
+        std::vector<std::string> problems;
+    } cases[] = {
+        {"# list\ndist/a.bmp\ndist/Help/h.htm\ngen/i.ico\n", {}},
+        {"  gen/i.ico  \r\n\ndist/Help/h.htm # the help page\r\ndist/a.bmp", {}},
+        {"dist/a.bmp\ngen/i.ico\n", {"dist/Help/h.htm is written but not declared"}},
+        {"dist/a.bmp\ndist/Help/h.htm\ngen/i.ico\ngen/old.ico\n", {"gen/old.ico is declared but not written"}},
+        {"dist/a.bmp\ndist/Help/h.htm\ngen/i.ico\ndist/a.bmp\n", {"dist/a.bmp is declared twice"}},
+        {"gen/a.bmp\ndist/Help/h.htm\ngen/i.ico\n",
+         {"dist/a.bmp is written but not declared", "gen/a.bmp is declared but not written"}},
+        {"", {"dist/a.bmp is written but not declared", "dist/Help/h.htm is written but not declared",
+              "gen/i.ico is written but not declared"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.declared);
+        EXPECT_EQ(c.problems, datagen::CompareWithDeclared(c.declared, outputs));
+    }
+}
+
 TEST_F(GeneratedFiles, SkinsHaveKeyColourAndDigitAreaWhereIntended) {
     const auto skins = datagen::MakeSkins();
     ASSERT_GE(skins.size(), 3u);
