@@ -63,6 +63,7 @@ drawn() {
 }
 drawn message_board_drawn message_board_shot "$(winpath "$root/build/dist/WndBackgnd.bmp")"
 drawn flat_buttons flat_buttons_shot
+drawn countdown_drawn countdown_shot "$(winpath "$root/build/dist/warning.bmp")"
 
 # name skin digits mode transparent alpha x y
 clocks=(
