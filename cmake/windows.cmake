@@ -117,3 +117,16 @@ foreach(t ${all_targets})
     add_dependencies(${t} generated_data)
   endif()
 endforeach()
+
+# Link check: every object of a folder's library, linked on its own against
+# only the folders it declares (and the system's libraries). A reference to a
+# folder it does not declare, such as one up the layers, fails this link even
+# where a program's link would happen to resolve it.
+foreach(dir ${TICORA_FOLDER_LIBS})
+  get_target_property(type ${dir} TYPE)
+  if(type STREQUAL "STATIC_LIBRARY")
+    add_library(${dir}_link_check SHARED ${CMAKE_SOURCE_DIR}/cmake/link_check.cpp)
+    target_link_libraries(${dir}_link_check PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${dir}>")
+    target_link_options(${dir}_link_check PRIVATE ${TICORA_STATIC})
+  endif()
+endforeach()
