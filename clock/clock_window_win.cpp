@@ -137,9 +137,7 @@ bool ClockWindow::CreateDesktop() {
   if (!CreateWindowIn(nullptr, WS_EX_TOOLWINDOW | WS_EX_TOPMOST)) return false;
 
   // A clock saved on a monitor that has gone starts where it can be reached.
-  SIZE size{faceRect_.right - faceRect_.left, faceRect_.bottom - faceRect_.top};
-  if (faceMode_ == kFaceAnalog) size = SIZE{kAnalogFaceSize, kAnalogFaceSize};
-  if (faceMode_ == kFaceDigital && digital_.HasBackground()) size = digital_.BackgroundSize();
+  const SIZE size = faceMode_ == kFaceAnalog ? SIZE{kAnalogFaceSize, kAnalogFaceSize} : digital_.BackgroundSize();
   const POINT pos = ReachablePosition(settings.left, settings.top, size.cx, size.cy);
   SetFaceGeometry(pos.x, pos.y);
   SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, MAKELPARAM(pos.x, pos.y));

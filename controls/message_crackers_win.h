@@ -108,31 +108,29 @@ struct Cracker<WM_SETCURSOR> {
   }
 };
 
-// void(HWND other): the window that gains the capture or loses / gains the focus.
-struct WindowArgument {
+// void(HWND other): the window that gains the capture (in lParam), or that
+// gains or loses the focus (in wParam).
+struct WindowInLParam {
   using Signature = void(HWND);
   template <class H>
-  static bool Call(H& h, WPARAM w, LPARAM l, LRESULT& r, bool inLParam) {
-    h(reinterpret_cast<HWND>(inLParam ? static_cast<WPARAM>(l) : w));
+  static bool Call(H& h, WPARAM, LPARAM l, LRESULT& r) {
+    h(reinterpret_cast<HWND>(l));
     r = 0;
     return true;
   }
 };
-template <>
-struct Cracker<WM_CAPTURECHANGED> : WindowArgument {
+struct WindowInWParam {
+  using Signature = void(HWND);
   template <class H>
-  static bool Call(H& h, WPARAM w, LPARAM l, LRESULT& r) { return WindowArgument::Call(h, w, l, r, true); }
+  static bool Call(H& h, WPARAM w, LPARAM, LRESULT& r) {
+    h(reinterpret_cast<HWND>(w));
+    r = 0;
+    return true;
+  }
 };
-template <>
-struct Cracker<WM_SETFOCUS> : WindowArgument {
-  template <class H>
-  static bool Call(H& h, WPARAM w, LPARAM l, LRESULT& r) { return WindowArgument::Call(h, w, l, r, false); }
-};
-template <>
-struct Cracker<WM_KILLFOCUS> : WindowArgument {
-  template <class H>
-  static bool Call(H& h, WPARAM w, LPARAM l, LRESULT& r) { return WindowArgument::Call(h, w, l, r, false); }
-};
+template <> struct Cracker<WM_CAPTURECHANGED> : WindowInLParam {};
+template <> struct Cracker<WM_SETFOCUS> : WindowInWParam {};
+template <> struct Cracker<WM_KILLFOCUS> : WindowInWParam {};
 
 // void(POINT clientOrigin): the window moved; the client area's new top-left
 // corner in screen coordinates (parent coordinates for a child).

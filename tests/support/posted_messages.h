@@ -12,3 +12,11 @@ inline int TakePosted(HWND hwnd, UINT msg, MSG* last = nullptr) {
   }
   return n;
 }
+
+// Removes the quit messages a closed desktop clock posted, so that they do
+// not end a later test's loop.
+inline void DrainQuit() {
+  MSG m;
+  while (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+}

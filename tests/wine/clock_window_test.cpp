@@ -181,8 +181,7 @@ TEST(ClockWindowDesktop, TakesNewChimeAndReminderSettingsAtTheNextTick) {
   EXPECT_EQ(std::string(126, 'd'), clock.RunSettings().themeDir);
 
   SendMessageA(clock.hwnd(), WM_CLOSE, 0, 0);
-  MSG quit;
-  PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  DrainQuit();
   ProgramReminders().Clear();
   DeleteFileA(themeFile.c_str());
   RemoveDirectoryA(theme.c_str());
@@ -216,8 +215,7 @@ TEST(ClockWindowDesktop, DialogCommandsGoToTheProgramsDialogs) {
   for (ClockWindow* c : dialogs.clocks) EXPECT_EQ(&clock, c);
   for (HWND owner : dialogs.owners) EXPECT_EQ(GetActiveWindow(), owner);
   SendMessageA(clock.hwnd(), WM_CLOSE, 0, 0);
-  MSG quit;
-  PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  DrainQuit();
 
   ClockWindow preview(ClockServices{&time});
   preview.SetFaceMode(1);

@@ -18,6 +18,7 @@
 #include "clock/program_resources_win.h"
 #include "tests/support/dib_surface.h"
 #include "tests/support/fixed_time.h"
+#include "tests/support/posted_messages.h"
 #include "tests/support/program_ini.h"
 
 namespace {
@@ -61,11 +62,6 @@ std::string Hex(const char* s) {
 
 void Tick(HWND hwnd) { SendMessageA(hwnd, WM_TIMER, kClockTimerId, 0); }
 
-void DrainQuit() {
-  MSG m;
-  while (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-  }
-}
 
 TEST(TrayIcon, RecordsHandedToTheShellOverTheClocksLife) {
   ProgramIni ini(kAnalogClockIni);
