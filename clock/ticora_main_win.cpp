@@ -8,12 +8,16 @@
 #include "clock/clock_window_win.h"
 #include "controls/message_loop_win.h"
 #include "controls/module_win.h"
+#include "dialogs/ticora_dialogs_win.h"
 
 namespace {
 
 int Run(int showCommand) {
   auto loop = std::make_unique<MessageLoop>();
-  ClockWindow clock;
+  TicoraDialogs dialogs;
+  ClockServices services;
+  services.dialogs = &dialogs;
+  ClockWindow clock(services);
   // A failed creation destroys the clock object first, then the loop.
   if (!clock.CreateClock(nullptr, false, nullptr)) return 0;
   ShowWindow(clock.hwnd(), showCommand);
@@ -27,7 +31,10 @@ int Run(int showCommand) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES};
+  // The date pickers of the reminder editor and the time correction, and the
+  // list view and up-down controls of the settings dialogs: a comctl32 that
+  // registers its classes on request only would otherwise fail those dialogs.
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&icc);
   module::Init(instance);
   int exitCode = Run(showCommand);

@@ -15,7 +15,7 @@ target_link_libraries(test_support PUBLIC base PRIVATE gtest)
 
 add_executable(wine_tests ${WINE_TEST_SRC} resources/ticora.rc)
 target_compile_definitions(wine_tests PRIVATE ${TEST_DEFS})
-target_link_libraries(wine_tests PRIVATE test_support reference clock gtest_main gtest)
+target_link_libraries(wine_tests PRIVATE test_support reference dialogs clock gtest_main gtest)
 target_link_options(wine_tests PRIVATE ${TICORA_STATIC})
 add_test(NAME wine_tests COMMAND wine_tests --gtest_brief=1)
 

@@ -1,0 +1,40 @@
+#include "dialogs/ticora_dialogs_win.h"
+
+#include "resources/menu_ids.h"
+
+namespace {
+
+// The topmost dialog window of this thread that takes input: the innermost
+// modal dialog (an editor over the settings dialog, say).
+BOOL CALLBACK FindOpenDialog(HWND window, LPARAM found) {
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void BringOpenDialogForward() {
+  HWND open = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), &FindOpenDialog, reinterpret_cast<LPARAM>(&open));
+  if (open) SetForegroundWindow(open);
+}
+
+}  // namespace
+
+void TicoraDialogs::Open(int command, ClockWindow& clock, HWND owner) {
+  (void)clock;
+  (void)owner;
+  if (busy_) {
+    BringOpenDialogForward();
+    return;
+  }
+  busy_ = true;
+  switch (command) {
+    default:
+      break;
+  }
+  busy_ = false;
+}
