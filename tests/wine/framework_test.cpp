@@ -14,6 +14,7 @@
 #include "controls/module_win.h"
 #include "controls/subclass_win.h"
 #include "controls/window_win.h"
+#include "tests/support/modal_script.h"
 #include "tests/wine/test_dialog_ids.h"
 
 namespace {
@@ -147,6 +148,22 @@ TEST(DialogFramework, ModalDialogReturnsItsEndValue) {
   EXPECT_EQ(77, dialog.DoModal(nullptr, IDD_REFLECT_TEST));
   EXPECT_EQ(1, dialog.oks);
   EXPECT_EQ(nullptr, dialog.hwnd());
+}
+
+// The test helper that drives modal dialogs: steps run in order on the
+// innermost dialog, also inside a message box that a step opened.
+TEST(DialogFramework, ScriptDrivesNestedModalLoops) {
+  ModalScript script;
+  int boxAnswer = 0;
+  script.Then([&boxAnswer](HWND dlg) { boxAnswer = MessageBoxA(dlg, "inner", "t", MB_OKCANCEL); })
+      .Then(AnswerMessageBox(script, IDCANCEL))
+      .Then(EndWith(5));
+  ReflectDialog dialog;
+  EXPECT_EQ(5, script.Run([&] { return dialog.DoModal(nullptr, IDD_REFLECT_TEST); }));
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(IDCANCEL, boxAnswer);
+  ASSERT_EQ(1u, script.MessageBoxTexts().size());
+  EXPECT_EQ("inner", script.MessageBoxTexts()[0]);
 }
 
 class MapWindow : public Window {
