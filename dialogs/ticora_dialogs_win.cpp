@@ -1,5 +1,6 @@
 #include "dialogs/ticora_dialogs_win.h"
 
+#include "dialogs/clock_settings_dialog_win.h"
 #include "resources/menu_ids.h"
 
 namespace {
@@ -25,14 +26,15 @@ void BringOpenDialogForward() {
 }  // namespace
 
 void TicoraDialogs::Open(int command, ClockWindow& clock, HWND owner) {
-  (void)clock;
-  (void)owner;
   if (busy_) {
     BringOpenDialogForward();
     return;
   }
   busy_ = true;
   switch (command) {
+    case IDM_CLOCK_SETTINGS:
+      OpenClockSettings(clock, owner);
+      break;
     default:
       break;
   }

@@ -1,0 +1,45 @@
+// The reminder editor: a modal dialog that edits its own copy of one
+// reminder. The caller sets isExisting and record before the run and reads
+// record after IDOK; the editor never touches the reminder list.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "dialogs/dialog_actions_win.h"
+#include "dialogs/dialog_look_win.h"
+#include "reminders/reminder_record.h"
+
+class ReminderEditorDialog : public LookedDialog {
+ public:
+  explicit ReminderEditorDialog(const DialogActions& actions = DialogActions());
+
+  // Runs the editor modally; IDOK or IDCANCEL (-1 when it cannot open).
+  INT_PTR Run(HWND owner);
+
+  BOOL isExisting = FALSE;
+  ReminderRecord record = MakeEmptyReminder();
+
+ private:
+  bool OnInitDialog(HWND focus);
+  void OnPaint();
+  void OnRepeat(int id, int code, HWND control);
+  void OnSoundBox(int id, int code, HWND control);
+  void OnAction(int id, int code, HWND control);
+  void OnBrowseSound(int id, int code, HWND control);
+  void OnBrowseProgram(int id, int code, HWND control);
+  void OnTry(int id, int code, HWND control);
+  void OnHelp(int id, int code, HWND control);
+  void OnOk(int id, int code, HWND control);
+  void OnCancel(int id, int code, HWND control);
+
+  void UpdateEnabling();
+  void Browse(int editId, const char* filter);
+  std::string Text(int id) const;
+  bool Checked(int id) const;
+
+  DialogActions actions_;
+  bool soundOn_ = false;
+  bool boardOn_ = false;
+  bool forceOn_ = false;
+};
