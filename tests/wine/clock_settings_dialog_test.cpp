@@ -1,0 +1,396 @@
+// The clock settings dialog and the reminder editor in-process under Wine,
+// driven as a user would: rows shown, reminders added, edited, deleted and
+// switched on the live list, what OK and Cancel store, the editor's refusals
+// and browse buttons, and a reminder added through the tray command firing.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "clock/clock_window_win.h"
+#include "dialogs/clock_settings_dialog_win.h"
+#include "dialogs/reminder_editor_dialog_win.h"
+#include "dialogs/ticora_dialogs_win.h"
+#include "reminders/program_reminders_win.h"
+#include "resources/clock_settings_ids.h"
+#include "resources/menu_ids.h"
+#include "resources/reminder_editor_ids.h"
+#include "tests/support/fixed_time.h"
+#include "tests/support/modal_script.h"
+#include "tests/support/posted_messages.h"
+#include "tests/support/program_ini.h"
+#include "tests/support/reminder_fakes.h"
+
+namespace {
+
+struct Row {
+  std::string title;
+  std::string repeat;
+  bool checked;
+  uint32_t data;
+};
+
+std::string ItemText(HWND list, int row, int column) {
+  char text[256] = {};
+  LVITEMA item{};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
+std::vector<Row> Rows(HWND dlg) {
+  HWND list = GetDlgItem(dlg, IDC_REMINDER_LIST);
+  std::vector<Row> rows;
+  const int n = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < n; ++i) {
+    LVITEMA item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = i;
+    SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    const UINT state = static_cast<UINT>(SendMessageA(list, LVM_GETITEMSTATE, i, LVIS_STATEIMAGEMASK));
+    rows.push_back({ItemText(list, i, 1), ItemText(list, i, 2), (state >> 12) == 2, static_cast<uint32_t>(item.lParam)});
+  }
+  return rows;
+}
+
+std::vector<std::string> Titles(const std::vector<Row>& rows) {
+  std::vector<std::string> out;
+  for (const Row& r : rows) out.push_back(r.title);
+  return out;
+}
+
+std::vector<std::string> Titles(const ReminderList& list) {
+  std::vector<std::string> out;
+  for (size_t i = 0; i < list.count(); ++i) out.push_back(FieldText(list.At(i)->sTitle));
+  return out;
+}
+
+ModalScript::Step SelectRow(int row) {
+  return [row](HWND dlg) {
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendDlgItemMessageA(dlg, IDC_REMINDER_LIST, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+  };
+}
+
+ModalScript::Step CheckRow(int row, bool checked) {
+  return [row, checked](HWND dlg) {
+    LVITEMA item{};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+    SendDlgItemMessageA(dlg, IDC_REMINDER_LIST, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+  };
+}
+
+ModalScript::Step SetPickerTime(int id, int hour, int minute, int second) {
+  return [=](HWND dlg) {
+    SYSTEMTIME t{};
+    SendDlgItemMessageA(dlg, id, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&t));
+    t.wHour = static_cast<WORD>(hour);
+    t.wMinute = static_cast<WORD>(minute);
+    t.wSecond = static_cast<WORD>(second);
+    t.wMilliseconds = 0;
+    SendDlgItemMessageA(dlg, id, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&t));
+  };
+}
+
+std::string FileBytes(const char* path) {
+  std::string out;
+  if (FILE* f = std::fopen(path, "rb")) {
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) out.append(buffer, n);
+    std::fclose(f);
+  }
+  return out;
+}
+
+// What the dialogs asked of the file dialog, the sound and the help page.
+struct Recorder {
+  static inline std::vector<std::string> calls;
+  static inline std::string chosen;
+  static BOOL OpenFile(HWND, const char* filter, char* buffer) {
+    std::string list;
+    for (const char* p = filter; *p; p += std::strlen(p) + 1) list += std::string(p) + "|";
+    calls.push_back("open:" + list + "initial=" + buffer);
+    if (chosen.empty()) return FALSE;
+    lstrcpynA(buffer, chosen.c_str(), MAX_PATH);
+    return TRUE;
+  }
+  static BOOL Play(const char* path) {
+    calls.push_back(std::string("play:") + path);
+    return TRUE;
+  }
+  static bool Help(HWND, const char* anchor) {
+    calls.push_back(std::string("help:") + anchor);
+    return true;
+  }
+  static DialogActions Actions() {
+    calls.clear();
+    chosen.clear();
+    DialogActions a;
+    a.openFile = &OpenFile;
+    a.playSound = &Play;
+    a.openHelp = &Help;
+    return a;
+  }
+};
+
+TEST(ClockSettingsDialog, ShowsTheListReversedAddsAtTheBottomAndStoresOnOk) {
+  ProgramIni ini("[SYSTEM]\r\nsSignalFile=C:\\themes\\bells\r\n");
+  ProgramFile rmd("Ticora.rmd", ReminderFileText({MakeReminder(1, "A", RepeatDaily, 8, 0),
+                                                  MakeReminder(2, "B", RepeatOnce, 9, 0),
+                                                  MakeReminder(3, "C", RepeatDaily, 10, 0)}));
+  ReminderList list;
+  ASSERT_TRUE(list.Load(rmd.Path()));
+  ClockSettingsDialog dialog(list, Recorder::Actions());
+  const std::string longTitle = std::string(60, 'x') + "长标题";  // 66 bytes: cut to 62
+  std::vector<Row> before, after;
+  char shownTheme[128] = {};
+  ModalScript s;
+  s.Then([&](HWND d) {
+     before = Rows(d);
+     GetDlgItemTextA(d, IDC_THEME_DIRECTORY, shownTheme, sizeof shownTheme);
+   })
+      .Then(Press(IDC_REMINDER_ADD))
+      .Then(SetText(IDC_EDITOR_TITLE, longTitle.c_str()))
+      .Then(SetText(IDC_EDITOR_MESSAGE, "提醒内容"))
+      .Then(Press(IDOK))
+      .Then([&](HWND d) { after = Rows(d); })
+      .Then(Press(IDC_CLOCK_SETTINGS_HELP))
+      .Then(SetText(IDC_THEME_DIRECTORY, "D:\\新主题"))
+      .Then(Press(IDOK));
+  EXPECT_EQ(IDOK, s.Run([&] { return dialog.Run(nullptr); }));
+  EXPECT_TRUE(s.Done());
+  EXPECT_STREQ("C:\\themes\\bells", shownTheme);
+  EXPECT_EQ((std::vector<std::string>{"C", "B", "A"}), Titles(before));
+  ASSERT_EQ(3u, before.size());
+  EXPECT_EQ("单只一次", before[1].repeat);
+  EXPECT_EQ(0x00010002u, before[1].data);
+  EXPECT_TRUE(before[0].checked);
+  const std::string cut = std::string(60, 'x') + "长";
+  EXPECT_EQ((std::vector<std::string>{"C", "B", "A", cut}), Titles(after));
+  EXPECT_TRUE(after[3].checked);
+  EXPECT_EQ("每日一次", after[3].repeat);
+
+  // The file holds the four records in list order; the theme is stored.
+  ReminderList stored;
+  ASSERT_TRUE(stored.Load(rmd.Path()));
+  EXPECT_EQ((std::vector<std::string>{"A", "B", "C", cut}), Titles(stored));
+  EXPECT_EQ(FlagMessage | FlagForceAction, stored.At(3)->nFlags);
+  EXPECT_EQ(after[3].data & 0xFFFF, stored.At(3)->nId);
+  EXPECT_FALSE(list.modified());
+  EXPECT_STREQ("D:\\新主题", dialog.themeDirectory);
+  char value[128] = {};
+  GetPrivateProfileStringA("SYSTEM", "sSignalFile", "?", value, sizeof value, ini.Path());
+  EXPECT_STREQ("D:\\新主题", value);
+  EXPECT_EQ((std::vector<std::string>{"help:#remind"}), Recorder::calls);
+}
+
+TEST(ClockSettingsDialog, EditDeleteAndTheCheckBoxesActOnTheLiveList) {
+  ProgramIni ini("");
+  ReminderRecord a = MakeReminder(1, "A", RepeatDaily, 8, 0);
+  a.bEnabled = 0;
+  ProgramFile rmd("Ticora.rmd", ReminderFileText({a, MakeReminder(2, "B", RepeatOnce, 9, 0),
+                                                  MakeReminder(3, "C", RepeatDaily, 10, 0)}));
+  const std::string original = FileBytes(rmd.Path());
+  ReminderList list;
+  ASSERT_TRUE(list.Load(rmd.Path()));
+  std::vector<Row> edited, deleted;
+  {
+    ClockSettingsDialog dialog(list, Recorder::Actions());
+    ModalScript s;
+    s.Then(SelectRow(2))  // A, unchecked
+        .Then(Press(IDC_REMINDER_EDIT))
+        .Then(SetText(IDC_EDITOR_TITLE, "A2"))
+        .Then(SetPickerTime(IDC_EDITOR_TIME, 8, 0, 7))
+        .Then(Press(IDOK))
+        .Then([&](HWND d) { edited = Rows(d); })
+        .Then(SelectRow(0))  // C
+        .Then(Press(IDC_REMINDER_DELETE))
+        .Then([&](HWND d) { deleted = Rows(d); })
+        .Then(Press(IDCANCEL));
+    EXPECT_EQ(IDCANCEL, s.Run([&] { return dialog.Run(nullptr); }));
+    EXPECT_TRUE(s.Done());
+  }
+  ASSERT_EQ(3u, edited.size());
+  // The row stays in its place, checked again, with the new key.
+  EXPECT_EQ("A2", edited[2].title);
+  EXPECT_TRUE(edited[2].checked);
+  EXPECT_EQ(0x0700u, edited[2].data);
+  EXPECT_EQ((std::vector<std::string>{"B", "A2"}), Titles(deleted));
+  // Cancel keeps the edits in the running list and the file as it was.
+  EXPECT_EQ((std::vector<std::string>{"A2", "B"}), Titles(list));
+  EXPECT_TRUE(list.modified());
+  EXPECT_EQ(original, FileBytes(rmd.Path()));
+
+  // The next OK writes them, with the unchecked row disabled.
+  ClockSettingsDialog again(list, Recorder::Actions());
+  ModalScript s;
+  s.Then(CheckRow(0, false)).Then(Press(IDOK));  // B
+  EXPECT_EQ(IDOK, s.Run([&] { return again.Run(nullptr); }));
+  ReminderList stored;
+  ASSERT_TRUE(stored.Load(rmd.Path()));
+  EXPECT_EQ((std::vector<std::string>{"A2", "B"}), Titles(stored));
+  EXPECT_EQ(1, stored.At(0)->bEnabled);
+  EXPECT_EQ(0, stored.At(1)->bEnabled);
+}
+
+TEST(ClockSettingsDialog, KeepsTwoRemindersOfTheSameSecondApart) {
+  ProgramIni ini("");
+  ProgramFile rmd("Ticora.rmd", "");
+  ReminderList list;
+  list.Append(MakeReminder(0x0700, "first", RepeatDaily, 8, 0));
+  ClockSettingsDialog dialog(list, Recorder::Actions());
+  ModalScript s;
+  s.Then(Press(IDC_REMINDER_ADD)).Then(SetPickerTime(IDC_EDITOR_TIME, 9, 0, 7)).Then(Press(IDOK)).Then(Press(IDOK));
+  EXPECT_EQ(IDOK, s.Run([&] { return dialog.Run(nullptr); }));
+  ASSERT_EQ(2u, list.count());
+  EXPECT_EQ(0x0701, list.At(1)->nId);
+  EXPECT_EQ("first", FieldText(list.FindById(0x0700)->sTitle));
+}
+
+TEST(ClockSettingsDialog, AFailedSaveSaysSoAndKeepsTheChanges) {
+  ProgramIni ini("[SYSTEM]\r\nsSignalFile=old\r\n");
+  FakeFileSystem fs;
+  fs.failCreate = true;
+  ReminderList list(&fs);
+  list.Append(MakeReminder(1, "A", RepeatDaily, 8, 0));
+  ClockSettingsDialog dialog(list, Recorder::Actions());
+  ModalScript s;
+  s.Then(SetText(IDC_THEME_DIRECTORY, "new"))
+      .Then(Press(IDOK))
+      .Then(AnswerMessageBox(s, IDOK))
+      .Then(Press(IDCANCEL));
+  EXPECT_EQ(IDCANCEL, s.Run([&] { return dialog.Run(nullptr); }));
+  EXPECT_TRUE(s.Done());
+  ASSERT_EQ(1u, s.MessageBoxTexts().size());
+  EXPECT_NE(std::string::npos, s.MessageBoxTexts()[0].find("Ticora.rmd"));
+  EXPECT_TRUE(list.modified());
+  EXPECT_EQ(1u, list.count());
+  char value[16] = {};
+  GetPrivateProfileStringA("SYSTEM", "sSignalFile", "?", value, sizeof value, ini.Path());
+  EXPECT_STREQ("old", value);
+}
+
+TEST(ReminderEditorDialog, NewReminderRefusesUntilItsActionHasWhatItNeeds) {
+  ReminderEditorDialog editor(Recorder::Actions());
+  Recorder::chosen = "C:\\sounds\\bell.wav";
+  bool dateEnabled = true, soundPathEnabled = true, programEnabled = true, forceChecked = false;
+  char title[64] = {};
+  ModalScript s;
+  s.Then([&](HWND d) {
+     dateEnabled = IsWindowEnabled(GetDlgItem(d, IDC_EDITOR_DATE));
+     soundPathEnabled = IsWindowEnabled(GetDlgItem(d, IDC_EDITOR_SOUND_PATH));
+     programEnabled = IsWindowEnabled(GetDlgItem(d, IDC_EDITOR_PROGRAM_BROWSE));
+     forceChecked = IsDlgButtonChecked(d, IDC_EDITOR_FORCE) == BST_CHECKED;
+     GetDlgItemTextA(d, IDC_EDITOR_TITLE, title, sizeof title);
+   })
+      .Then(Press(IDC_EDITOR_ONCE))
+      .Then(Press(IDC_EDITOR_ACTION_PROGRAM))
+      .Then(Press(IDC_EDITOR_SOUND))
+      .Then(Press(IDOK))
+      .Then(AnswerMessageBox(s, IDOK))
+      .Then(Press(IDC_EDITOR_ACTION_SHUTDOWN))
+      .Then(Press(IDOK))
+      .Then(AnswerMessageBox(s, IDOK))
+      .Then(Press(IDC_EDITOR_SOUND_BROWSE))
+      .Then(Press(IDC_EDITOR_SOUND_TRY))
+      .Then(Press(IDC_EDITOR_HELP))
+      .Then(Press(IDOK));
+  EXPECT_EQ(IDOK, s.Run([&] { return editor.Run(nullptr); }));
+  EXPECT_TRUE(s.Done());
+  EXPECT_FALSE(dateEnabled);
+  EXPECT_FALSE(soundPathEnabled);
+  EXPECT_FALSE(programEnabled);
+  EXPECT_TRUE(forceChecked);
+  EXPECT_STREQ("新标题", title);
+  EXPECT_EQ((std::deque<std::string>{"必须指定启动任务的命令行!", "请选择提示的声音文件!"}), s.MessageBoxTexts());
+  EXPECT_EQ(RepeatOnce, editor.record.nRepeat);
+  EXPECT_EQ(ActionShutdown, editor.record.nAction);
+  EXPECT_EQ(FlagNoMessage | FlagSound | FlagForceAction, editor.record.nFlags);
+  EXPECT_EQ("C:\\sounds\\bell.wav", FieldText(editor.record.sPath));
+  EXPECT_EQ((std::vector<std::string>{"open:Wave Files|*.wav|All Files|*.*|initial=",
+                                      "play:C:\\sounds\\bell.wav", "help:#event"}),
+            Recorder::calls);
+}
+
+TEST(ReminderEditorDialog, ExistingReminderOpensAsStoredAndCancelKeepsIt) {
+  ReminderEditorDialog editor(Recorder::Actions());
+  editor.isExisting = TRUE;
+  editor.record = MakeReminder(9, "Run", RepeatOnce, 7, 30, ActionRunProgram, FlagNoMessage);
+  SetFieldText(editor.record.sPath, "notepad.exe");
+  editor.record.stWhen.wSecond = 5;
+  const ReminderRecord before = editor.record;
+  char program[64] = {};
+  SYSTEMTIME date{}, time{};
+  bool dateEnabled = false;
+  ModalScript s;
+  s.Then([&](HWND d) {
+     GetDlgItemTextA(d, IDC_EDITOR_PROGRAM_PATH, program, sizeof program);
+     SendDlgItemMessageA(d, IDC_EDITOR_DATE, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date));
+     SendDlgItemMessageA(d, IDC_EDITOR_TIME, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+     dateEnabled = IsWindowEnabled(GetDlgItem(d, IDC_EDITOR_DATE));
+   })
+      .Then(Press(IDC_EDITOR_PROGRAM_BROWSE))
+      .Then(SetText(IDC_EDITOR_TITLE, "changed"))
+      .Then(Press(IDCANCEL));
+  EXPECT_EQ(IDCANCEL, s.Run([&] { return editor.Run(nullptr); }));
+  EXPECT_STREQ("notepad.exe", program);
+  EXPECT_EQ(2024, date.wYear);
+  EXPECT_EQ(7, time.wHour);
+  EXPECT_EQ(30, time.wMinute);
+  EXPECT_EQ(5, time.wSecond);
+  EXPECT_TRUE(dateEnabled);
+  EXPECT_EQ((std::vector<std::string>{"open:Execute Files|*.exe;*.com|All Files|*.*|initial=notepad.exe"}),
+            Recorder::calls);
+  EXPECT_EQ(RecordBytes(before), RecordBytes(editor.record));
+}
+
+// From the tray command to the file and the firing: a reminder added through
+// the dialogs is written to "Ticora.rmd" and fires in its minute.
+TEST(ClockSettingsCommand, AReminderAddedThroughTheDialogIsSavedAndFires) {
+  ProgramIni ini("[SYSTEM]\r\nbClockMode=1\r\nbAffairRemind=1\r\nnMessageWait=9\r\n");
+  ProgramFile rmd("Ticora.rmd", "");
+  RecordingEffects effects;
+  FixedTime time;
+  time.Set(10, 0, 0);
+  TicoraDialogs dialogs;
+  ClockServices services;
+  services.time = &time;
+  services.effects = &effects;
+  services.dialogs = &dialogs;
+  ClockWindow clock(services);
+  ASSERT_TRUE(clock.CreateClock(nullptr, false, nullptr));
+  ModalScript s;
+  s.Then(Press(IDC_REMINDER_ADD))
+      .Then(SetText(IDC_EDITOR_TITLE, "喝茶"))
+      .Then(SetText(IDC_EDITOR_MESSAGE, "泡一壶茶"))
+      .Then(SetPickerTime(IDC_EDITOR_TIME, 10, 1, 0))
+      .Then(Press(IDOK))
+      .Then(SetText(IDC_THEME_DIRECTORY, "C:\\chimes"))
+      .Then(Press(IDOK));
+  s.Run([&] { return SendMessageA(clock.hwnd(), WM_COMMAND, IDM_CLOCK_SETTINGS, 0); });
+  EXPECT_TRUE(s.Done());
+  EXPECT_FALSE(dialogs.Busy());
+  EXPECT_STREQ("C:\\chimes", clock.RunSettings().themeDir);
+  ReminderList stored;
+  ASSERT_TRUE(stored.Load(rmd.Path()));
+  ASSERT_EQ(1u, stored.count());
+  EXPECT_EQ("喝茶", FieldText(stored.At(0)->sTitle));
+
+  time.Set(10, 1, 0);
+  SendMessageA(clock.hwnd(), WM_TIMER, kClockTimerId, 0);
+  EXPECT_EQ((std::vector<std::string>{"board:喝茶|泡一壶茶|9"}), effects.Visible());
+  SendMessageA(clock.hwnd(), WM_CLOSE, 0, 0);
+  DrainQuit();
+  ProgramReminders().Clear();
+}
+
+}  // namespace
