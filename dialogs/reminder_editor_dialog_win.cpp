@@ -7,6 +7,7 @@
 
 #include "base/gbk_text.h"
 #include "base/local_time_win.h"
+#include "clock/program_resources_win.h"
 #include "dialogs/reminder_editor.h"
 #include "resources/reminder_editor_ids.h"
 
@@ -56,7 +57,7 @@ bool ReminderEditorDialog::Checked(int id) const { return IsDlgButtonChecked(hwn
 
 bool ReminderEditorDialog::OnInitDialog(HWND) {
   HWND dlg = hwnd();
-  InitLook(DesktopRect(), nullptr);
+  InitLook(DesktopRect(), ProgramIcon());
   const ReminderEditorView view = OpenReminderEditor(record, isExisting != FALSE);
   soundOn_ = view.soundOn;
   boardOn_ = view.boardOn;

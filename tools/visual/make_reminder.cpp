@@ -1,16 +1,70 @@
 // Visual checks: writes a reminder file holding one enabled daily reminder at
 // HH:MM that shows a message board (the default) or shuts down or restarts the
 // computer after the countdown, so that a started clock acts on cue.
+// With --samples it writes a handful of varied reminders instead, for the
+// pictures of the reminder list.
 // Usage: make_reminder FILE HH MM [message|shutdown|restart]
+//        make_reminder FILE --samples
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "reminders/reminder_record.h"
 
+namespace {
+
+int WriteSamples(const char* path) {
+  struct Sample {
+    const char* title;
+    const char* message;
+    uint16_t repeat, action, flags, enabled;
+    int hour, minute;
+  } samples[] = {
+      {"晨会", "九点整在三楼会议室开晨会。", RepeatDaily, ActionNone, FlagMessage, 1, 8, 55},
+      {"给远方的朋友打电话，顺便问问下个月聚会的时间和地点安排", "", RepeatOnce, ActionNone, FlagNoMessage | FlagSound,
+       1, 19, 30},
+      {"午休", "休息一下。", RepeatDaily, ActionNone, FlagTaskbarMessage, 0, 12, 0},
+      {"下班关机", "", RepeatDaily, ActionShutdown, FlagNoMessage | FlagForceAction, 1, 18, 0},
+      {"Backup", "", RepeatOnce, ActionRunProgram, FlagNoMessage, 1, 23, 0},
+  };
+  FILE* f = std::fopen(path, "wb");
+  if (!f) {
+    std::perror(path);
+    return 1;
+  }
+  bool written = true;
+  for (const Sample& s : samples) {
+    ReminderRecord record = MakeEmptyReminder();
+    SetFieldText(record.sTitle, s.title);
+    SetFieldText(record.sMessage, s.message);
+    if (s.action == ActionRunProgram) SetFieldText(record.sPath, "C:\\Tools\\backup.exe /quiet");
+    if (s.flags & FlagSound) SetFieldText(record.sPath, "C:\\Sounds\\ring.wav");
+    record.bEnabled = s.enabled;
+    record.nRepeat = s.repeat;
+    record.nAction = s.action;
+    record.nFlags = s.flags;
+    record.nId = static_cast<uint16_t>(s.hour * 60 + s.minute);
+    record.stWhen.wYear = 2026;
+    record.stWhen.wMonth = 12;
+    record.stWhen.wDay = 24;
+    record.stWhen.wDayOfWeek = 4;
+    record.stWhen.wHour = static_cast<uint16_t>(s.hour);
+    record.stWhen.wMinute = static_cast<uint16_t>(s.minute);
+    written = written && std::fwrite(&record, sizeof record, 1, f) == 1;
+  }
+  if (std::fclose(f) != 0 || !written) {
+    std::fprintf(stderr, "make_reminder: could not write %s\n", path);
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[2]) == "--samples") return WriteSamples(argv[1]);
   if (argc != 4 && argc != 5) {
-    std::fprintf(stderr, "usage: make_reminder FILE HH MM [message|shutdown|restart]\n");
+    std::fprintf(stderr, "usage: make_reminder FILE HH MM [message|shutdown|restart] | FILE --samples\n");
     return 2;
   }
   const std::string kind = argc == 5 ? argv[4] : "message";
