@@ -171,14 +171,17 @@ void ProgramSettingsDialog::OnTransparenceChanged(int, int, HWND) {
   SetPreviewAlpha(settings_.transparence);
 }
 
-LRESULT ProgramSettingsDialog::OnBackgroundStep(NMHDR& header) {
+bool ProgramSettingsDialog::StepSkin(const NMHDR& header, SkinList& list, const char* section, char* path) {
+  if (list.total <= 0) return false;
   const NMUPDOWN& step = reinterpret_cast<const NMUPDOWN&>(header);
-  SkinList& list = settings_.background;
-  if (list.total <= 0) return 0;
   list.current = NextSkinIndex(step.iPos, step.iDelta, list.total);
   appearanceChanged_ = true;
-  BuildSkinPath(ini_keys::kBackground, list.current, backgroundPath_);
-  if (HasPreview()) {
+  BuildSkinPath(section, list.current, path);
+  return HasPreview();
+}
+
+LRESULT ProgramSettingsDialog::OnBackgroundStep(NMHDR& header) {
+  if (StepSkin(header, settings_.background, ini_keys::kBackground, backgroundPath_)) {
     preview_.LoadBackground(backgroundPath_, true);
     RecentrePreview();
   }
@@ -186,13 +189,7 @@ LRESULT ProgramSettingsDialog::OnBackgroundStep(NMHDR& header) {
 }
 
 LRESULT ProgramSettingsDialog::OnDigitStep(NMHDR& header) {
-  const NMUPDOWN& step = reinterpret_cast<const NMUPDOWN&>(header);
-  SkinList& list = settings_.digits;
-  if (list.total <= 0) return 0;
-  list.current = NextSkinIndex(step.iPos, step.iDelta, list.total);
-  appearanceChanged_ = true;
-  BuildSkinPath(ini_keys::kNumber, list.current, digitPath_);
-  if (HasPreview()) preview_.LoadDigitStrip(digitPath_);
+  if (StepSkin(header, settings_.digits, ini_keys::kNumber, digitPath_)) preview_.LoadDigitStrip(digitPath_);
   return 0;
 }
 

@@ -49,6 +49,9 @@ class ProgramSettingsDialog : public LookedDialog {
   bool HasPreview() const;
   void SetPreviewAlpha(int alpha);
   void BuildSkinPath(const char* section, int index, char* path);
+  // A skin up-down about to move: the list's next index and its path. True
+  // when the preview is to load the new skin.
+  bool StepSkin(const NMHDR& header, SkinList& list, const char* section, char* path);
   void EnableTransparence();
 
   ProgramSettings settings_;

@@ -12,23 +12,10 @@ namespace {
 const char kCannotSetTime[] = "无法完成操作，请下载Ticora的完整模块或检查是否有此权限!";
 constexpr int kHeaderImage = 7;
 
-SYSTEMTIME ToSystemTime(const LocalTime& t) {
-  return SYSTEMTIME{t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
-}
-
 LocalTime PickerTime(HWND dialog, int id) {
   SYSTEMTIME s{};
   SendDlgItemMessageA(dialog, id, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&s));
-  LocalTime t;
-  t.wYear = s.wYear;
-  t.wMonth = s.wMonth;
-  t.wDayOfWeek = s.wDayOfWeek;
-  t.wDay = s.wDay;
-  t.wHour = s.wHour;
-  t.wMinute = s.wMinute;
-  t.wSecond = s.wSecond;
-  t.wMilliseconds = s.wMilliseconds;
-  return t;
+  return FromSystemTime(s);
 }
 
 }  // namespace

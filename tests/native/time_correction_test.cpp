@@ -6,17 +6,9 @@
 
 namespace {
 
-LocalTime At(int y, int mo, int dow, int d, int h, int mi, int s, int ms) {
-  LocalTime t;
-  t.wYear = static_cast<uint16_t>(y);
-  t.wMonth = static_cast<uint16_t>(mo);
-  t.wDayOfWeek = static_cast<uint16_t>(dow);
-  t.wDay = static_cast<uint16_t>(d);
-  t.wHour = static_cast<uint16_t>(h);
-  t.wMinute = static_cast<uint16_t>(mi);
-  t.wSecond = static_cast<uint16_t>(s);
-  t.wMilliseconds = static_cast<uint16_t>(ms);
-  return t;
+// Year, month, day of week, day, hour, minute, second, milliseconds.
+LocalTime At(uint16_t y, uint16_t mo, uint16_t dow, uint16_t d, uint16_t h, uint16_t mi, uint16_t s, uint16_t ms) {
+  return LocalTime{y, mo, dow, d, h, mi, s, ms};
 }
 
 bool Same(const LocalTime& a, const LocalTime& b) {
