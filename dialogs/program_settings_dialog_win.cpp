@@ -37,7 +37,9 @@ void Enable(HWND dialog, int id, bool on) {
 }  // namespace
 
 ProgramSettingsDialog::ProgramSettingsDialog(const ProgramSettingsServices& services)
-    : autoStart_(services.autoStart ? services.autoStart : &registry_), preview_(ClockServices{services.time}) {
+    : autoStart_(services.autoStart ? services.autoStart : &registry_),
+      actions_(WithSystemDefaults(services.actions)),
+      preview_(ClockServices{services.time}) {
   OnMessage<WM_INITDIALOG>(&ProgramSettingsDialog::OnInitDialog);
   OnMessage<WM_MOVE>(&ProgramSettingsDialog::OnMove);
   OnCommand(IDC_FACE_DIGITAL, BN_CLICKED, &ProgramSettingsDialog::OnFaceDigital);
@@ -217,7 +219,7 @@ void ProgramSettingsDialog::OnCancel(int, int, HWND) {
   End(IDCANCEL);
 }
 
-void ProgramSettingsDialog::OnHelp(int, int, HWND) { OpenHelp(hwnd(), "#appearance"); }
+void ProgramSettingsDialog::OnHelp(int, int, HWND) { actions_.openHelp(hwnd(), "#appearance"); }
 
 INT_PTR RunProgramSettings(ClockWindow& clock, HWND owner, const ProgramSettingsServices& services) {
   ProgramSettingsDialog dialog(services);

@@ -8,12 +8,14 @@
 
 #include "clock/clock_window_win.h"
 #include "dialogs/auto_start_win.h"
+#include "dialogs/dialog_actions_win.h"
 #include "dialogs/dialog_look_win.h"
 #include "dialogs/program_settings.h"
 
 struct ProgramSettingsServices {
   TimeSource* time = nullptr;          // the preview's time; the system's when null
   RunValueStore* autoStart = nullptr;  // the registry's Run values when null
+  DialogActions actions;               // the help page
 };
 
 class ProgramSettingsDialog : public LookedDialog {
@@ -61,6 +63,7 @@ class ProgramSettingsDialog : public LookedDialog {
   char digitPath_[256] = {};
   RegistryRunValues registry_;
   RunValueStore* autoStart_;
+  DialogActions actions_;
   ClockWindow preview_;
 };
 

@@ -86,6 +86,12 @@ class MemoryRunValues : public RunValueStore {
   std::map<RunHive, std::string> values;
 };
 
+std::string g_helpAnchor;
+bool RecordHelp(HWND, const char* anchor) {
+  g_helpAnchor = anchor ? anchor : "(none)";
+  return true;
+}
+
 struct SettingsDialogTest : ::testing::Test {
   static void SetUpTestSuite() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_UPDOWN_CLASS | ICC_DATE_CLASSES};
@@ -96,7 +102,7 @@ struct SettingsDialogTest : ::testing::Test {
   }
   FixedTime time;
   MemoryRunValues runValues;
-  ProgramSettingsServices services{&time, &runValues};
+  ProgramSettingsServices services{&time, &runValues, DialogActions{nullptr, nullptr, &RecordHelp}};
   ModalScript script;
 };
 
@@ -107,9 +113,10 @@ TEST_F(SettingsDialogTest, OkWritesEveryKeyInOrderAndCancelWritesNothing) {
   {
     ProgramSettingsDialog dialog(services);
     script.Then(Press(IDC_FACE_ANALOG)).Then(Press(IDC_SIGNAL_CLOCK)).Then(Step(IDC_BACKGROUND_STEP, 1, 1));
-    script.Then(Press(IDC_AUTO_START)).Then(Press(IDCANCEL));
+    script.Then(Press(IDC_AUTO_START)).Then(Press(IDC_SETTINGS_HELP)).Then(Press(IDCANCEL));
     EXPECT_EQ(IDCANCEL, Run(dialog));
     EXPECT_TRUE(script.Done());
+    EXPECT_EQ("#appearance", g_helpAnchor);
     EXPECT_EQ(before, FileText(ini.Path()));
     EXPECT_TRUE(runValues.values.empty());
   }
@@ -236,7 +243,7 @@ TEST_F(SettingsDialogTest, AutoStartIsTheQuotedPathInTheMachineOrElseTheUsersKey
   } cases[] = {{nullptr, HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}, {&MachineReadOnly, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}};
   for (const Case& c : cases) {
     RegistryRunValues registry(c.open);
-    ProgramSettingsServices real{&time, &registry};
+    ProgramSettingsServices real{&time, &registry, services.actions};
     {
       ProgramSettingsDialog on(real);
       script.Then(AnswerMessageBox(script, IDOK)).Then(Press(IDC_AUTO_START)).Then(Press(IDOK));
