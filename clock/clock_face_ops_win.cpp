@@ -24,7 +24,7 @@ bool ClockWindow::LoadBackground(const char* path, bool relayout) {
     GetWindowRect(hwnd(), &r);
     SetFaceGeometry(r.left, r.top);
     SendMessageA(hwnd(), WM_SETREDRAW, TRUE, 0);
-    ShowWindow(hwnd(), SW_SHOW);
+    ShowFace();
   } else {
     digital_.SetBackground(std::move(loaded));
   }
@@ -72,11 +72,16 @@ bool ClockWindow::ApplyAppearance(int mode, const char* backgroundPath, const ch
     SetWindowPos(hwnd(), nullptr, r.left, r.top, faceRect_.right, faceRect_.bottom,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
   }
-  ShowWindow(hwnd(), SW_SHOW);
+  ShowFace();
   return true;
 }
 
 // ------------------------------------------------------------ window geometry
+
+void ClockWindow::ShowFace() {
+  // The preview shows itself without taking the activation from its dialog.
+  ShowWindow(hwnd(), desktop_ ? SW_SHOW : SW_SHOWNA);
+}
 
 void ClockWindow::SetFaceGeometry(int x, int y) {
   if (!hwnd()) return;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/gbk_text.h"
 #include "base/ini_file.h"
 
 using namespace ini_keys;
@@ -24,12 +25,14 @@ ClockSettings ReadClockSettings(const char* iniPath) {
 
 size_t ReadSkinEntry(const char* iniPath, const char* section, int defaultCurrent, char* out,
                      size_t outSize) {
-  int current = IniReadInt(iniPath, section, kCurrent, defaultCurrent);
+  return ReadSkinFile(iniPath, section, IniReadInt(iniPath, section, kCurrent, defaultCurrent), out, outSize);
+}
+
+size_t ReadSkinFile(const char* iniPath, const char* section, int index, char* out, size_t outSize) {
   char key[24];
-  snprintf(key, sizeof key, "sFile%02d", current);
+  snprintf(key, sizeof key, "sFile%02d", index);
   char value[64];
   IniReadString(iniPath, section, key, "", value, sizeof value);
   if (!out || outSize == 0) return 0;
-  snprintf(out, outSize, "%s", value);
-  return strlen(out);
+  return gbk::CopyText(out, outSize, value);
 }

@@ -47,3 +47,6 @@ ClockSettings ReadClockSettings(const char* iniPath);
 // picks the key "sFile%02d"; at most 63 characters. Returns the length.
 size_t ReadSkinEntry(const char* iniPath, const char* section, int defaultCurrent, char* out,
                      size_t outSize);
+// Name of entry index of a skin list (the key "sFile%02d"); at most 63
+// characters, "" when missing. Returns the length.
+size_t ReadSkinFile(const char* iniPath, const char* section, int index, char* out, size_t outSize);

@@ -113,7 +113,7 @@ bool ClockWindow::CreatePreview(HWND parent, const RECT* target) {
   const int x = t.left + ((t.right - t.left) - faceRect_.right) / 2;
   const int y = t.top + ((t.bottom - t.top) - faceRect_.bottom) / 2;
   SetWindowPos(hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ShowWindow(hwnd(), SW_SHOW);
+  ShowFace();
   return IsWindow(hwnd()) != FALSE;
 }
 
@@ -264,8 +264,10 @@ void ClockWindow::ShowTrayMenu() {
   PostMessageA(hwnd(), WM_NULL, 0, 0);
 }
 
-void ClockWindow::UpdateTrayTip() {
-  if (desktop_) desktop_->tray.UpdateTip(time_->Now());
+void ClockWindow::UpdateTrayTip() { UpdateTrayTip(time_->Now()); }
+
+void ClockWindow::UpdateTrayTip(const LocalTime& date) {
+  if (desktop_) desktop_->tray.UpdateTip(date);
 }
 
 void ClockWindow::OnTrayNotify(UINT iconId, UINT mouseMessage) {

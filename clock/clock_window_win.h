@@ -53,8 +53,10 @@ class ClockWindow : public Window {
   void CloseClock();
   void ToggleClockVisible();
   void ShowTrayMenu();
-  // Rewrites the tray tooltip with today's date (desktop clock only).
+  // Rewrites the tray tooltip with today's date, or with the date of date
+  // (after the system time was set to it); desktop clock only.
   void UpdateTrayTip();
+  void UpdateTrayTip(const LocalTime& date);
   const TrayIcon& Tray() const;
   const MenuPainter& Painter() const;
 
@@ -106,6 +108,7 @@ class ClockWindow : public Window {
   void DesktopTick();
   void CloseDesktop();
   void RedrawHands();
+  void ShowFace();
 
   // Every clock.
   bool OnCreate(const CREATESTRUCTA& create);

@@ -1,6 +1,8 @@
 #include "dialogs/ticora_dialogs_win.h"
 
 #include "dialogs/clock_settings_dialog_win.h"
+#include "dialogs/program_settings_dialog_win.h"
+#include "dialogs/time_correction_dialog_win.h"
 #include "resources/menu_ids.h"
 
 namespace {
@@ -34,6 +36,12 @@ void TicoraDialogs::Open(int command, ClockWindow& clock, HWND owner) {
   switch (command) {
     case IDM_CLOCK_SETTINGS:
       OpenClockSettings(clock, owner);
+      break;
+    case IDM_PROGRAM_SETTINGS:
+      RunProgramSettings(clock, owner);
+      break;
+    case IDM_TIME_CORRECTION:
+      RunTimeCorrection(clock, owner);
       break;
     default:
       break;

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Visual check of the program settings and time correction dialogs: starts
+# Ticora from a copy of the distribution under Xvfb (over the ruled desktop
+# picture, with the compositor, so that translucency shows), opens the program
+# settings through the menu command and saves build/shots-dialogs/
+#   settings_digital.png     - as opened, the preview showing the digital face
+#   settings_analog.png      - after choosing the analog face (Alt+P)
+#   settings_translucent.png - then translucent (Alt+T) with the value 120
+#   settings_translucent_digital.png - and back to the digital face (Alt+D)
+#   time_correction.png      - the time correction dialog
+#   time_correction_calendar.png - its date picker's calendar, dropped down
+# The settings dialog is cancelled, so nothing is written; the time is not set.
+# Needs a built tree (scripts/build.sh); uses the run prefix with the X11 driver.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh" >/dev/null
+prefix=$root/build/run-prefix
+"$root/scripts/make-prefix.sh" "$prefix" x11
+export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+out=$root/build/shots-dialogs
+rm -rf "$out"; mkdir -p "$out"
+
+num=${TICORA_SHOT_DISPLAY:-79}
+Xvfb :$num -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=:$num
+cleanup() { wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true; }
+trap cleanup EXIT
+sleep 1
+source "$root/scripts/x-desktop.sh"
+x_desktop "$out" 1024 768
+wineserver -p </dev/null >/dev/null 2>&1 || true
+
+shot() { xwd -root -silent | convert xwd:- "$out/$1"; echo "screenshot: $out/$1"; }
+# Waits up to $1 seconds for a visible window named $2; prints its id.
+wait_window() {
+  local end=$(( $(date +%s) + $1 )) id
+  until id=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -1) && [ -n "$id" ]; do
+    [ "$(date +%s)" -ge "$end" ] && return 1
+    sleep 2
+  done
+  echo "$id"
+}
+winexe() { wine "$root/build/win/$1.exe" "${@:2}" </dev/null >/dev/null 2>&1; }
+
+dir=$out/clock
+cp -a "$root/build/dist" "$dir"
+sed -i "s/^nLostPosLeft=.*/nLostPosLeft=760/; s/^nLastPostop=.*/nLastPostop=40/" "$dir/Ticora.ini"
+(cd "$dir" && LD_PRELOAD=$X_DESKTOP_PRELOAD wine Ticora.exe </dev/null >/dev/null 2>&1 &)
+end=$(( $(date +%s) + ${TICORA_SHOT_TIMEOUT:-900} ))
+until xdotool search --onlyvisible --classname 'ticora.exe' >/dev/null 2>&1; do
+  [ "$(date +%s)" -ge "$end" ] && { echo "settings-shots: no clock appeared" >&2; exit 1; }
+  sleep 2
+done
+sleep 2
+
+winexe post_menu_command 790 60 32775   # IDM_PROGRAM_SETTINGS
+dlg=$(wait_window 300 '程序设置') || { echo "settings-shots: the settings dialog did not open" >&2; exit 1; }
+sleep 3
+shot settings_digital.png
+xdotool windowfocus --sync "$dlg" 2>/dev/null || true
+xdotool key alt+p; sleep 5
+shot settings_analog.png
+xdotool key alt+t Tab; sleep 1
+xdotool type 120; sleep 3
+shot settings_translucent.png
+xdotool key alt+d; sleep 5
+shot settings_translucent_digital.png
+xdotool key Escape; sleep 2
+
+winexe post_menu_command 790 60 32778   # IDM_TIME_CORRECTION
+dlg=$(wait_window 300 '校正系统时间') || { echo "settings-shots: the time correction did not open" >&2; exit 1; }
+sleep 3
+shot time_correction.png
+xdotool windowfocus --sync "$dlg" 2>/dev/null || true
+# The picker's drop-down button, at the right end of the date picker.
+eval "$(xdotool getwindowgeometry --shell "$dlg")"
+xdotool mousemove $((X + 345)) $((Y + 96)) click 1; sleep 3
+shot time_correction_calendar.png
+xdotool key Escape; sleep 1; xdotool key Escape; sleep 1
