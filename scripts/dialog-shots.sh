@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
-# Visual check of the dialogs: starts Ticora under Xvfb in a copy of the
-# distribution with a few sample reminders, opens each dialog through its
-# menu command and saves a screenshot of it in build/shots/dialogs/:
-#   clock_settings.png   the clock settings with the reminder list
-#   reminder_editor.png  the reminder editor on the second (long) reminder
-#   folder_browser.png   the theme directory's folder browser
+# Visual check of the dialogs: starts Ticora from a copy of the distribution
+# under Xvfb (over the ruled desktop picture, with the compositor, so that
+# translucency shows), with a few sample reminders, opens each dialog through
+# its menu command and saves build/shots/dialogs/
+#   settings_digital.png     - program settings as opened, the preview digital
+#   settings_analog.png      - after choosing the analog face (Alt+P)
+#   settings_translucent.png - then translucent (Alt+T) with the value 120
+#   settings_translucent_digital.png - and back to the digital face (Alt+D)
+#   time_correction.png      - the time correction dialog
+#   time_correction_calendar.png - its date picker's calendar, dropped down
+#   clock_settings.png       - the clock settings with the reminder list
+#   reminder_editor.png      - the reminder editor on the second reminder
+#   folder_browser.png       - the theme directory's folder browser
+# Every dialog is cancelled, so nothing is written; the time is not set.
 # Needs a built tree (scripts/build.sh); uses the run prefix with the X11 driver.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,61 +25,88 @@ out=$root/build/shots/dialogs
 rm -rf "$out"; mkdir -p "$out"
 
 num=${TICORA_SHOT_DISPLAY:-79}
-Xvfb :$num -screen 0 1024x700x24 >/dev/null 2>&1 &
+Xvfb :$num -screen 0 1024x768x24 >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=:$num
 cleanup() { wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true; }
 trap cleanup EXIT
 sleep 1
+source "$root/scripts/x-desktop.sh"
+x_desktop "$out" 1024 768
 wineserver -p </dev/null >/dev/null 2>&1 || true
 
 shot() { xwd -root -silent | convert xwd:- "$out/$1"; echo "screenshot: $out/$1"; }
-# Waits up to $1 seconds for a visible window named $2.
+# Waits up to $1 seconds for a visible window named $2; prints its id.
 wait_window() {
-  local end=$(( $(date +%s) + $1 ))
-  until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
-    [ "$(date +%s)" -ge "$end" ] && { echo "dialog-shots: no window '$2'" >&2; return 1; }
+  local end=$(( $(date +%s) + $1 )) id
+  until id=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -1) && [ -n "$id" ]; do
+    [ "$(date +%s)" -ge "$end" ] && return 1
     sleep 2
   done
-  sleep 2
+  echo "$id"
 }
-menu_command() { wine "$root/build/win/post_command.exe" "$1" </dev/null >/dev/null 2>&1; }
+winexe() { wine "$root/build/win/$1.exe" "${@:2}" </dev/null >/dev/null 2>&1; }
 
-dir=$out/program
+dir=$out/clock
 cp -a "$root/build/dist" "$dir"
-sed -i "s/^nLostPosLeft=.*/nLostPosLeft=860/; s/^nLastPostop=.*/nLastPostop=20/" "$dir/Ticora.ini"
-# The settings file is GBK, as the program reads it.
-# The theme folder exists, so that the folder browser starts on it (the
-# trailing backslash is dropped for it).
+sed -i "s/^nLostPosLeft=.*/nLostPosLeft=760/; s/^nLastPostop=.*/nLastPostop=40/" "$dir/Ticora.ini"
+# Sample reminders, and a theme folder with a Chinese name that exists, so
+# that the folder browser starts on it (its trailing backslash is dropped for
+# the browser). The settings file is GBK, as the program reads it.
+"$root/build/native/tools/make_reminder" "$dir/Ticora.rmd" --samples
 mkdir -p "$prefix/drive_c/声音主题/经典钟声"
 value=$(printf 'C:\\声音主题\\经典钟声\\' | iconv -f UTF-8 -t GBK)
 LC_ALL=C sed -i "s/^sSignalFile=.*/sSignalFile=${value//\\/\\\\}/" "$dir/Ticora.ini"
-"$root/build/native/tools/make_reminder" "$dir/Ticora.rmd" --samples
-(cd "$dir" && wine Ticora.exe </dev/null >/dev/null 2>&1 &)
-for i in $(seq 1 60); do menu_command 0 2>/dev/null && break; sleep 2; done
-# A window manager for the dialogs, as on a real desktop; started after the
-# clock has placed itself, which it would otherwise re-place.
-openbox >/dev/null 2>&1 &
+(cd "$dir" && LD_PRELOAD=$X_DESKTOP_PRELOAD wine Ticora.exe </dev/null >/dev/null 2>&1 &)
+end=$(( $(date +%s) + ${TICORA_SHOT_TIMEOUT:-900} ))
+until xdotool search --onlyvisible --classname 'ticora.exe' >/dev/null 2>&1; do
+  [ "$(date +%s)" -ge "$end" ] && { echo "dialog-shots: no clock appeared" >&2; exit 1; }
+  sleep 2
+done
 sleep 2
 
-menu_command 32776  # the clock settings
-wait_window 120 '时钟设定' && shot clock_settings.png
-xwininfo -root -tree > "$out/windows.txt" 2>&1 || true
-# The second reminder from the bottom of the list, in the editor (Alt+E).
-id=$(xdotool search --onlyvisible --name '时钟设定' | head -1)
-if [ -n "$id" ]; then
-  xdotool windowactivate --sync "$id" 2>/dev/null || true
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  xdotool mousemove $((X + 250)) $((Y + 175)) click 1
-  sleep 1
-  xdotool key alt+e
-  wait_window 60 '事件提醒' && shot reminder_editor.png
-fi
-# The folder browser of the theme directory (Alt+B), over the settings.
+winexe post_command 32775   # IDM_PROGRAM_SETTINGS
+dlg=$(wait_window 300 '程序设置') || { echo "dialog-shots: the settings dialog did not open" >&2; exit 1; }
+sleep 3
+shot settings_digital.png
+xdotool windowfocus --sync "$dlg" 2>/dev/null || true
+xdotool key alt+p; sleep 5
+shot settings_analog.png
+xdotool key alt+t Tab; sleep 1
+xdotool type 120; sleep 3
+shot settings_translucent.png
+xdotool key alt+d; sleep 5
+shot settings_translucent_digital.png
 xdotool key Escape; sleep 2
-if [ -n "$id" ]; then
-  xdotool windowactivate --sync "$id" 2>/dev/null || true
-  xdotool key alt+b
-  wait_window 60 '选择文件夹' && shot folder_browser.png
-  xdotool key Escape; sleep 1
-fi
+
+winexe post_command 32778   # IDM_TIME_CORRECTION
+dlg=$(wait_window 300 '校正系统时间') || { echo "dialog-shots: the time correction did not open" >&2; exit 1; }
+sleep 3
+shot time_correction.png
+xdotool windowfocus --sync "$dlg" 2>/dev/null || true
+# The picker's drop-down button, at the right end of the date picker.
+eval "$(xdotool getwindowgeometry --shell "$dlg")"
+xdotool mousemove $((X + 345)) $((Y + 96)) click 1; sleep 3
+shot time_correction_calendar.png
+xdotool key Escape; sleep 2
+# Closed for the next dialog: one dialog at a time.
+for i in 1 2 3 4 5; do
+  xdotool search --onlyvisible --name '校正系统时间' >/dev/null 2>&1 || break
+  winexe post_command cancel; sleep 3
+done
+
+winexe post_command 32776   # IDM_CLOCK_SETTINGS
+dlg=$(wait_window 300 '时钟设定') || { echo "dialog-shots: the clock settings did not open" >&2; shot clock_settings_missing.png; exit 1; }
+sleep 3
+shot clock_settings.png
+# A reminder of the list (the second row) in the editor (Alt+E).
+xdotool windowfocus --sync "$dlg" 2>/dev/null || true
+eval "$(xdotool getwindowgeometry --shell "$dlg")"
+xdotool mousemove $((X + 250)) $((Y + 175)) click 1; sleep 2
+xdotool key alt+e
+wait_window 60 '事件提醒' >/dev/null && { sleep 3; shot reminder_editor.png; }
+xdotool key Escape; sleep 2
+xdotool windowfocus --sync "$dlg" 2>/dev/null || true
+xdotool key alt+b
+wait_window 60 '选择文件夹' >/dev/null && { sleep 3; shot folder_browser.png; }
+xdotool key Escape; sleep 1; xdotool key Escape; sleep 1
