@@ -73,6 +73,11 @@ if(DORVIX_WINE_SRC AND TARGET Dorvix)
 endif()
 
 add_test(NAME check_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:Ticora> $<TARGET_FILE:Dorvix>)
+# The theme editor links the file dialogs and the sound player directly.
+if(TARGET Belvane)
+  add_test(NAME check_imports_belvane COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh
+           --may-link comdlg32.dll --may-link winmm.dll $<TARGET_FILE:Belvane>)
+endif()
 # The import check itself: it refuses a program that imports a monitor function
 # directly, and a file in which it finds no imports at all (an object file, a
 # text file) instead of passing it unread.
