@@ -12,7 +12,7 @@ bool ReadClassValue(const char* keyName, char* out, LONG outSize) {
   HKEY raw = nullptr;
   if (RegOpenKeyExA(HKEY_CLASSES_ROOT, keyName, 0, KEY_QUERY_VALUE, &raw) != ERROR_SUCCESS) return false;
   RegKey key(raw);
-  char value[link::kRegistryValueSize] = {};
+  char value[hyperlink::kRegistryValueSize] = {};
   LONG size = sizeof value;
   if (RegQueryValueA(key.get(), nullptr, value, &size) != ERROR_SUCCESS) return false;
   value[sizeof value - 1] = '\0';
@@ -25,19 +25,20 @@ bool ReadClassValue(const char* keyName, char* out, LONG outSize) {
 INT_PTR OpenLink(const char* target, int showCommand) {
   const auto shell = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", target, nullptr, nullptr, showCommand));
   if (shell > 32) return shell;
-  char pageClass[link::kRegistryValueSize] = {};
+  char pageClass[hyperlink::kRegistryValueSize] = {};
   if (!ReadClassValue(".htm", pageClass, sizeof pageClass)) return shell;
-  char commandKey[link::kCommandSize] = {};
+  char commandKey[hyperlink::kCommandSize] = {};
   wsprintfA(commandKey, "%s\\shell\\open\\command", pageClass);
-  char registered[link::kRegistryValueSize] = {};
+  char registered[hyperlink::kRegistryValueSize] = {};
   if (!ReadClassValue(commandKey, registered, sizeof registered)) return shell;
-  char command[link::kCommandSize] = {};
-  if (!link::BuildOpenCommand(registered, target, command, sizeof command)) return shell;
+  char command[hyperlink::kCommandSize] = {};
+  if (!hyperlink::BuildOpenCommand(registered, target, command, sizeof command)) return shell;
   return static_cast<INT_PTR>(WinExec(command, static_cast<UINT>(showCommand)));
 }
 
 HyperLink::HyperLink(Opener opener) : opener_(opener) {
   OnMessage<WM_PAINT>(&HyperLink::OnPaint);
+  OnMessage<WM_PRINTCLIENT>(&HyperLink::OnPrintClient);
   OnMessage<WM_MOUSEMOVE>(&HyperLink::OnMouseMove);
   OnMessage<WM_CAPTURECHANGED>(&HyperLink::OnCaptureChanged);
   OnMessage<WM_SETCURSOR>(&HyperLink::OnSetCursor);
@@ -51,16 +52,22 @@ bool HyperLink::AttachStatic(HWND control) {
   if (target_[0] == '\0') {
     char text[256] = {};
     GetWindowTextA(control, text, sizeof text);
-    link::TargetFromText(text, target_);
+    hyperlink::TargetFromText(text, target_);
   }
   return true;
 }
 
 void HyperLink::OnPaint() {
+  PaintDC paint(hwnd());
+  if (paint.get()) Paint(paint.get());
+}
+
+void HyperLink::OnPrintClient(HDC dc, UINT) {
+  if (dc) Paint(dc);
+}
+
+void HyperLink::Paint(HDC dc) {
   const HWND self = hwnd();
-  PaintDC paint(self);
-  const HDC dc = paint.get();
-  if (!dc) return;
   RECT client{};
   GetClientRect(self, &client);
   // The parent's static background first, so that a colour change redraws
@@ -77,10 +84,10 @@ void HyperLink::OnPaint() {
   SetTextColor(dc, TextColour());
   SetBkMode(dc, TRANSPARENT);
   UINT format = DT_SINGLELINE | DT_VCENTER;
-  switch (link::AlignmentOf(static_cast<uint32_t>(GetWindowLongA(self, GWL_STYLE)))) {
-    case link::Align::Right: format |= DT_RIGHT; break;
-    case link::Align::Center: format |= DT_CENTER; break;
-    case link::Align::Left: format |= DT_LEFT; break;
+  switch (hyperlink::AlignmentOf(static_cast<uint32_t>(GetWindowLongA(self, GWL_STYLE)))) {
+    case hyperlink::Align::Right: format |= DT_RIGHT; break;
+    case hyperlink::Align::Center: format |= DT_CENTER; break;
+    case hyperlink::Align::Left: format |= DT_LEFT; break;
   }
   DrawTextA(dc, text, -1, &client, format);
 }
@@ -94,7 +101,7 @@ void HyperLink::OnMouseMove(POINT at, UINT) {
   const HWND self = hwnd();
   RECT client{};
   GetClientRect(self, &client);
-  const link::HoverStep step = link::TrackHover(hover_, PtInRect(&client, at) != FALSE);
+  const hyperlink::HoverStep step = hyperlink::TrackHover(hover_, PtInRect(&client, at) != FALSE);
   hover_ = step.hover;
   if (step.release) ReleaseCapture();
   if (step.redraw) Redraw();

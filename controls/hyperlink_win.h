@@ -33,6 +33,8 @@ class HyperLink : public SubclassedControl {
 
  private:
   void OnPaint();
+  void OnPrintClient(HDC dc, UINT flags);
+  void Paint(HDC dc);
   void OnMouseMove(POINT at, UINT keys);
   void OnCaptureChanged(HWND gaining);
   bool OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage);
@@ -42,5 +44,5 @@ class HyperLink : public SubclassedControl {
   Opener opener_;
   HCURSOR cursor_ = nullptr;
   bool hover_ = false;
-  char target_[link::kTargetSize] = {};
+  char target_[hyperlink::kTargetSize] = {};
 };

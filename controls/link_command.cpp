@@ -4,7 +4,7 @@
 
 #include "base/gbk_text.h"
 
-namespace link {
+namespace hyperlink {
 
 void TargetFromText(const char* text, char* target) { gbk::CopyText(target, kTargetSize, text); }
 
@@ -61,4 +61,4 @@ bool BuildOpenCommand(const char* registered, const char* target, char* out, siz
   return true;
 }
 
-}  // namespace link
+}  // namespace hyperlink

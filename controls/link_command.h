@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace link {
+namespace hyperlink {
 
 // The target buffer's size: 127 characters and the terminator.
 constexpr size_t kTargetSize = 128;
@@ -40,4 +40,4 @@ HoverStep TrackHover(bool hover, bool inside);
 // cut command line would open something else.
 bool BuildOpenCommand(const char* registered, const char* target, char* out, size_t outSize);
 
-}  // namespace link
+}  // namespace hyperlink
