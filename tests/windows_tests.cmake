@@ -72,6 +72,18 @@ if(DORVIX_WINE_SRC AND TARGET Dorvix)
   add_test(NAME dorvix_wine_tests COMMAND dorvix_wine_tests --gtest_brief=1)
 endif()
 
+# The theme editor in-process, with its own resources (its templates share
+# numbers with the clock's).
+file(GLOB BELVANE_WINE_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine_belvane/*.cpp)
+if(BELVANE_WINE_SRC AND TARGET Belvane)
+  add_executable(belvane_wine_tests ${BELVANE_WINE_SRC} resources/belvane.rc)
+  target_compile_definitions(belvane_wine_tests PRIVATE ${TEST_DEFS})
+  target_link_libraries(belvane_wine_tests PRIVATE test_support themeedit reminders gtest_main gtest comdlg32 winmm)
+  target_link_options(belvane_wine_tests PRIVATE ${TICORA_STATIC})
+  add_test(NAME belvane_wine_tests COMMAND belvane_wine_tests --gtest_brief=1)
+  set_tests_properties(belvane_wine_tests PROPERTIES TIMEOUT 1200)
+endif()
+
 add_test(NAME check_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:Ticora> $<TARGET_FILE:Dorvix>)
 # The theme editor links the file dialogs and the sound player directly.
 if(TARGET Belvane)
