@@ -24,7 +24,6 @@ bool HourListView::Init(HWND list, int mode) {
   column.pszText = kind;
   column.iSubItem = 1;
   SendMessageA(list, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
-  SendMessageA(list, LVM_SETCOLUMNWIDTH, 1, LVSCW_AUTOSIZE_USEHEADER);
 
   for (int row = 0; row < kHourRows; ++row) {
     std::string text = HourRowTitle(row);
@@ -35,6 +34,9 @@ bool HourListView::Init(HWND list, int mode) {
     item.lParam = static_cast<LPARAM>(RowDataFor(row, mode));
     SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
   }
+  // Column 1 fills the rest of the list; sized once the rows are in, so that
+  // the width left beside the vertical scroll bar counts.
+  SendMessageA(list, LVM_SETCOLUMNWIDTH, 1, LVSCW_AUTOSIZE_USEHEADER);
   return true;
 }
 
