@@ -89,6 +89,9 @@ add_test(NAME check_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh
 if(TARGET Belvane)
   add_test(NAME check_imports_belvane COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh
            --may-link comdlg32.dll --may-link winmm.dll $<TARGET_FILE:Belvane>)
+  # Belvane stays small: nothing of the clock's or the reminders' code is linked in.
+  add_test(NAME belvane_links_no_clock_code
+           COMMAND sh -c "grep -q 'libthemeedit.a' '${CMAKE_BINARY_DIR}/Belvane.map' && ! grep -E -q 'lib(clock|reminders)[.]a[(]' '${CMAKE_BINARY_DIR}/Belvane.map'")
 endif()
 # The import check itself: it refuses a program that imports a monitor function
 # directly, and a file in which it finds no imports at all (an object file, a
