@@ -280,3 +280,43 @@ TEST(ThemeEditorTest, DoubleClicksBrowseTryAndAbout) {
   EXPECT_EQ(editor.played, (std::vector<std::string>{"C:\\sounds\\chosen.wav"}));
   EXPECT_EQ(caption, "关于 Ticora Belvane");
 }
+
+TEST(ThemeEditorTest, ModeRadiosSwitchTheUpperRowsAndTheirColours) {
+  Editor editor;
+  // The list's answer to a custom-draw stage, reflected to it by the dialog.
+  auto drawStage = [](HWND dlg, DWORD stage, uintptr_t itemData, COLORREF* text) {
+    NMLVCUSTOMDRAW draw{};
+    draw.nmcd.hdr.hwndFrom = GetDlgItem(dlg, IDC_HOUR_LIST);
+    draw.nmcd.hdr.idFrom = IDC_HOUR_LIST;
+    draw.nmcd.hdr.code = NM_CUSTOMDRAW;
+    draw.nmcd.dwDrawStage = stage;
+    draw.nmcd.lItemlParam = static_cast<LPARAM>(itemData);
+    draw.clrText = RGB(1, 2, 3);
+    const LRESULT answer = SendMessageA(dlg, WM_NOTIFY, IDC_HOUR_LIST, reinterpret_cast<LPARAM>(&draw));
+    *text = draw.clrText;
+    return answer;
+  };
+  std::vector<uintptr_t> row13;
+  std::string kept;
+  LRESULT prepaint = 0;
+  COLORREF active = 0, inactive = 0, other = 0, unused = 0;
+  editor.Run({[&](HWND dlg) {
+                row13.push_back(editor.dialog.Hours().RowData(12));
+                editor.dialog.Hours().SetSound(12, "C:\\s\\13.wav");
+                prepaint = drawStage(dlg, CDDS_PREPAINT, 0, &unused);
+                drawStage(dlg, CDDS_ITEMPREPAINT, kRowActive, &active);
+                drawStage(dlg, CDDS_ITEMPREPAINT, kRowInactive, &inactive);
+                drawStage(dlg, CDDS_ITEMPREPAINT, 0x20000, &other);
+              },
+              Press(IDC_MODE_24), [&](HWND) { row13.push_back(editor.dialog.Hours().RowData(12)); },
+              Press(IDC_MODE_12), [&](HWND) {
+                row13.push_back(editor.dialog.Hours().RowData(12));
+                kept = editor.dialog.Hours().Sound(12);
+              }});
+  EXPECT_EQ(row13, (std::vector<uintptr_t>{kRowInactive, kRowActive, kRowInactive}));
+  EXPECT_EQ(kept, "C:\\s\\13.wav");
+  EXPECT_EQ(prepaint, CDRF_NOTIFYITEMDRAW);
+  EXPECT_EQ(active, RGB(0, 128, 255));
+  EXPECT_EQ(inactive, RGB(255, 128, 0));
+  EXPECT_EQ(other, RGB(1, 2, 3));
+}
