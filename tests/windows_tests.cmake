@@ -110,6 +110,13 @@ set_tests_properties(check_imports_refuses_a_file_without_imports PROPERTIES
   PASS_REGULAR_EXPRESSION "FAIL: monitor_import_probe.cpp.obj: no imported functions found.*\nFAIL: README.md: cannot read")
 # Generous: where 32-bit Wine runs under an emulator, program starts are slow.
 set_tests_properties(wine_tests e2e_tests PROPERTIES TIMEOUT 1200)
+# Dialogs take the activation: tests that open them in different processes
+# would take it from each other's dialogs, so they use the desktop in turn.
+foreach(t wine_tests e2e_tests belvane_wine_tests)
+  if(TEST ${t})
+    set_tests_properties(${t} PROPERTIES RESOURCE_LOCK wine_desktop)
+  endif()
+endforeach()
 foreach(t ini_wine_tests dorvix_wine_tests)
   if(TEST ${t})
     set_tests_properties(${t} PROPERTIES TIMEOUT 1200)
