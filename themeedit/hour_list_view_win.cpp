@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "controls/list_row_colours_win.h"
 #include "themeedit/theme_rows.h"
 
 HourListView::HourListView() { OnReflected<WM_NOTIFY>(&HourListView::OnNotify); }
@@ -81,20 +82,13 @@ void HourListView::SetRowData(int row, uintptr_t data) {
 }
 
 LRESULT HourListView::OnNotify(NMHDR& header) {
-  if (header.code != static_cast<UINT>(NM_CUSTOMDRAW)) {
-    SetMsgHandled(false);
-    return 0;
-  }
-  auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
-  switch (draw.nmcd.dwDrawStage) {
-    case CDDS_PREPAINT:
-      return CDRF_NOTIFYITEMDRAW;
-    case CDDS_ITEMPREPAINT: {
-      uint32_t colour = 0;
-      if (RowColour(static_cast<uintptr_t>(draw.nmcd.lItemlParam), &colour)) draw.clrText = colour;
-      return CDRF_DODEFAULT;
-    }
-    default:
-      return CDRF_DODEFAULT;
-  }
+  LRESULT answer = 0;
+  const auto colourOf = [](LPARAM itemData, COLORREF* colour) {
+    uint32_t rgb = 0;
+    if (!RowColour(static_cast<uintptr_t>(itemData), &rgb)) return false;
+    *colour = rgb;
+    return true;
+  };
+  if (!AnswerRowColours(header, colourOf, answer)) SetMsgHandled(false);
+  return answer;
 }
