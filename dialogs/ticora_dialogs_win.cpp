@@ -1,5 +1,6 @@
 #include "dialogs/ticora_dialogs_win.h"
 
+#include "dialogs/about_dialog_win.h"
 #include "dialogs/clock_settings_dialog_win.h"
 #include "dialogs/program_settings_dialog_win.h"
 #include "dialogs/time_correction_dialog_win.h"
@@ -42,6 +43,9 @@ void TicoraDialogs::Open(int command, ClockWindow& clock, HWND owner) {
       break;
     case IDM_TIME_CORRECTION:
       RunTimeCorrection(clock, owner);
+      break;
+    case IDM_ABOUT:
+      ShowAboutDialog(owner, IDC_HAND_TICORA);
       break;
     default:
       break;

@@ -1,14 +1,29 @@
 #!/usr/bin/env bash
-# check-imports.sh PROGRAM...
+# check-imports.sh [--may-link DLL]... PROGRAM...
 # Fails when a shipped program imports directly what it must bind at run time
 # (winmm, comdlg32, SetLayeredWindowAttributes and the multi-monitor calls),
+# unless --may-link names that library (winmm.dll, comdlg32.dll) for a program
+# that links it directly (the theme editor),
 # or a kernel function that Windows 95, 98, Me, NT 4 or 2000 lack: such an
 # import stops the program from starting there at all. Lists the imported DLLs.
 # A file whose import table cannot be read, or in which no imported function
 # is found, fails too: a check that reads nothing proves nothing.
 set -euo pipefail
+linked=""
+while [ $# -gt 0 ] && [ "$1" = "--may-link" ]; do
+  linked="$linked $(echo "$2" | tr 'A-Z' 'a-z')"
+  shift 2
+done
+# The functions a directly linked library allows along with it.
+linked_funcs=""
+for d in $linked; do
+  case $d in
+    winmm.dll) linked_funcs="$linked_funcs PlaySoundA" ;;
+    comdlg32.dll) linked_funcs="$linked_funcs GetOpenFileNameA" ;;
+  esac
+done
 if [ $# -eq 0 ]; then
-  echo "usage: check-imports.sh PROGRAM..." >&2
+  echo "usage: check-imports.sh [--may-link DLL]... PROGRAM..." >&2
   exit 2
 fi
 # Functions of the systems' DLLs that appeared after Windows 95 and NT 4 (or
@@ -41,13 +56,15 @@ for exe in "$@"; do
   fi
   echo "imports of $name ($(printf '%s\n' "$funcs" | wc -l) functions): $(echo $dlls)"
   for d in winmm.dll comdlg32.dll; do
+    case " $linked " in *" $d "*) continue;; esac
     if printf '%s\n' "$dlls" | grep -qx "$d"; then echo "FAIL: $name imports $d directly"; bad=1; fi
   done
   for f in SetLayeredWindowAttributes MonitorFromRect MonitorFromPoint MonitorFromWindow GetMonitorInfoA EnumDisplayMonitors \
            PlaySoundA GetOpenFileNameA $late; do
+    case " $linked_funcs " in *" $f "*) continue;; esac
     if printf '%s\n' "$funcs" | grep -qx "$f"; then echo "FAIL: $name imports $f directly"; bad=1; fi
   done
-  allowed="kernel32.dll user32.dll gdi32.dll shell32.dll comctl32.dll advapi32.dll msvcrt.dll"
+  allowed="kernel32.dll user32.dll gdi32.dll shell32.dll comctl32.dll advapi32.dll msvcrt.dll$linked"
   for d in $dlls; do
     case " $allowed " in *" $d "*) ;; *) echo "FAIL: $name has an unexpected import $d"; bad=1;; esac
   done

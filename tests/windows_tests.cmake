@@ -72,7 +72,27 @@ if(DORVIX_WINE_SRC AND TARGET Dorvix)
   add_test(NAME dorvix_wine_tests COMMAND dorvix_wine_tests --gtest_brief=1)
 endif()
 
+# The theme editor in-process, with its own resources (its templates share
+# numbers with the clock's).
+file(GLOB BELVANE_WINE_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine_belvane/*.cpp)
+if(BELVANE_WINE_SRC AND TARGET Belvane)
+  add_executable(belvane_wine_tests ${BELVANE_WINE_SRC} resources/belvane.rc)
+  target_compile_definitions(belvane_wine_tests PRIVATE ${TEST_DEFS})
+  target_link_libraries(belvane_wine_tests PRIVATE test_support themeedit reminders gtest_main gtest comdlg32 winmm)
+  target_link_options(belvane_wine_tests PRIVATE ${TICORA_STATIC})
+  add_test(NAME belvane_wine_tests COMMAND belvane_wine_tests --gtest_brief=1)
+  set_tests_properties(belvane_wine_tests PROPERTIES TIMEOUT 1200)
+endif()
+
 add_test(NAME check_imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:Ticora> $<TARGET_FILE:Dorvix>)
+# The theme editor links the file dialogs and the sound player directly.
+if(TARGET Belvane)
+  add_test(NAME check_imports_belvane COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh
+           --may-link comdlg32.dll --may-link winmm.dll $<TARGET_FILE:Belvane>)
+  # Belvane stays small: nothing of the clock's or the reminders' code is linked in.
+  add_test(NAME belvane_links_no_clock_code
+           COMMAND sh -c "grep -q 'libthemeedit.a' '${CMAKE_BINARY_DIR}/Belvane.map' && ! grep -E -q 'lib(clock|reminders)[.]a[(]' '${CMAKE_BINARY_DIR}/Belvane.map'")
+endif()
 # The import check itself: it refuses a program that imports a monitor function
 # directly, and a file in which it finds no imports at all (an object file, a
 # text file) instead of passing it unread.
@@ -90,6 +110,13 @@ set_tests_properties(check_imports_refuses_a_file_without_imports PROPERTIES
   PASS_REGULAR_EXPRESSION "FAIL: monitor_import_probe.cpp.obj: no imported functions found.*\nFAIL: README.md: cannot read")
 # Generous: where 32-bit Wine runs under an emulator, program starts are slow.
 set_tests_properties(wine_tests e2e_tests PROPERTIES TIMEOUT 1200)
+# Dialogs take the activation: tests that open them in different processes
+# would take it from each other's dialogs, so they use the desktop in turn.
+foreach(t wine_tests e2e_tests belvane_wine_tests)
+  if(TEST ${t})
+    set_tests_properties(${t} PROPERTIES RESOURCE_LOCK wine_desktop)
+  endif()
+endforeach()
 foreach(t ini_wine_tests dorvix_wine_tests)
   if(TEST ${t})
     set_tests_properties(${t} PROPERTIES TIMEOUT 1200)

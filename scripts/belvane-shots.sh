@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Visual check of the theme editor and the About boxes: under Xvfb, in a Wine
+# desktop window (which draws the window frames), saves build/shots-belvane/
+#   editor_24h.png     - Belvane with the generated 24-hour theme opened
+#   about_belvane.png  - Belvane's About box (on its own: see WINE-NOTES on nested dialogs)
+#   about_ticora.png, about_ticora_hover.png - Ticora's About box, and with
+#                        its web link under the mouse
+# Needs a built tree (scripts/build.sh); uses the run prefix with the X11 driver.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh" >/dev/null
+prefix=$root/build/run-prefix
+"$root/scripts/make-prefix.sh" "$prefix" x11
+export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+out=$root/build/shots-belvane
+rm -rf "$out"; mkdir -p "$out"
+# A display of its own: another Xvfb on the same number would mix its
+# windows into these pictures (and these into its own).
+num=${TICORA_SHOT_DISPLAY:-79}
+while [ -e /tmp/.X11-unix/X$num ] || [ -e /tmp/.X$num-lock ]; do num=$((num + 1)); done
+Xvfb :$num -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=:$num
+cleanup() { wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true; }
+trap cleanup EXIT
+sleep 1
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+theme=$(winpath "$root/build/dist/Themes/Bells24/theme.ini")
+win=$root/build/win
+# shot NAME SECONDS PROGRAM [ARGS...]: runs the program in a Wine desktop,
+# waits, captures the screen, ends the program.
+shot() {
+  local name=$1 wait=$2; shift 2
+  (cd "$root/build/dist" && wine explorer /desktop=shot,900x640 "$@" </dev/null >/dev/null 2>&1 &)
+  # Until the pointer enters the desktop window, Wine takes it for the middle
+  # of the screen, where the About boxes open: put it in a corner of the desktop.
+  sleep 2
+  for at in "20 620" "30 610" "40 600"; do
+    xdotool mousemove $at >/dev/null 2>&1 || true
+    sleep 0.3
+  done
+  sleep "$wait"
+  xwd -root -silent | convert xwd:- -crop 900x640+0+0 "$out/$name"
+  echo "screenshot: $out/$name"
+  wineserver -k >/dev/null 2>&1 || true
+  sleep 1
+}
+shot editor_24h.png 6 "$win/belvane_shot.exe" "$theme"
+shot about_belvane.png 5 "$win/belvane_shot.exe" about
+shot about_ticora.png 3 "$win/about_shot.exe"
+shot about_ticora_hover.png 4 "$win/about_shot.exe" hover

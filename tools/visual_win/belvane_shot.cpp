@@ -1,0 +1,58 @@
+// Visual checks: shows Belvane's editor on the screen with a theme opened
+// (the file dialog answered with THEME), or with "about" Belvane's About box,
+// for a screenshot; it stays until its process is ended.
+// Usage: belvane_shot THEME.ini | belvane_shot about
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "controls/module_win.h"
+#include "dialogs/about_dialog_win.h"
+#include "resources/about_dialog_ids.h"
+#include "resources/belvane_ids.h"
+#include "themeedit/theme_editor_dialog_win.h"
+
+namespace {
+
+HWND g_editor = nullptr;
+
+BOOL CALLBACK FindEditor(HWND window, LPARAM) {
+  if (GetDlgItem(window, IDC_HOUR_LIST)) {
+    g_editor = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void CALLBACK OpenTheme(HWND, UINT, UINT_PTR timer, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), &FindEditor, 0);
+  if (!g_editor) return;
+  KillTimer(nullptr, timer);
+  PostMessageA(g_editor, WM_COMMAND, IDC_OPEN_THEME, 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: belvane_shot THEME.ini | belvane_shot about\n");
+    return 2;
+  }
+  module::Init(GetModuleHandleA(nullptr));
+  if (std::strcmp(argv[1], "about") == 0) {
+    ShowAboutDialog(nullptr, IDC_HAND_BELVANE);
+  } else {
+    const char* theme = argv[1];
+    EditorServices services = StandardEditorServices();
+    services.chooseFile = [theme](FileDialogUse, HWND, char* path) {
+      lstrcpynA(path, theme, static_cast<int>(kEditorPathSize));
+      return true;
+    };
+    SetTimer(nullptr, 0, 500, &OpenTheme);
+    ThemeEditorDialog editor(services);
+    editor.DoModal(nullptr, IDD_THEME_EDITOR);
+  }
+  module::Shutdown();
+  return 0;
+}
