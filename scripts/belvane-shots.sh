@@ -8,23 +8,9 @@
 # Needs a built tree (scripts/build.sh); uses the run prefix with the X11 driver.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh" >/dev/null
-prefix=$root/build/run-prefix
-"$root/scripts/make-prefix.sh" "$prefix" x11
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 out=$root/build/shots-belvane
-rm -rf "$out"; mkdir -p "$out"
-# A display of its own: another Xvfb on the same number would mix its
-# windows into these pictures (and these into its own).
-num=${TICORA_SHOT_DISPLAY:-79}
-while [ -e /tmp/.X11-unix/X$num ] || [ -e /tmp/.X$num-lock ]; do num=$((num + 1)); done
-Xvfb :$num -screen 0 1024x768x24 >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=:$num
-cleanup() { wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true; }
-trap cleanup EXIT
-sleep 1
+source "$root/scripts/x-session.sh"
+x_session "$out" 1024 768
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 theme=$(winpath "$root/build/dist/Themes/Bells24/theme.ini")
 win=$root/build/win

@@ -16,26 +16,13 @@
 # Needs a built tree (scripts/build.sh); uses the run prefix with the X11 driver.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh" >/dev/null
-prefix=$root/build/run-prefix
-"$root/scripts/make-prefix.sh" "$prefix" x11
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 out=$root/build/shots/dialogs
-rm -rf "$out"; mkdir -p "$out"
-
-num=${TICORA_SHOT_DISPLAY:-79}
-Xvfb :$num -screen 0 1024x768x24 >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=:$num
-cleanup() { wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true; }
-trap cleanup EXIT
-sleep 1
+source "$root/scripts/x-session.sh"
+x_session "$out" 1024 768
 source "$root/scripts/x-desktop.sh"
 x_desktop "$out" 1024 768
 wineserver -p </dev/null >/dev/null 2>&1 || true
 
-shot() { xwd -root -silent | convert xwd:- "$out/$1"; echo "screenshot: $out/$1"; }
 # Waits up to $1 seconds for a visible window named $2; prints its id.
 wait_window() {
   local end=$(( $(date +%s) + $1 )) id

@@ -11,21 +11,9 @@
 # Needs a built tree (scripts/build.sh); uses the run prefix with the X11 driver.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh" >/dev/null
-prefix=$root/build/run-prefix
-"$root/scripts/make-prefix.sh" "$prefix" x11
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 out=$root/build/shots
-rm -rf "$out"; mkdir -p "$out"
-
-num=${TICORA_SHOT_DISPLAY:-78}
-Xvfb :$num -screen 0 1024x600x24 >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=:$num
-cleanup() { wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true; }
-trap cleanup EXIT
-sleep 1
+source "$root/scripts/x-session.sh"
+TICORA_SHOT_DISPLAY=${TICORA_SHOT_DISPLAY:-78} x_session "$out" 1024 600
 
 # Visible windows of the clocks (their dialogs and menus count too).
 clock_windows() { xdotool search --onlyvisible --classname 'ticora.exe' 2>/dev/null | wc -l || true; }
@@ -39,7 +27,6 @@ wait_for() {
     sleep 3
   done
 }
-shot() { xwd -root -silent | convert xwd:- "$out/$1"; echo "screenshot: $out/$1${2:+ ($2)}"; }
 
 # A coloured desktop picture and a compositor, so that translucency is seen.
 source "$root/scripts/x-desktop.sh"

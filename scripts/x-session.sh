@@ -1,0 +1,26 @@
+# Sourced by the scripts that take pictures of the programs under Xvfb.
+# x_session OUTDIR WIDTH HEIGHT
+#   makes the run prefix (X11 driver) and exports Wine's environment, empties
+#   OUTDIR, starts Xvfb on a free display (from $TICORA_SHOT_DISPLAY, default
+#   79: another Xvfb on the same number would mix its windows into these
+#   pictures) and exports DISPLAY; Wine and Xvfb are ended when the script exits.
+# shot NAME [NOTE] saves the whole screen as OUTDIR/NAME.
+x_session() {
+  local here
+  here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+  "$here/scripts/setup.sh" >/dev/null
+  prefix=$here/build/run-prefix
+  "$here/scripts/make-prefix.sh" "$prefix" x11
+  export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+  X_SESSION_OUT=$1
+  rm -rf "$X_SESSION_OUT"; mkdir -p "$X_SESSION_OUT"
+  local num=${TICORA_SHOT_DISPLAY:-79}
+  while [ -e /tmp/.X11-unix/X$num ] || [ -e /tmp/.X$num-lock ]; do num=$((num + 1)); done
+  Xvfb :$num -screen 0 "${2}x${3}x24" >/dev/null 2>&1 &
+  X_SESSION_XVFB=$!
+  export DISPLAY=:$num
+  trap 'wineserver -k >/dev/null 2>&1 || true; kill $X_SESSION_XVFB 2>/dev/null || true' EXIT
+  sleep 1
+}
+shot() { xwd -root -silent | convert xwd:- "$X_SESSION_OUT/$1"; echo "screenshot: $X_SESSION_OUT/$1${2:+ ($2)}"; }
