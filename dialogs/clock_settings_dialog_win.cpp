@@ -10,6 +10,7 @@
 #include "base/theme_file.h"
 #include "clock/clock_settings.h"
 #include "clock/program_resources_win.h"
+#include "controls/list_row_colours_win.h"
 #include "clock/clock_window_win.h"
 #include "dialogs/folder_browser_win.h"
 #include "dialogs/reminder_editor.h"
@@ -68,20 +69,14 @@ void AddColumn(HWND list, int index, const char* header, int width) {
 ReminderListView::ReminderListView() { OnReflected<WM_NOTIFY>(&ReminderListView::OnNotify); }
 
 LRESULT ReminderListView::OnNotify(NMHDR& header) {
-  if (header.code != static_cast<UINT>(NM_CUSTOMDRAW)) {
-    SetMsgHandled(false);
-    return 0;
-  }
-  auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
-  switch (draw.nmcd.dwDrawStage) {
-    case CDDS_PREPAINT:
-      return CDRF_NOTIFYITEMDRAW;
-    case CDDS_ITEMPREPAINT:
-      if (auto colour = RowTextColour(static_cast<uint32_t>(draw.nmcd.lItemlParam))) draw.clrText = *colour;
-      return CDRF_DODEFAULT;
-    default:
-      return CDRF_DODEFAULT;
-  }
+  LRESULT answer = 0;
+  const auto colourOf = [](LPARAM data, COLORREF* colour) {
+    const auto c = RowTextColour(static_cast<uint32_t>(data));
+    if (c) *colour = *c;
+    return c.has_value();
+  };
+  if (!AnswerRowColours(header, colourOf, answer)) SetMsgHandled(false);
+  return answer;
 }
 
 // ------------------------------------------------------------------ the dialog

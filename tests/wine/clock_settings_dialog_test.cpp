@@ -153,10 +153,23 @@ TEST(ClockSettingsDialog, ShowsTheListReversedAddsAtTheBottomAndStoresOnOk) {
   const std::string longTitle = std::string(60, 'x') + "长标题";  // 66 bytes: cut to 62
   std::vector<Row> before, after;
   char shownTheme[128] = {};
+  LRESULT prepaint = 0, itemPaint = 0;
+  COLORREF onceColour = 0;
   ModalScript s;
   s.Then([&](HWND d) {
      before = Rows(d);
      GetDlgItemTextA(d, IDC_THEME_DIRECTORY, shownTheme, sizeof shownTheme);
+     // The list's custom draw, as the list sends it: the dialog reflects it.
+     NMLVCUSTOMDRAW draw{};
+     draw.nmcd.hdr.hwndFrom = GetDlgItem(d, IDC_REMINDER_LIST);
+     draw.nmcd.hdr.idFrom = IDC_REMINDER_LIST;
+     draw.nmcd.hdr.code = NM_CUSTOMDRAW;
+     draw.nmcd.dwDrawStage = CDDS_PREPAINT;
+     prepaint = SendMessageA(d, WM_NOTIFY, IDC_REMINDER_LIST, reinterpret_cast<LPARAM>(&draw));
+     draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
+     draw.nmcd.lItemlParam = 0x00010002;
+     itemPaint = SendMessageA(d, WM_NOTIFY, IDC_REMINDER_LIST, reinterpret_cast<LPARAM>(&draw));
+     onceColour = draw.clrText;
    })
       .Then(Press(IDC_REMINDER_ADD))
       .Then(SetText(IDC_EDITOR_TITLE, longTitle.c_str()))
@@ -169,6 +182,9 @@ TEST(ClockSettingsDialog, ShowsTheListReversedAddsAtTheBottomAndStoresOnOk) {
   EXPECT_EQ(IDOK, s.Run([&] { return dialog.Run(nullptr); }));
   EXPECT_TRUE(s.Done());
   EXPECT_STREQ("C:\\themes\\bells", shownTheme);
+  EXPECT_EQ(CDRF_NOTIFYITEMDRAW, prepaint);
+  EXPECT_EQ(CDRF_DODEFAULT, itemPaint);
+  EXPECT_EQ(RGB(255, 128, 0), onceColour);
   EXPECT_EQ((std::vector<std::string>{"C", "B", "A"}), Titles(before));
   ASSERT_EQ(3u, before.size());
   EXPECT_EQ("单只一次", before[1].repeat);
