@@ -248,7 +248,7 @@ void ClockSettingsDialog::OnCancel(int, int, HWND) { End(IDCANCEL); }
 
 void ClockSettingsDialog::OnHelp(int, int, HWND) { actions_.openHelp(hwnd(), "#remind"); }
 
-void OpenClockSettings(ClockWindow& clock, HWND owner) {
+void RunClockSettings(ClockWindow& clock, HWND owner) {
   ClockSettingsDialog dialog(ProgramReminders());
   if (dialog.Run(owner) != IDOK) return;
   TimedCheckSettings settings = clock.RunSettings();

@@ -69,4 +69,4 @@ class ClockSettingsDialog : public LookedDialog {
 
 // The tray command: runs the dialog over the program's reminders, owned by
 // owner, and on OK hands the theme directory to clock's chime.
-void OpenClockSettings(ClockWindow& clock, HWND owner);
+void RunClockSettings(ClockWindow& clock, HWND owner);

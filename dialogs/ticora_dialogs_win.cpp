@@ -36,7 +36,7 @@ void TicoraDialogs::Open(int command, ClockWindow& clock, HWND owner) {
   busy_ = true;
   switch (command) {
     case IDM_CLOCK_SETTINGS:
-      OpenClockSettings(clock, owner);
+      RunClockSettings(clock, owner);
       break;
     case IDM_PROGRAM_SETTINGS:
       RunProgramSettings(clock, owner);
