@@ -10,7 +10,7 @@
 #   time_correction.png      - the time correction dialog
 #   time_correction_calendar.png - its date picker's calendar, dropped down
 #   clock_settings.png       - the clock settings with the reminder list
-#   reminder_editor.png      - the reminder editor on the second reminder
+#   reminder_editor.png      - the reminder editor on the long reminder
 #   folder_browser.png       - the theme directory's folder browser
 # Every dialog is cancelled, so nothing is written; the time is not set.
 # Needs a built tree (scripts/build.sh); uses the run prefix with the X11 driver.
@@ -86,10 +86,10 @@ winexe post_command 32776   # IDM_CLOCK_SETTINGS
 dlg=$(wait_window 300 '时钟设定') || { echo "dialog-shots: the clock settings did not open" >&2; shot clock_settings_missing.png; exit 1; }
 sleep 3
 shot clock_settings.png
-# A reminder of the list (the second row) in the editor (Alt+E).
+# The long reminder (fourth row) in the editor (Alt+E).
 xdotool windowfocus --sync "$dlg" 2>/dev/null || true
 eval "$(xdotool getwindowgeometry --shell "$dlg")"
-xdotool mousemove $((X + 250)) $((Y + 175)) click 1; sleep 2
+xdotool mousemove $((X + 250)) $((Y + 205)) click 1; sleep 2
 xdotool key alt+e
 wait_window 60 '事件提醒' >/dev/null && { sleep 3; shot reminder_editor.png; }
 xdotool key Escape; sleep 2
