@@ -2,6 +2,9 @@
 
 #include "base/bitmap_file_check.h"
 
+#include <new>
+#include <vector>
+
 bool BitmapFileLoadable(const char* path) {
   if (!path || !path[0]) return false;
   HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
@@ -11,10 +14,32 @@ bool BitmapFileLoadable(const char* path) {
   const DWORD sizeLow = GetFileSize(file, &sizeHigh);
   uint8_t header[kBitmapHeaderBytes] = {};
   DWORD read = 0;
-  const bool ok = sizeLow != INVALID_FILE_SIZE && ReadFile(file, header, sizeof header, &read, nullptr);
+  bool ok = sizeLow != INVALID_FILE_SIZE && ReadFile(file, header, sizeof header, &read, nullptr) &&
+            BitmapFileIsComplete(header, read, (static_cast<uint64_t>(sizeHigh) << 32) | sizeLow);
+  // Run-length-coded pixels are checked against the size they claim before
+  // the system decodes them. The header check bounds the picture, and with
+  // it what the coded data may reasonably take.
+  const CodedPixels coded = ok ? CodedPixelsOf(header, read) : CodedPixels();
+  if (ok && coded.size > 0) {
+    const uint64_t mostBytes = 2 * static_cast<uint64_t>(kMaxBitmapPixels) + 4 * static_cast<uint64_t>(kMaxBitmapSide) + 2;
+    ok = coded.size <= mostBytes;
+    std::vector<uint8_t> data;
+    if (ok) {
+      try {
+        data.resize(coded.size);
+      } catch (const std::bad_alloc&) {
+        ok = false;
+      }
+    }
+    LONG high = static_cast<LONG>(coded.offset >> 32);
+    ok = ok && SetFilePointer(file, static_cast<LONG>(coded.offset & 0xFFFFFFFFu), &high, FILE_BEGIN) !=
+                   INVALID_SET_FILE_POINTER;
+    DWORD got = 0;
+    ok = ok && ReadFile(file, data.data(), coded.size, &got, nullptr) && got == coded.size &&
+         CodedPixelsFit(data.data(), data.size(), coded.width, coded.height, coded.rle4);
+  }
   CloseHandle(file);
-  if (!ok) return false;
-  return BitmapFileIsComplete(header, read, (static_cast<uint64_t>(sizeHigh) << 32) | sizeLow);
+  return ok;
 }
 
 HBITMAP LoadBitmapFile(const char* path, UINT extraFlags) {

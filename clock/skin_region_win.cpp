@@ -1,6 +1,7 @@
 #include "clock/skin_region_win.h"
 
 #include <algorithm>
+#include <new>
 
 #include "clock/skin_scan.h"
 #include "controls/handles_win.h"
@@ -24,7 +25,11 @@ BITMAPINFO Info32(int width, int height) {
 
 bool ReadBitmapPixels(HBITMAP bitmap, int width, int height, std::vector<uint32_t>& pixels) {
   if (!bitmap || width <= 0 || height <= 0) return false;
-  pixels.assign(static_cast<size_t>(width) * height, 0);
+  try {
+    pixels.assign(static_cast<size_t>(width) * height, 0);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
   BITMAPINFO info = Info32(width, -height);  // top row first
   MemoryDC dc(CreateCompatibleDC(nullptr));
   if (!dc) return false;
@@ -60,34 +65,82 @@ HRGN RegionFromRange(const RegionRect* rects, size_t count) {
 
 }  // namespace
 
+namespace {
+
+// Unions regions as they come while holding only a few at a time: merged
+// halves are kept as a binary counter (two of the same size are merged at
+// once), and when kMaxHeld are held the newest two are merged anyway. So a
+// picture of any size or pattern needs a small fixed number of GDI objects,
+// where the platform's heap for them is small (Windows 9x) or limited per
+// process (10,000 on the NT family).
+class RegionAccumulator {
+ public:
+  static constexpr size_t kMaxHeld = 12;
+
+  // Takes region (false, and the whole union fails, when it is null or a
+  // merge fails).
+  bool Add(HRGN region) {
+    if (failed_ || !region) return Fail(region);
+    held_.push_back({Region(region), 0});
+    while (held_.size() >= 2 &&
+           (held_[held_.size() - 1].level == held_[held_.size() - 2].level || held_.size() > kMaxHeld))
+      if (!MergeNewest()) return false;
+    return true;
+  }
+  bool Add(const RegionRect* rects, size_t count) { return Add(RegionFromRange(rects, count)); }
+
+  // The union of everything added (an empty region when nothing was); null
+  // after a failure.
+  HRGN Finish() {
+    if (failed_) return nullptr;
+    while (held_.size() > 1)
+      if (!MergeNewest()) return nullptr;
+    if (held_.empty()) return CreateRectRgn(0, 0, 0, 0);
+    HRGN out = held_.front().region.Release();
+    held_.clear();
+    return out;
+  }
+
+ private:
+  struct Held {
+    Region region;
+    int level;
+  };
+  bool Fail(HRGN region) {
+    if (region) DeleteObject(region);
+    failed_ = true;
+    held_.clear();
+    return false;
+  }
+  bool MergeNewest() {
+    Held newest = std::move(held_.back());
+    held_.pop_back();
+    Held& older = held_.back();
+    if (CombineRgn(older.region.get(), older.region.get(), newest.region.get(), RGN_OR) == ERROR) return Fail(nullptr);
+    older.level = std::max(older.level, newest.level) + 1;
+    return true;
+  }
+
+  std::vector<Held> held_;
+  bool failed_ = false;
+};
+
+// Rectangles per region made in one call: small groups stay fast where the
+// system combines the rectangles of one call one by one.
+constexpr size_t kRectGroup = 32;
+
+bool AddRects(RegionAccumulator& accumulator, const std::vector<RegionRect>& rects) {
+  for (size_t i = 0; i < rects.size(); i += kRectGroup)
+    if (!accumulator.Add(rects.data() + i, std::min(kRectGroup, rects.size() - i))) return false;
+  return true;
+}
+
+}  // namespace
+
 HRGN RegionFromRects(const std::vector<RegionRect>& rects) {
-  if (rects.empty()) return CreateRectRgn(0, 0, 0, 0);
-  // Groups of rectangles become one region each; the regions are then merged
-  // pairwise, so no single union step works on more than a small piece plus
-  // an already-merged half.
-  const size_t kGroup = 32;
-  std::vector<HRGN> parts;
-  parts.reserve(rects.size() / kGroup + 1);
-  for (size_t i = 0; i < rects.size(); i += kGroup) {
-    HRGN part = RegionFromRange(rects.data() + i, std::min(kGroup, rects.size() - i));
-    if (!part) {
-      for (HRGN p : parts) DeleteObject(p);
-      return nullptr;
-    }
-    parts.push_back(part);
-  }
-  while (parts.size() > 1) {
-    size_t kept = 0;
-    for (size_t i = 0; i < parts.size(); i += 2) {
-      if (i + 1 < parts.size()) {
-        CombineRgn(parts[i], parts[i], parts[i + 1], RGN_OR);
-        DeleteObject(parts[i + 1]);
-      }
-      parts[kept++] = parts[i];
-    }
-    parts.resize(kept);
-  }
-  return parts.front();
+  RegionAccumulator accumulator;
+  if (!AddRects(accumulator, rects)) return nullptr;
+  return accumulator.Finish();
 }
 
 namespace {
@@ -149,21 +202,64 @@ bool DibSectionPixels(HBITMAP bitmap, int width, int height, PixelGrid& grid) {
   return true;
 }
 
-HRGN SkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin) {
-  // A 32-bit DIB section is scanned where it lies; any other bitmap is first
-  // read into a 32-bit copy.
-  std::vector<uint32_t> pixels;
-  PixelGrid grid;
-  if (!DibSectionPixels(bitmap, width, height, grid)) {
-    if (!ReadBitmapPixels(bitmap, width, height, pixels)) return nullptr;
-    grid = PixelGrid{};
-    grid.width = width;
-    grid.height = height;
-    grid.pixels = pixels.data();
-    grid.stride = width;
-    grid.order = PixelOrder::kBgrx;
+namespace {
+
+// Rows scanned and turned into a region at a time: the spans and rectangles
+// of one band are all that is held, whatever the picture's size.
+constexpr int kBandRows = 64;
+
+HRGN BuildSkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin) {
+  // A 32-bit DIB section is scanned where it lies; any other bitmap is read
+  // into a 32-bit band of rows at a time.
+  PixelGrid whole;
+  const bool inPlace = DibSectionPixels(bitmap, width, height, whole);
+  MemoryDC dc;
+  std::vector<uint32_t> rows;
+  if (!inPlace) {
+    dc.Reset(CreateCompatibleDC(nullptr));
+    if (!dc) return nullptr;
+    rows.resize(static_cast<size_t>(width) * std::min(kBandRows, height));
   }
-  SkinOutline outline = ScanSkin(grid);
-  if (outline.digit.found && digitOrigin) *digitOrigin = {outline.digit.x, outline.digit.y};
-  return RegionFromRects(MergeRowSpans(std::move(outline.spans)));
+  SkinScanner scanner(width, height);
+  RegionAccumulator accumulator;
+  std::vector<RowSpan> spans;
+  for (int top = 0; top < height; top += kBandRows) {
+    const int count = std::min(kBandRows, height - top);
+    PixelGrid band;
+    band.width = width;
+    band.height = count;
+    band.order = PixelOrder::kBgrx;
+    if (inPlace) {
+      band.pixels = whole.pixels + static_cast<std::ptrdiff_t>(top) * whole.stride;
+      band.stride = whole.stride;
+    } else {
+      // Read bottom-up, as the platform numbers scan lines from the bottom:
+      // the band's last row comes first in the buffer.
+      BITMAPINFO info = Info32(width, height);
+      if (GetDIBits(dc.get(), bitmap, static_cast<UINT>(height - top - count), static_cast<UINT>(count), rows.data(),
+                    &info, DIB_RGB_COLORS) != count)
+        return nullptr;
+      band.pixels = rows.data() + static_cast<size_t>(count - 1) * width;
+      band.stride = -static_cast<std::ptrdiff_t>(width);
+    }
+    spans.clear();
+    if (!scanner.AddBand(band, top, spans)) return nullptr;
+    if (!AddRects(accumulator, MergeRowSpans(std::move(spans)))) return nullptr;
+    spans = std::vector<RowSpan>();
+  }
+  const DigitOriginResult& digit = scanner.Digit();
+  if (digit.found && digitOrigin) *digitOrigin = {digit.x, digit.y};
+  return accumulator.Finish();
+}
+
+}  // namespace
+
+HRGN SkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin) {
+  if (!bitmap || width <= 0 || height <= 0) return nullptr;
+  // Memory running out on a large picture makes it a skin that cannot be used.
+  try {
+    return BuildSkinRegion(bitmap, width, height, digitOrigin);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
 }

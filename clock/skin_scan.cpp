@@ -32,64 +32,73 @@ uint32_t PixelGrid::Read(int x, int y) const {
   return At(x, y);
 }
 
-SkinOutline ScanSkin(const PixelGrid& grid) {
-  SkinOutline out;
-  if (!grid.Valid()) return out;
-  const int w = grid.width;
-  const int h = grid.height;
-  out.width = w;
-  out.height = h;
+SkinScanner::SkinScanner(int width, int height) : width_(width), height_(height) {}
 
-  const uint32_t key = grid.At(0, 0);
-  // With a black key no pixel is both non-key and black: no digit area.
-  const bool searchDigits = key != kBlack && w > kDigitRightOffset &&
-                            h >= kDigitAreaHeight;
-  // Per column, the number of black pixels ending at the current row,
-  // counted up to the digit area's height.
-  std::vector<uint8_t> blackRun(searchDigits ? w : 0, 0);
-  // Candidates must start left of the best one found so far; the leftmost
-  // possible column pair ends at the right edge.
-  int searchLimit = w - kDigitRightOffset;
-
-  for (int y = 0; y < h; ++y) {
+bool SkinScanner::AddBand(const PixelGrid& band, int firstRow, std::vector<RowSpan>& spans) {
+  if (!band.Valid() || band.width != width_ || firstRow != nextRow_ || band.height > height_ - firstRow) return false;
+  const int w = width_;
+  if (firstRow == 0) {
+    key_ = band.At(0, 0);
+    // With a black key no pixel is both non-key and black: no digit area.
+    searchDigits_ = key_ != kBlack && w > kDigitRightOffset && height_ >= kDigitAreaHeight;
+    // Per column, the number of black pixels ending at the current row,
+    // counted up to the digit area's height.
+    blackRun_.assign(searchDigits_ ? w : 0, 0);
+    // Candidates must start left of the best one found so far; the leftmost
+    // possible column pair ends at the right edge.
+    searchLimit_ = w - kDigitRightOffset;
+  }
+  for (int row = 0; row < band.height; ++row) {
+    const int y = firstRow + row;
     int runStart = -1;
     for (int x = 0; x < w; ++x) {
-      const uint32_t c = grid.At(x, y);
-      if (c == key) {
+      const uint32_t c = band.At(x, row);
+      if (c == key_) {
         if (runStart >= 0) {
-          out.spans.push_back(RowSpan{y, runStart, x});
+          spans.push_back(RowSpan{y, runStart, x});
           runStart = -1;
         }
-        if (searchDigits) blackRun[x] = 0;
+        if (searchDigits_) blackRun_[x] = 0;
       } else {
         if (runStart < 0) runStart = x;
-        if (searchDigits) {
+        if (searchDigits_) {
           if (c == kBlack) {
-            if (blackRun[x] < kDigitAreaHeight) ++blackRun[x];
+            if (blackRun_[x] < kDigitAreaHeight) ++blackRun_[x];
           } else {
-            blackRun[x] = 0;
+            blackRun_[x] = 0;
           }
         }
       }
     }
-    if (runStart >= 0) out.spans.push_back(RowSpan{y, runStart, w});
+    if (runStart >= 0) spans.push_back(RowSpan{y, runStart, w});
 
     // A column pair that has been black for the last 25 rows is a digit area
     // whose top row is y - 24. Scanning rows downwards, the first time a
     // column qualifies gives its topmost place; only a column further left
     // can improve on a place already found.
-    if (searchDigits && y >= kDigitAreaHeight - 1) {
-      for (int x = 0; x < searchLimit; ++x) {
-        if (blackRun[x] == kDigitAreaHeight &&
-            blackRun[x + kDigitRightOffset] == kDigitAreaHeight) {
-          out.digit.found = true;
-          out.digit.x = x;
-          out.digit.y = y - (kDigitAreaHeight - 1);
-          searchLimit = x;
+    if (searchDigits_ && y >= kDigitAreaHeight - 1) {
+      for (int x = 0; x < searchLimit_; ++x) {
+        if (blackRun_[x] == kDigitAreaHeight && blackRun_[x + kDigitRightOffset] == kDigitAreaHeight) {
+          digit_.found = true;
+          digit_.x = x;
+          digit_.y = y - (kDigitAreaHeight - 1);
+          searchLimit_ = x;
           break;
         }
       }
     }
   }
+  nextRow_ = firstRow + band.height;
+  return true;
+}
+
+SkinOutline ScanSkin(const PixelGrid& grid) {
+  SkinOutline out;
+  if (!grid.Valid()) return out;
+  out.width = grid.width;
+  out.height = grid.height;
+  SkinScanner scanner(grid.width, grid.height);
+  scanner.AddBand(grid, 0, out.spans);
+  out.digit = scanner.Digit();
   return out;
 }

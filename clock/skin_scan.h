@@ -65,3 +65,30 @@ struct SkinOutline {
 // linear in the number of pixels. (The tests hold a per-pixel construction
 // that it must match exactly.)
 SkinOutline ScanSkin(const PixelGrid& grid);
+
+// The same scan fed a band of rows at a time, so that a large picture needs
+// neither a copy of all its pixels nor all its spans at once. Bands come top
+// to bottom and together hold every row of a width x height picture; the key
+// colour is the first band's top-left pixel. Each band's spans are appended
+// to spans (y counted from the picture's top); the digit area is known after
+// the last band.
+class SkinScanner {
+ public:
+  SkinScanner(int width, int height);
+  // band: rows firstRow ... firstRow + band.height - 1 of the picture, width
+  // pixels each. False when the band does not fit the picture or follow the
+  // previous one.
+  bool AddBand(const PixelGrid& band, int firstRow, std::vector<RowSpan>& spans);
+  bool Complete() const { return nextRow_ == height_; }
+  const DigitOriginResult& Digit() const { return digit_; }
+
+ private:
+  int width_;
+  int height_;
+  int nextRow_ = 0;
+  uint32_t key_ = 0;
+  bool searchDigits_ = false;
+  std::vector<uint8_t> blackRun_;
+  int searchLimit_ = 0;
+  DigitOriginResult digit_;
+};

@@ -11,6 +11,9 @@ namespace handles {
 // owned through these types. The platform's own counters are not available
 // everywhere (GetGuiResources is missing on Windows 9x), so leak tests use this.
 long LiveCount();
+// The highest LiveCount since the last ResetPeak (for measurements).
+long PeakCount();
+void ResetPeak();
 void CountAcquire();
 void CountRelease();
 

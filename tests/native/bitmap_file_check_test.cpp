@@ -91,3 +91,62 @@ TEST(BitmapFileCheck, OldCoreHeadersAreRead) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BitmapFileCheck, PicturesBeyondTheBoundsCannotBeLoaded) {
+  struct Row {
+    int32_t width, height;
+    bool loadable;
+  } rows[] = {
+      {8192, 2048, true},    // the longest side, 16 million pixels
+      {4096, 4096, true},
+      {8193, 1, false},      // a side too long
+      {1, 8193, false},
+      {4097, 4096, false},   // too many pixels
+      {16000, 16000, false},
+  };
+  for (const Row& row : rows) {
+    // Only the headers: the check that the rows lie inside the file comes after the bounds.
+    std::vector<uint8_t> b = Bmp(row.width, row.height, 1);
+    const uint64_t stride = ((static_cast<uint64_t>(row.width) + 31) / 32) * 4;
+    EXPECT_EQ(row.loadable, Complete(b, 54 + stride * static_cast<uint64_t>(row.height)))
+        << row.width << " x " << row.height;
+  }
+  // The run-length-coded picture that claims 16000 x 16000 and holds only its end code.
+  const std::vector<uint8_t> coded = Bmp(16000, 16000, 8, 1, 2, 2);
+  EXPECT_FALSE(Complete(coded));
+}
+
+TEST(BitmapFileCheck, RunLengthDataMustDrawInsideItsPicture) {
+  struct Row {
+    const char* what;
+    std::vector<uint8_t> data;
+    bool rle4;
+    bool fits;
+  } rows[] = {
+      {"runs, row end, end code", {4, 7, 0, 0, 4, 9, 0, 1}, false, true},
+      {"absolute run padded", {0, 3, 1, 2, 3, 0, 1, 5, 0, 1}, false, true},
+      {"rle4 absolute run of 3 pixels in 2 bytes", {0, 3, 0x12, 0x30, 2, 0x55, 0, 1}, true, true},
+      {"jump inside", {0, 2, 2, 1, 2, 5, 0, 1}, false, true},
+      {"no end code: the rest stays blank", {4, 7}, false, true},
+      {"run past the row's end", {6, 7, 0, 1}, false, false},
+      {"rows past the bottom", {0, 0, 0, 0, 0, 0, 1, 1, 0, 1}, false, false},
+      {"jump past the picture", {0, 2, 9, 0, 0, 1}, false, false},
+      {"jump cut short", {0, 2, 1}, false, false},
+      {"absolute run longer than the data", {0, 5, 1, 2}, false, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    EXPECT_EQ(row.fits, CodedPixelsFit(row.data.data(), row.data.size(), 5, 3, row.rle4));
+  }
+  // The header tells where the coded data is.
+  std::vector<uint8_t> b = Bmp(5, 3, 4, 2, 8, 8);
+  const CodedPixels coded = CodedPixelsOf(b.data(), b.size());
+  EXPECT_EQ(54u, coded.offset);
+  EXPECT_EQ(8u, coded.size);
+  EXPECT_TRUE(coded.rle4);
+  EXPECT_EQ(0u, CodedPixelsOf(Bmp(5, 3, 24).data(), 54).size);
+}
+
+}  // namespace

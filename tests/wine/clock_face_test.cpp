@@ -101,12 +101,14 @@ TEST(SkinOutline, MatchesThePixelByPixelConstructionOnGeneratedSkins) {
 // into a copy): every kind gives the same outline and digit origin.
 TEST(SkinOutline, EveryBitmapLayoutGivesTheSameOutline) {
   auto skin = [](int x, int y) -> COLORREF {
-    if (x + y < 6 || x >= 117 || y >= 47) return kMagenta;  // a cut corner, right and bottom edges
+    if (x + y < 6 || x >= 117 || y >= 147) return kMagenta;  // a cut corner, right and bottom edges
     if (x >= 50 && x < 55 && y >= 3 && y < 9) return kMagenta;
-    if ((x == 4 || x == 113) && y >= 12 && y < 37) return RGB(0, 0, 0);
+    if (x >= 20 && x < 90 && y >= 100 && (x + y) % 3 == 0) return kMagenta;  // scattered holes
+    // The digit area's rows straddle the scan's bands of 64 rows.
+    if ((x == 4 || x == 113) && y >= 52 && y < 77) return RGB(0, 0, 0);
     return RGB(10 + x, 200 - y, 77);
   };
-  const int w = 120, h = 50;
+  const int w = 120, h = 150;
   Bitmap topDown(MakeBitmap(w, h, skin));
   Bitmap bottomUp(MakeBitmap(w, h, skin, true));
   char dir[MAX_PATH];
@@ -137,8 +139,8 @@ TEST(SkinOutline, EveryBitmapLayoutGivesTheSameOutline) {
   // First and last rows alike (a key-colour border): the order comes from the
   // first row that differs from its mirror row.
   auto framed = [](int x, int y) -> COLORREF {
-    if (y < 2 || y >= 48 || x < 2) return kMagenta;
-    return y < 25 ? RGB(x, 10, 200) : RGB(200, x, 10);
+    if (y < 2 || y >= 148 || x < 2) return kMagenta;
+    return y < 75 ? RGB(x, 10, 200) : RGB(200, x, 10);
   };
   Bitmap framedUp(MakeBitmap(w, h, framed, true));
   ASSERT_TRUE(DibSectionPixels(framedUp.get(), w, h, grid));
@@ -146,14 +148,14 @@ TEST(SkinOutline, EveryBitmapLayoutGivesTheSameOutline) {
   EXPECT_EQ(framed(30, 5), grid.At(30, 5));
   ExpectSameOutline(framedUp.get(), w, h, "bottom-up with a framed border");
   // Every row like its mirror: either order reads the same.
-  Bitmap mirrored(MakeBitmap(w, h, [](int x, int y) { return (y < 3 || y >= 47) ? kMagenta : RGB(x, 40, 90); }, true));
+  Bitmap mirrored(MakeBitmap(w, h, [](int x, int y) { return (y < 3 || y >= 147) ? kMagenta : RGB(x, 40, 90); }, true));
   EXPECT_TRUE(DibSectionPixels(mirrored.get(), w, h, grid));
   ExpectSameOutline(mirrored.get(), w, h, "vertically symmetric");
 
   POINT origin{-1, -1};
   Region reference(SkinRegion(topDown.get(), w, h, &origin));
   EXPECT_EQ(4, origin.x);
-  EXPECT_EQ(12, origin.y);
+  EXPECT_EQ(52, origin.y);
   const std::vector<uint8_t> expected = RegionPixels(reference.get(), w, h);
   EXPECT_EQ(0, expected[0]);
   EXPECT_EQ(0, expected[5 * w + 52]);

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -111,6 +113,42 @@ int main() {
                hard ? "hard" : "plain", rects, "-", fastMs, getPixelMs, dibMs, "-", fastMs / getPixelMs, fastMs / dibMs);
       fflush(stdout);
     }
+  }
+
+  // Checkerboards of 1-bit pixels, the hardest outline there is: no two
+  // outline pixels touch along a side, so the region has one rectangle a pixel.
+  // The build holds a bounded number of GDI objects whatever the size.
+  printf("\ncheckerboard outline (1-bit picture): build time, rectangles, peak GDI objects held\n");
+  for (int side : {1000, 2000, 4000}) {
+    BITMAPINFO* info = static_cast<BITMAPINFO*>(calloc(1, sizeof(BITMAPINFOHEADER) + 2 * sizeof(RGBQUAD)));
+    info->bmiHeader.biSize = sizeof info->bmiHeader;
+    info->bmiHeader.biWidth = side;
+    info->bmiHeader.biHeight = side;
+    info->bmiHeader.biPlanes = 1;
+    info->bmiHeader.biBitCount = 1;
+    info->bmiColors[1] = RGBQUAD{255, 255, 255, 0};
+    void* bits = nullptr;
+    Bitmap board(CreateDIBSection(nullptr, info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    free(info);
+    if (!board) continue;
+    const int stride = ((side + 31) / 32) * 4;
+    for (int y = 0; y < side; ++y) memset(static_cast<char*>(bits) + y * stride, (y % 2) ? 0xAA : 0x55, stride);
+    const long before = handles::LiveCount();
+    handles::ResetPeak();
+    const double t0 = Now();
+    Region outline(SkinRegion(board.get(), side, side, nullptr));
+    const double ms = Now() - t0;
+    DWORD rects = 0;
+    if (outline) {
+      if (DWORD size = GetRegionData(outline.get(), 0, nullptr)) {
+        std::vector<char> buf(size);
+        GetRegionData(outline.get(), size, reinterpret_cast<RGNDATA*>(buf.data()));
+        rects = reinterpret_cast<RGNDATA*>(buf.data())->rdh.nCount;
+      }
+    }
+    printf("%5d x %-5d %10.0f ms %10lu rects, peak %ld objects held by the build%s\n", side, side, ms, rects,
+           handles::PeakCount() - before, outline ? "" : " (no region)");
+    fflush(stdout);
   }
 
   // One tick of each face.
