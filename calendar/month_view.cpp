@@ -52,4 +52,26 @@ bool CanMoveMonths(const Date& date, int months) {
   return index >= MonthIndex(kFirstDate) && index <= MonthIndex(kLastDate);
 }
 
+CellBox GridLayout::CellRect(int cell) const {
+  const int column = cell % 7, row = cell / 7;
+  const int body = height - HeaderHeight();
+  return {width * column / 7, HeaderHeight() + body * row / kGridWeeks, width * (column + 1) / 7,
+          HeaderHeight() + body * (row + 1) / kGridWeeks};
+}
+
+int GridLayout::CellAt(int x, int y) const {
+  const int body = height - HeaderHeight();
+  if (x < 0 || x >= width || y < HeaderHeight() || y >= height || body <= 0) return -1;
+  const int column = x * 7 / width;
+  const int row = (y - HeaderHeight()) * kGridWeeks / body;
+  // The edges CellRect draws: a point belongs to the cell whose rectangle holds it.
+  for (int r = row > 0 ? row - 1 : 0; r <= row + 1 && r < kGridWeeks; ++r) {
+    for (int c = column > 0 ? column - 1 : 0; c <= column + 1 && c < 7; ++c) {
+      const CellBox b = CellRect(r * 7 + c);
+      if (x >= b.left && x < b.right && y >= b.top && y < b.bottom) return r * 7 + c;
+    }
+  }
+  return row * 7 + column;
+}
+
 }  // namespace calendar

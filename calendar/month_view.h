@@ -23,4 +23,18 @@ Date MoveMonths(const Date& date, int months);
 // Whether the page can move `months` months from the page of date.
 bool CanMoveMonths(const Date& date, int months);
 
+// Where the page's parts lie in a grid of width x height pixels: a header
+// row of weekday names, then six rows of seven cells.
+struct CellBox {
+  int left, top, right, bottom;  // right and bottom exclusive
+};
+struct GridLayout {
+  int width = 0;
+  int height = 0;
+  int HeaderHeight() const { return height / 13; }
+  CellBox CellRect(int cell) const;
+  // The cell under (x, y), or -1 (the header, outside the grid).
+  int CellAt(int x, int y) const;
+};
+
 }  // namespace calendar

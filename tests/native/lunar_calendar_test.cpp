@@ -195,6 +195,16 @@ TEST(MonthView, PagesAndMovesStayInsideTheRange) {
   EXPECT_FALSE(calendar::CanMoveMonths({1901, 12, 15}, -12));
   EXPECT_FALSE(calendar::CanMoveMonths({2100, 12, 15}, 1));
   EXPECT_TRUE(calendar::CanMoveMonths({2099, 12, 15}, 12));
+  // Every pixel of a grid belongs to the cell whose rectangle holds it.
+  for (const calendar::GridLayout layout : {calendar::GridLayout{372, 260}, calendar::GridLayout{375, 263}}) {
+    for (int cell = 0; cell < calendar::kGridDays; ++cell) {
+      const calendar::CellBox b = layout.CellRect(cell);
+      EXPECT_EQ(layout.CellAt(b.left, b.top), cell);
+      EXPECT_EQ(layout.CellAt(b.right - 1, b.bottom - 1), cell);
+    }
+    EXPECT_EQ(layout.CellAt(5, layout.HeaderHeight() - 1), -1);
+    EXPECT_EQ(layout.CellAt(layout.width, layout.height - 1), -1);
+  }
   EXPECT_EQ(calendar::ClampToRange({1850, 6, 1}), calendar::kFirstDate);
   EXPECT_EQ(calendar::ClampToRange({2200, 6, 1}), calendar::kLastDate);
 }
