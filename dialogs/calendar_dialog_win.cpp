@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <string>
 
 #include "calendar/calendar_day.h"
@@ -46,11 +47,6 @@ void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
   ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
 }
 
-void DrawCentred(HDC dc, const std::string& text, RECT r, COLORREF colour) {
-  SetTextColor(dc, colour);
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-}
-
 COLORREF LabelColour(calendar::CellMark mark) {
   switch (mark) {
     case calendar::CellMark::Festival:
@@ -81,49 +77,57 @@ void CalendarGrid::Show(const calendar::Date& selected, const calendar::Date& to
 
 void CalendarGrid::Draw(HDC dc, int width, int height) const {
   const calendar::GridLayout layout{width, height};
-  const RECT all{0, 0, width, height};
-  FillSolid(dc, all, kGridBackground);
+  FillSolid(dc, RECT{0, 0, width, height}, kGridBackground);
+  FillSolid(dc, RECT{0, 0, width, layout.HeaderHeight()}, kHeaderBackground);
   SetBkMode(dc, TRANSPARENT);
+  // Texts are centred on a point (TA_CENTER), in two passes with one font each.
+  DcStateGuard state(dc);
+  SetTextAlign(dc, TA_CENTER | TA_TOP | TA_NOUPDATECP);
   SelectGuard font(dc, labelFont_.get());
-  const RECT header{0, 0, width, layout.HeaderHeight()};
-  FillSolid(dc, header, kHeaderBackground);
+  TEXTMETRICA label{};
+  GetTextMetricsA(dc, &label);
   for (int column = 0; column < 7; ++column) {
-    RECT r{width * column / 7, 0, width * (column + 1) / 7, layout.HeaderHeight()};
-    DrawCentred(dc, kWeekdayHeaders[column], r, column == 0 || column == 6 ? kWeekendText : kDayText);
+    SetTextColor(dc, column == 0 || column == 6 ? kWeekendText : kDayText);
+    TextOutA(dc, width * (2 * column + 1) / 14, (layout.HeaderHeight() - label.tmHeight) / 2,
+             kWeekdayHeaders[column], 2);
   }
-  Pen line(CreatePen(PS_SOLID, 1, kGridLine));
-  Pen frame(CreatePen(PS_SOLID, 2, kTodayFrame));
-  const calendar::Date first = calendar::GridFirstDay(selected_.year, selected_.month);
-  const int firstNumber = calendar::DayNumber(first);
-  const int todayNumber = calendar::DayNumber(today_);
-  const int selectedNumber = calendar::DayNumber(selected_);
+  const int firstNumber = calendar::DayNumber(calendar::GridFirstDay(selected_.year, selected_.month));
+  const int todayCell = calendar::DayNumber(today_) - firstNumber;
+  const int selectedCell = calendar::DayNumber(selected_) - firstNumber;
+  calendar::Date days[calendar::kGridDays];
   for (int cell = 0; cell < calendar::kGridDays; ++cell) {
-    const int number = firstNumber + cell;
-    const calendar::Date day = calendar::DateOfDayNumber(number);
-    const calendar::CellBox box = layout.CellRect(cell);
-    const RECT r{box.left, box.top, box.right, box.bottom};
-    if (number == selectedNumber) FillSolid(dc, r, kSelectedBackground);
-    {
-      SelectGuard pen(dc, line.get());
-      MoveToEx(dc, r.left, r.bottom - 1, nullptr);
-      LineTo(dc, r.right, r.bottom - 1);
-    }
-    const bool inMonth = day.month == selected_.month;
+    days[cell] = calendar::DateOfDayNumber(firstNumber + cell);
+    const calendar::CellBox b = layout.CellRect(cell);
+    if (cell == selectedCell) FillSolid(dc, RECT{b.left, b.top, b.right, b.bottom}, kSelectedBackground);
+    FillSolid(dc, RECT{b.left, b.bottom - 1, b.right, b.bottom}, kGridLine);
+  }
+  for (int cell = 0; cell < calendar::kGridDays; ++cell) {
+    const calendar::CellBox b = layout.CellRect(cell);
+    const bool inMonth = days[cell].month == selected_.month;
+    const calendar::CellLabel text = calendar::CellLabelOf(days[cell]);
+    SetTextColor(dc, inMonth ? LabelColour(text.mark) : kOtherMonthText);
+    TextOutA(dc, (b.left + b.right) / 2, b.top + (b.bottom - b.top) * 11 / 20, text.text.c_str(),
+             static_cast<int>(text.text.size()));
+  }
+  SelectGuard big(dc, dayFont_.get());
+  TEXTMETRICA day{};
+  GetTextMetricsA(dc, &day);
+  for (int cell = 0; cell < calendar::kGridDays; ++cell) {
+    const calendar::CellBox b = layout.CellRect(cell);
+    const bool inMonth = days[cell].month == selected_.month;
     const bool weekend = cell % 7 == 0 || cell % 7 == 6;
-    const int middle = r.top + (r.bottom - r.top) * 11 / 20;
-    {
-      SelectGuard big(dc, dayFont_.get());
-      DrawCentred(dc, std::to_string(day.day), RECT{r.left, r.top + 1, r.right, middle},
-                  !inMonth ? kOtherMonthText : weekend ? kWeekendText : kDayText);
-    }
-    const calendar::CellLabel label = calendar::CellLabelOf(day);
-    DrawCentred(dc, label.text, RECT{r.left, middle, r.right, r.bottom - 2},
-                inMonth ? LabelColour(label.mark) : kOtherMonthText);
-    if (number == todayNumber) {
-      SelectGuard pen(dc, frame.get());
-      SelectGuard brush(dc, GetStockObject(NULL_BRUSH));
-      Rectangle(dc, r.left + 1, r.top + 1, r.right, r.bottom);
-    }
+    SetTextColor(dc, !inMonth ? kOtherMonthText : weekend ? kWeekendText : kDayText);
+    char number[4];
+    const int length = std::snprintf(number, sizeof number, "%d", days[cell].day);
+    TextOutA(dc, (b.left + b.right) / 2, b.top + ((b.bottom - b.top) * 11 / 20 - day.tmHeight) / 2 + 1, number,
+             length);
+  }
+  if (todayCell >= 0 && todayCell < calendar::kGridDays) {
+    const calendar::CellBox b = layout.CellRect(todayCell);
+    Pen frame(CreatePen(PS_SOLID, 2, kTodayFrame));
+    SelectGuard pen(dc, frame.get());
+    SelectGuard brush(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, b.left + 1, b.top + 1, b.right, b.bottom);
   }
 }
 
