@@ -12,17 +12,7 @@
 #include "controls/handles_win.h"
 #include "controls/module_win.h"
 #include "dialogs/calendar_dialog_win.h"
-
-namespace {
-
-double Now() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
-}  // namespace
+#include "tests/support/stopwatch_win.h"
 
 int main() {
   module::Init(GetModuleHandleA(nullptr));
@@ -38,11 +28,11 @@ int main() {
     std::vector<double> pages;
     for (int m = 0; m < kMonths; ++m) {
       const calendar::Date day{2020 + m / 12, m % 12 + 1, 15};
-      const double start = Now();
+      const double start = MillisecondsNow();
       grid.Show(day, calendar::Date{2026, 12, 8});
       grid.Draw(dc.get(), kWidth, kHeight);
       GdiFlush();
-      pages.push_back(Now() - start);
+      pages.push_back(MillisecondsNow() - start);
     }
     double sum = 0;
     for (double p : pages) sum += p;
