@@ -132,6 +132,29 @@ template <> struct Cracker<WM_CAPTURECHANGED> : WindowInLParam {};
 template <> struct Cracker<WM_SETFOCUS> : WindowInWParam {};
 template <> struct Cracker<WM_KILLFOCUS> : WindowInWParam {};
 
+// void(UINT virtualKey): a key went down (WM_KEYDOWN).
+template <>
+struct Cracker<WM_KEYDOWN> {
+  using Signature = void(UINT);
+  template <class H>
+  static bool Call(H& h, WPARAM w, LPARAM, LRESULT& r) {
+    h(static_cast<UINT>(w));
+    r = 0;
+    return true;
+  }
+};
+
+// UINT(): the DLGC_* keys a control wants from the dialog manager.
+template <>
+struct Cracker<WM_GETDLGCODE> {
+  using Signature = UINT();
+  template <class H>
+  static bool Call(H& h, WPARAM, LPARAM, LRESULT& r) {
+    r = static_cast<LRESULT>(h());
+    return true;
+  }
+};
+
 // void(POINT clientOrigin): the window moved; the client area's new top-left
 // corner in screen coordinates (parent coordinates for a child).
 template <>

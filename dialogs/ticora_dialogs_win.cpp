@@ -1,6 +1,7 @@
 #include "dialogs/ticora_dialogs_win.h"
 
 #include "dialogs/about_dialog_win.h"
+#include "dialogs/calendar_dialog_win.h"
 #include "dialogs/clock_settings_dialog_win.h"
 #include "dialogs/program_settings_dialog_win.h"
 #include "dialogs/time_correction_dialog_win.h"
@@ -28,7 +29,15 @@ void BringOpenDialogForward() {
 
 }  // namespace
 
+TicoraDialogs::TicoraDialogs() = default;
+TicoraDialogs::~TicoraDialogs() = default;
+
 void TicoraDialogs::Open(int command, ClockWindow& clock, HWND owner) {
+  if (command == IDM_CALENDAR && !busy_) {
+    if (!calendar_) calendar_ = std::make_unique<CalendarDialog>();
+    calendar_->Open(clock.hwnd() ? clock.hwnd() : owner);
+    return;
+  }
   if (busy_) {
     BringOpenDialogForward();
     return;

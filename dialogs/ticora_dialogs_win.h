@@ -3,15 +3,26 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+
 #include "clock/clock_window_win.h"
+
+class CalendarDialog;
 
 class TicoraDialogs : public ClockDialogs {
  public:
+  TicoraDialogs();
+  ~TicoraDialogs() override;
+
   // One dialog at a time: a command that arrives while one is open (the
   // tray icon still answers then) brings the open one to the front instead.
   void Open(int command, ClockWindow& clock, HWND owner) override;
   bool Busy() const { return busy_; }
+  // The perpetual calendar: modeless, owned by the clock, one at a time (the
+  // command again brings it to the front); null until first opened.
+  CalendarDialog* Calendar() const { return calendar_.get(); }
 
  private:
   bool busy_ = false;
+  std::unique_ptr<CalendarDialog> calendar_;
 };

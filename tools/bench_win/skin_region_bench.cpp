@@ -16,15 +16,11 @@
 #include "controls/handles_win.h"
 #include "controls/module_win.h"
 #include "tests/reference/skin_region_reference_win.h"
+#include "tests/support/stopwatch_win.h"
 
 namespace {
 
-double Now() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
+double Now() { return MillisecondsNow(); }
 
 // A skin: key-colour border with rounded corners and one hole; the hard kind
 // also scatters the key colour through the picture (short runs on every row).

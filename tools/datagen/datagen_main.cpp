@@ -1,14 +1,20 @@
 // ticora_datagen [--declared <list>] <dist-dir> <gen-dir>: writes the data files of the suite.
 // ticora_datagen --list: prints the files it writes, one a line ("dist/..." or "gen/...").
+// ticora_datagen --lunar-table <file>: computes the lunar calendar and writes
+// the program's table (calendar/lunar_table_data.cpp).
+// ticora_datagen --lunar-report <minutes>: lists the new moons and solar
+// terms that fall within that many minutes of the calendar's midnight.
 // With --declared, the build's list of outputs is compared with what the
 // generator writes first, and nothing is written when they differ.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "tools/datagen/datagen.h"
+#include "tools/datagen/lunar_table_gen.h"
 
 namespace {
 
@@ -23,6 +29,21 @@ int main(int argc, char** argv) {
     const char* self = argc > 0 ? argv[0] : "ticora_datagen";
     if (argc == 2 && std::strcmp(argv[1], "--list") == 0) {
         for (const datagen::Output& o : datagen::Outputs()) std::printf("%s\n", datagen::ListedName(o).c_str());
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--lunar-table") == 0) {
+        std::ofstream out(argv[2], std::ios::binary);
+        out << datagen::LunarTableSource(datagen::ComputeLunarCalendar());
+        out.close();
+        if (!out) {
+            std::fprintf(stderr, "ticora_datagen: cannot write %s\n", argv[2]);
+            return 1;
+        }
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--lunar-report") == 0) {
+        const auto lines = datagen::NearMidnightReport(datagen::ComputeLunarCalendar(), std::atof(argv[2]));
+        for (const std::string& line : lines) std::printf("%s\n", line.c_str());
         return 0;
     }
     int first = 1;

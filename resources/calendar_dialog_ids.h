@@ -1,0 +1,12 @@
+// Perpetual calendar dialog: template and control identifiers.
+#pragma once
+
+#define IDD_CALENDAR 210
+#define IDC_CALENDAR_PICKER 1101
+#define IDC_CALENDAR_DESCRIPTION 1102
+#define IDC_CALENDAR_GRID 1103
+#define IDC_CALENDAR_PREV_YEAR 1104
+#define IDC_CALENDAR_PREV_MONTH 1105
+#define IDC_CALENDAR_NEXT_MONTH 1106
+#define IDC_CALENDAR_NEXT_YEAR 1107
+#define IDC_CALENDAR_TODAY 1108
