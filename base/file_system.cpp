@@ -1,4 +1,4 @@
-#include "reminders/file_system.h"
+#include "base/file_system.h"
 
 #include <cstdio>
 #ifdef _WIN32
@@ -69,9 +69,20 @@ bool StdFileSystem::Exists(const char* path) {
 
 bool StdFileSystem::Remove(const char* path) { return std::remove(path) == 0; }
 
-bool StdFileSystem::Replace(const char* source, const char* target) {
-  if (std::rename(source, target) == 0) return true;
-  if (!Exists(source) || !Exists(target)) return false;
-  if (std::remove(target) != 0) return false;
+bool StdFileSystem::Rename(const char* source, const char* target) {
   return std::rename(source, target) == 0;
 }
+
+FileSystem::ReplaceResult StdFileSystem::Replace(const char* source, const char* target) {
+#ifdef _WIN32
+  if (Exists(target)) return ReplaceResult::kNotAvailable;
+#endif
+  return std::rename(source, target) == 0 ? ReplaceResult::kReplaced : ReplaceResult::kFailed;
+}
+
+#ifndef _WIN32
+FileSystem& DefaultFileSystem() {
+  static StdFileSystem files;
+  return files;
+}
+#endif
