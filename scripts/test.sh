@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
-# the native core tests, the in-process Wine tests, the end-to-end tests and the import check.
+# the native core tests, a short fuzz run, the in-process Wine tests, the end-to-end tests and the import check.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 start=$(date +%s)
@@ -8,6 +8,9 @@ start=$(date +%s)
 "$root/scripts/build.sh"
 status=0
 ctest --test-dir "$root/build/native" --output-on-failure || status=1
+# A short run of every fuzz harness (scripts/fuzz.sh without a count runs
+# the full benchmark of a million inputs each).
+FUZZ_OUT="$root/build/fuzz-short" "$root/scripts/fuzz.sh" 20000 || status=1
 # Start the prefix's server and Wine's own services once, detached from CTest's
 # output pipes, before the Windows tests share them.
 WINEPREFIX="$root/build/win/wineprefix" wineserver -k >/dev/null 2>&1 || true
