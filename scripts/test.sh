@@ -16,6 +16,8 @@ FUZZ_OUT="$root/build/fuzz-short" "$root/scripts/fuzz.sh" 20000 || status=1
 WINEPREFIX="$root/build/win/wineprefix" wineserver -k >/dev/null 2>&1 || true
 "$root/scripts/wine-run.sh" "$root/build/win/wineprefix" wineboot </dev/null >/dev/null 2>&1 || true
 ctest --test-dir "$root/build/win" --output-on-failure -j 2 || status=1
-WINEPREFIX="$root/build/win/wineprefix" wineserver -k >/dev/null 2>&1 || true
+for prefix in "$root"/build/win/wineprefix "$root"/build/win/wineprefix-*; do
+  [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
+done
 echo "test.sh: finished in $(( $(date +%s) - start )) s"
 exit $status
