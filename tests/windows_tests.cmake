@@ -44,6 +44,14 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tests/fake_dorvix/fake_dorvix.cpp)
   add_dependencies(e2e_tests FakeDorvix)
 endif()
 
+# The clock whose time starts where the command line says, for tests that
+# must not race the wall clock's minute.
+add_executable(TicoraAtTime WIN32 clock/ticora_main_win.cpp resources/ticora.rc)
+target_compile_definitions(TicoraAtTime PRIVATE TICORA_START_TIME_SEAM)
+target_link_libraries(TicoraAtTime PRIVATE dialogs clock)
+target_link_options(TicoraAtTime PRIVATE ${TICORA_STATIC})
+add_dependencies(e2e_tests TicoraAtTime)
+
 # Programs and libraries the end-to-end tests put into program directories:
 # a probe that calls the helper library's bindings, and a library by the
 # helper's name without its entries.
