@@ -1,6 +1,7 @@
 #include "base/file_system.h"
 
 #include <cstdio>
+#include <sys/stat.h>
 #ifdef _WIN32
 #include <share.h>
 #endif
@@ -61,10 +62,10 @@ std::unique_ptr<FileStream> StdFileSystem::Create(const char* path) {
 }
 
 bool StdFileSystem::Exists(const char* path) {
-  std::FILE* f = std::fopen(path, "rb");
-  if (!f) return false;
-  std::fclose(f);
-  return true;
+  // A file another program holds open, or one this user may not read, still
+  // exists: it must never be taken for a missing one and written over.
+  struct stat info;
+  return stat(path, &info) == 0;
 }
 
 bool StdFileSystem::Remove(const char* path) { return std::remove(path) == 0; }

@@ -30,6 +30,7 @@ class FileSystem {
   // Creates a file for writing, truncating one that exists, and keeps other
   // programs out of it until it is closed; null on failure.
   virtual std::unique_ptr<FileStream> Create(const char* path) = 0;
+  // True for any file there, open elsewhere or unreadable ones included.
   virtual bool Exists(const char* path) = 0;
   virtual bool Remove(const char* path) = 0;
   // Gives source the name target, which must not exist; false on failure.

@@ -16,6 +16,8 @@ MoveFileExFn FindMoveFileEx() {
 
 }  // namespace
 
+bool Win32FileSystem::Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+
 bool Win32FileSystem::Rename(const char* source, const char* target) {
   return MoveFileA(source, target) != 0;
 }

@@ -5,6 +5,7 @@
 
 class Win32FileSystem : public StdFileSystem {
  public:
+  bool Exists(const char* path) override;
   // MoveFileA: refuses an existing target.
   bool Rename(const char* source, const char* target) override;
   // MoveFileExA with MOVEFILE_REPLACE_EXISTING and MOVEFILE_WRITE_THROUGH where

@@ -94,6 +94,8 @@ bool SaveTheme(FileSystem& fs, const char* themeFile, int mode, const std::funct
   // No copies when not even the theme file can be begun: nothing is saved.
   ok = ok && WriteTheme(temp.c_str(), mode, afterKey);
   ok = ok && CommitReplacement(fs, temp.c_str(), themeFile);
-  if (!ok && fs.Exists(themeFile)) fs.Remove(temp.c_str());
+  // The temporary file stays only while it is the one complete new copy
+  // beside a moved-aside old file.
+  if (!ok && (fs.Exists(themeFile) || !fs.Exists(ReplacementOldPath(themeFile).c_str()))) fs.Remove(temp.c_str());
   return ok;
 }
