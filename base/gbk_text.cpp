@@ -17,6 +17,8 @@ size_t LastCharOffset(const char* text) {
   return last;
 }
 
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
 }  // namespace
 
 bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
@@ -44,14 +46,14 @@ size_t DirectoryLength(const char* path) {
   if (!path) return 0;
   size_t length = 0;
   for (size_t i = 0; path[i] != '\0'; i += CharLength(path, i))
-    if (path[i] == '\\') length = i + 1;
+    if (IsSeparator(path[i])) length = i + 1;
   return length;
 }
 
 bool EndsWithSeparator(const char* path) {
   if (!path || path[0] == '\0') return false;
   const char* last = path + LastCharOffset(path);
-  return last[1] == '\0' && (*last == '\\' || *last == '/');
+  return last[1] == '\0' && IsSeparator(*last);
 }
 
 bool JoinPath(const char* dir, const char* name, char separator, char* out, size_t outSize) {

@@ -20,7 +20,8 @@ size_t FitLength(const char* text, size_t maxBytes);
 // "". Nothing is written when outSize is 0.
 size_t CopyText(char* out, size_t outSize, const char* text);
 
-// The length of path up to and including its last backslash; 0 without one.
+// The length of path up to and including its last backslash or slash (a
+// character of its own); 0 without one.
 size_t DirectoryLength(const char* path);
 
 // True when path ends in a backslash or slash that is a character of its own

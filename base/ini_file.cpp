@@ -1,11 +1,13 @@
 #include "base/ini_file.h"
 
 #include "base/gbk_text.h"
+#include "base/safe_replace.h"
 
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -96,12 +98,24 @@ bool ReadFileBytes(const char* path, std::string* out, bool* missing) {
     return ok;
 }
 
-bool WriteFileBytes(const char* path, const std::string& bytes) {
-    FILE* f = std::fopen(path, "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = (std::fclose(f) == 0) && ok;
-    return ok;
+FileSystem* g_iniFiles = nullptr;
+
+FileSystem& IniFiles() { return g_iniFiles ? *g_iniFiles : DefaultFileSystem(); }
+
+// Reads the whole file through fs. On failure *missing tells whether the file
+// does not exist.
+bool ReadFileBytes(FileSystem& fs, const char* path, std::string* out, bool* missing) {
+    std::unique_ptr<FileStream> f = fs.OpenRead(path);
+    if (!f) {
+        *missing = !fs.Exists(path);
+        return false;
+    }
+    *missing = false;
+    char buf[4096];
+    size_t got;
+    while ((got = f->Read(buf, sizeof buf)) > 0) out->append(buf, got);
+    const int64_t size = f->Size();
+    return size >= 0 && static_cast<uint64_t>(size) == out->size();
 }
 
 // The default the caller passed, without its trailing spaces.
@@ -376,17 +390,21 @@ int IniReadInt(const char* file, const char* section, const char* key, int def) 
 bool IniWriteString(const char* file, const char* section, const char* key, const char* value) {
     if (!file || !section || !key) return false;
     if (HasLineBreak(section) || HasLineBreak(key) || (value && HasLineBreak(value))) return false;
+    FileSystem& fs = IniFiles();
+    RecoverReplacement(fs, file);
     std::string bytes;
     bool missing;
-    if (!ReadFileBytes(file, &bytes, &missing)) {
+    if (!ReadFileBytes(fs, file, &bytes, &missing)) {
         if (!missing) return false;  // unreadable: never overwrite what we could not read
         if (!value) return true;     // nothing to delete
         bytes.clear();
     }
     IniDocument doc(std::move(bytes));
     bool changed = value ? doc.Set(section, key, value) : doc.Remove(section, key);
-    return !changed || WriteFileBytes(file, doc.Bytes());
+    return !changed || WriteFileSafely(fs, file, doc.Bytes().data(), doc.Bytes().size());
 }
+
+void SetIniFileSystem(FileSystem* fs) { g_iniFiles = fs; }
 
 bool WriteIniInt(const char* file, const char* section, const char* key, int value) {
     char text[16];

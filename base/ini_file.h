@@ -26,9 +26,17 @@ size_t IniReadString(const char* file, const char* section, const char* key,
 int IniReadInt(const char* file, const char* section, const char* key, int def);
 
 // Creates the file, section or key as needed; otherwise replaces the value in place.
-// A NULL value deletes the key's line. Fails, leaving the file as it was, for a
+// A NULL value deletes the key's line. The file is rewritten through
+// WriteFileSafely (base/safe_replace.h): a failure at any point leaves the old
+// or the new content, whole; a replacement interrupted earlier is finished
+// first. Fails, leaving the file as it was, for a
 // NULL section or key or for a section, key or value holding a line break.
 bool IniWriteString(const char* file, const char* section, const char* key, const char* value);
+
+// The files IniWriteString reads and replaces: DefaultFileSystem() unless a
+// test sets another (nullptr restores the default).
+class FileSystem;
+void SetIniFileSystem(FileSystem* fs);
 
 // Writes value as "%d" text.
 bool WriteIniInt(const char* file, const char* section, const char* key, int value);

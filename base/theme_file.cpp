@@ -2,9 +2,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <string>
 
 #include "base/gbk_text.h"
 #include "base/ini_file.h"
+#include "base/safe_replace.h"
 
 int NormalizeThemeMode(int mode) { return mode == 24 ? 24 : 12; }
 
@@ -68,5 +71,31 @@ bool WriteTheme(const char* themeFile, int mode, const std::function<void(int nu
     ok = IniWriteString(themeFile, kThemeSection, key, value) && ok;
     if (afterKey) afterKey(n);
   }
+  return ok;
+}
+
+bool SaveTheme(FileSystem& fs, const char* themeFile, int mode, const std::function<void(int number)>& afterKey) {
+  if (!themeFile) return false;
+  RecoverReplacement(fs, themeFile);
+  if (fs.Exists(ReplacementOldPath(themeFile).c_str())) return false;
+  // The temporary file starts as a copy of the current theme file, so that
+  // its other lines stay.
+  const std::string temp = ReplacementTempPath(themeFile);
+  std::string bytes;
+  if (std::unique_ptr<FileStream> in = fs.OpenRead(themeFile)) {
+    char buffer[4096];
+    size_t got;
+    while ((got = in->Read(buffer, sizeof buffer)) > 0) bytes.append(buffer, got);
+    if (in->Size() != static_cast<int64_t>(bytes.size())) return false;
+  } else if (fs.Exists(themeFile)) {
+    return false;
+  }
+  bool ok = WriteFileSafely(fs, temp.c_str(), bytes.data(), bytes.size());
+  // No copies when not even the theme file can be begun: nothing is saved.
+  ok = ok && WriteTheme(temp.c_str(), mode, afterKey);
+  ok = ok && CommitReplacement(fs, temp.c_str(), themeFile);
+  // The temporary file stays only while it is the one complete new copy
+  // beside a moved-aside old file.
+  if (!ok && (fs.Exists(themeFile) || !fs.Exists(ReplacementOldPath(themeFile).c_str()))) fs.Remove(temp.c_str());
   return ok;
 }

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <functional>
 
+#include "base/file_system.h"
+
 constexpr const char* kThemeSection = "THEME";
 constexpr const char* kThemeFileName = "theme.ini";
 constexpr const char* kThemeModeKey = "nMode";
@@ -68,3 +70,12 @@ bool ThemeSoundPathForHour(const char* themeDir, int hour, char* out, size_t out
 // True when every write succeeded (all are attempted regardless).
 bool WriteTheme(const char* themeFile, int mode,
                 const std::function<void(int number)>& afterKey = nullptr);
+
+// Saves a theme as the editor does: WriteTheme on "<themeFile>.tmp", begun as a
+// copy of the current file so that its other lines stay, which then takes the
+// file's place through CommitReplacement (base/safe_replace.h). The profile
+// writes go through the INI engine's files (SetIniFileSystem), the rest
+// through fs. After a failure themeFile keeps its old content; no afterKey
+// runs when the copy cannot be begun.
+bool SaveTheme(FileSystem& fs, const char* themeFile, int mode,
+               const std::function<void(int number)>& afterKey = nullptr);

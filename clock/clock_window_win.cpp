@@ -2,6 +2,7 @@
 
 #include "base/ini_file.h"
 #include "base/program_path.h"
+#include "base/safe_replace.h"
 #include "clock/clock_settings.h"
 #include "clock/face_geometry.h"
 #include "clock/monitor_placement_win.h"
@@ -120,6 +121,8 @@ bool ClockWindow::CreatePreview(HWND parent, const RECT* target) {
 bool ClockWindow::CreateDesktop() {
   char iniPath[kProgramPathSize];
   ProgramPath("Ticora.ini", iniPath);
+  // A settings write cut short by the program's end is finished first.
+  RecoverReplacement(DefaultFileSystem(), iniPath);
   const ClockSettings settings = ReadClockSettings(iniPath);
   TimedCheckSettings& run = desktop_->settings;
   run.chimeOn = settings.chimeOn;

@@ -18,23 +18,28 @@ MENUITEMINFOA MenuInfo(UINT mask) {
   return mii;
 }
 
-bool ReadType(HMENU menu, UINT item, bool byPosition, UINT* type) {
-  MENUITEMINFOA mii = MenuInfo(MIIM_TYPE);
-  if (!menu || !GetMenuItemInfoA(menu, item, byPosition, &mii)) return false;
+using GetItemFn = BOOL(WINAPI*)(HMENU, UINT, BOOL, LPMENUITEMINFOA);
+
+bool ReadType(GetItemFn get, HMENU menu, UINT item, bool byPosition, UINT* type, UINT* id = nullptr) {
+  MENUITEMINFOA mii = MenuInfo(MIIM_TYPE | MIIM_ID);
+  if (!menu || !get(menu, item, byPosition, &mii)) return false;
+  if (id) *id = mii.wID;
   *type = mii.fType;
   return true;
 }
 
 // Reads the item text with the given mask (MIIM_STRING where the system knows
 // it, MIIM_TYPE otherwise): first its length, then the text itself.
-bool ReadTextWith(HMENU menu, UINT item, bool byPosition, UINT mask, std::string* text) {
+bool ReadTextWith(GetItemFn get, HMENU menu, UINT item, bool byPosition, UINT mask, std::string* text) {
   MENUITEMINFOA mii = MenuInfo(mask);
-  if (!GetMenuItemInfoA(menu, item, byPosition, &mii)) return false;
+  if (!get(menu, item, byPosition, &mii)) return false;
+  // An owner-drawn item set with MIIM_TYPE has data, not text, in dwTypeData.
+  if (mask == MIIM_TYPE && (mii.fType & MFT_OWNERDRAW)) return false;
   std::vector<char> buffer(mii.cch + 1, '\0');
   mii = MenuInfo(mask);
   mii.dwTypeData = buffer.data();
   mii.cch = static_cast<UINT>(buffer.size());
-  if (!GetMenuItemInfoA(menu, item, byPosition, &mii)) return false;
+  if (!get(menu, item, byPosition, &mii)) return false;
   buffer.back() = '\0';
   text->assign(buffer.data());
   return true;
@@ -85,31 +90,56 @@ void Execute(HDC dc, const MenuDrawOp& op, const std::string& text) {
   }
 }
 
+bool ReadItemText(GetItemFn get, HMENU menu, UINT item, bool byPosition, std::string* text) {
+  if (!menu) return false;
+  return ReadTextWith(get, menu, item, byPosition, MIIM_STRING, text) ||
+         ReadTextWith(get, menu, item, byPosition, MIIM_TYPE, text);
+}
+
 }  // namespace
 
 bool ReadMenuItemText(HMENU menu, UINT item, bool byPosition, std::string* text) {
-  if (!menu) return false;
-  return ReadTextWith(menu, item, byPosition, MIIM_STRING, text) ||
-         ReadTextWith(menu, item, byPosition, MIIM_TYPE, text);
+  return ReadItemText(GetMenuItemInfoA, menu, item, byPosition, text);
+}
+
+bool MenuPainter::ItemText(HMENU menu, UINT id, std::string* text) const {
+  if (menu && menu == keptFor_) {
+    auto it = kept_.find(id);
+    if (it != kept_.end()) {
+      *text = it->second;
+      return true;
+    }
+  }
+  return ReadItemText(calls_.get, menu, id, false, text);
 }
 
 void MenuPainter::InitMenu(HMENU menu) {
   menu_ = menu;
+  if (menu != keptFor_) {
+    kept_.clear();
+    keptFor_ = menu;
+  }
   int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
     UINT type = 0;
-    if (!ReadType(menu, i, true, &type)) continue;
-    // Only the type bits change; the text stays with the item. Systems that
-    // cannot set the type alone get the text passed along with it.
+    UINT id = 0;
+    if (!ReadType(calls_.get, menu, i, true, &type, &id) || (type & MFT_OWNERDRAW)) continue;
+    // Only the type bits change; the text stays with the item.
     MENUITEMINFOA mii = MenuInfo(MIIM_FTYPE);
     mii.fType = type | MFT_OWNERDRAW;
-    if (SetMenuItemInfoA(menu, i, TRUE, &mii)) continue;
+    if (calls_.set(menu, i, TRUE, &mii)) continue;
+    // The older call drops the text: it is kept here, and the item's data
+    // points at the kept copy.
     std::string text;
-    ReadMenuItemText(menu, i, true, &text);
+    const bool hasText = !(type & MFT_SEPARATOR) && ReadItemText(calls_.get, menu, i, true, &text);
     mii = MenuInfo(MIIM_TYPE);
     mii.fType = type | MFT_OWNERDRAW;
-    mii.dwTypeData = const_cast<char*>(text.c_str());
-    SetMenuItemInfoA(menu, i, TRUE, &mii);
+    if (hasText) {
+      std::string& kept = kept_[id];
+      kept = text;
+      mii.dwTypeData = &kept[0];
+    }
+    calls_.set(menu, i, TRUE, &mii);
   }
 }
 
@@ -117,13 +147,13 @@ bool MenuPainter::MeasureItem(MEASUREITEMSTRUCT* item) const {
   if (!item || item->CtlType != ODT_MENU) return false;
   const int menuBar = GetSystemMetrics(SM_CYMENU);
   UINT type = 0;
-  ReadType(menu_, item->itemID, false, &type);
+  ReadType(calls_.get, menu_, item->itemID, false, &type);
   MenuItemSize size;
   if (type & MFT_SEPARATOR) {
     size = MeasureMenuSeparator(menuBar);
   } else {
     std::string text;
-    bool read = ReadMenuItemText(menu_, item->itemID, false, &text);
+    bool read = ItemText(menu_, item->itemID, &text);
     int width = 0;
     if (read) {
       WindowDC screen(nullptr);
@@ -145,13 +175,13 @@ bool MenuPainter::DrawItem(const DRAWITEMSTRUCT* item) const {
   MenuItemRequest request;
   request.item = {item->rcItem.left, item->rcItem.top, item->rcItem.right, item->rcItem.bottom};
   UINT type = 0;
-  ReadType(menu, item->itemID, false, &type);
+  ReadType(calls_.get, menu, item->itemID, false, &type);
   request.separator = (type & MFT_SEPARATOR) != 0;
   std::string text;
   if (!request.separator) {
-    ReadMenuItemText(menu, item->itemID, false, &text);
+    ItemText(menu, item->itemID, &text);
     MENUITEMINFOA mii = MenuInfo(MIIM_STATE | MIIM_CHECKMARKS);
-    if (GetMenuItemInfoA(menu, item->itemID, FALSE, &mii)) {
+    if (calls_.get(menu, item->itemID, FALSE, &mii)) {
       request.checked = (mii.fState & MFS_CHECKED) != 0;
       request.hasBitmap = (request.checked ? mii.hbmpChecked : mii.hbmpUnchecked) != nullptr;
     }

@@ -3,19 +3,55 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdio>
 #include <memory>
 
 #include "clock/clock_window_win.h"
 #include "controls/message_loop_win.h"
 #include "controls/module_win.h"
 #include "dialogs/ticora_dialogs_win.h"
+#ifdef TICORA_START_TIME_SEAM
+#include "base/local_time_win.h"
+#endif
 
 namespace {
 
-int Run(int showCommand) {
+#ifdef TICORA_START_TIME_SEAM
+// The build of this program for the end-to-end tests: its clock starts at the
+// time of day given on the command line ("HH:MM:SS") and runs on from there
+// with the system's tick count, so that a test decides when a reminder falls
+// due. The shipped program always shows the system's time.
+class StartedAt : public TimeSource {
+ public:
+  explicit StartedAt(const char* commandLine) : start_(system_.Now()), ticks_(GetTickCount()) {
+    int h = 0, m = 0, s = 0;
+    if (commandLine && std::sscanf(commandLine, "%d:%d:%d", &h, &m, &s) == 3) {
+      start_.wHour = static_cast<uint16_t>(h);
+      start_.wMinute = static_cast<uint16_t>(m);
+      start_.wSecond = static_cast<uint16_t>(s);
+    }
+  }
+  LocalTime Now() override {
+    LocalTime now = start_;
+    const unsigned total = start_.wHour * 3600u + start_.wMinute * 60u + start_.wSecond + (GetTickCount() - ticks_) / 1000;
+    now.wHour = static_cast<uint16_t>(total / 3600 % 24);
+    now.wMinute = static_cast<uint16_t>(total / 60 % 60);
+    now.wSecond = static_cast<uint16_t>(total % 60);
+    return now;
+  }
+
+ private:
+  SystemTimeSource system_;
+  LocalTime start_;
+  DWORD ticks_;
+};
+#endif
+
+int Run(int showCommand, TimeSource* time) {
   auto loop = std::make_unique<MessageLoop>();
   TicoraDialogs dialogs;
   ClockServices services;
+  services.time = time;
   services.dialogs = &dialogs;
   ClockWindow clock(services);
   // A failed creation destroys the clock object first, then the loop.
@@ -30,14 +66,20 @@ int Run(int showCommand) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
   // The date pickers of the reminder editor and the time correction, and the
   // list view and up-down controls of the settings dialogs: a comctl32 that
   // registers its classes on request only would otherwise fail those dialogs.
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&icc);
   module::Init(instance);
-  int exitCode = Run(showCommand);
+#ifdef TICORA_START_TIME_SEAM
+  StartedAt time(commandLine);
+  int exitCode = Run(showCommand, &time);
+#else
+  (void)commandLine;
+  int exitCode = Run(showCommand, nullptr);
+#endif
   module::Shutdown();
   return exitCode;
 }

@@ -1,6 +1,6 @@
 #include "reminders/program_reminders_win.h"
 
-#include "reminders/file_system_win.h"
+#include "base/file_system_win.h"
 
 ReminderList& ProgramReminders() {
   static Win32FileSystem files;

@@ -4,6 +4,8 @@
 #include <new>
 #include <vector>
 
+#include "base/safe_replace.h"
+
 ReminderList::ReminderList(FileSystem* fs) : fs_(fs ? fs : &stdFs_) {}
 
 ReminderList::~ReminderList() { Clear(); }
@@ -100,6 +102,7 @@ const ReminderRecord* ReminderList::At(size_t index) const {
 bool ReminderList::Load(const char* path) {
   if (count_ > 0) Clear();
   if (!path) return false;
+  RecoverReplacement(*fs_, path);
   std::unique_ptr<FileStream> file = fs_->OpenRead(path);
   if (!file) return false;
   const int64_t size = file->Size();
@@ -118,7 +121,7 @@ bool ReminderList::Load(const char* path) {
   return true;
 }
 
-std::string ReminderList::TempPathFor(const char* path) { return std::string(path) + ".tmp"; }
+std::string ReminderList::TempPathFor(const char* path) { return ReplacementTempPath(path); }
 
 std::string ReminderList::BackupPathFor(const char* path, int number) {
   std::string name = std::string(path) + ".bak";
@@ -171,22 +174,13 @@ bool ReminderList::BackUpIfForeign(const char* path) {
 bool ReminderList::Save(const char* path) {
   if (!path) return false;
   if (!BackUpIfForeign(path)) return false;
-  const std::string temp = TempPathFor(path);
-  std::unique_ptr<FileStream> file = fs_->Create(temp.c_str());
-  if (!file) {
-    if (fs_->Exists(temp.c_str())) fs_->Remove(temp.c_str());
-    return false;
-  }
-  bool ok = true;
-  for (size_t i = 0; i < count_ && ok; ++i) {
-    ok = file->Write(items_[i], kReminderRecordSize) == kReminderRecordSize;
-  }
-  ok = file->Close() && ok;
-  file.reset();
-  if (!ok || !fs_->Replace(temp.c_str(), path)) {
-    if (fs_->Exists(temp.c_str())) fs_->Remove(temp.c_str());
-    return false;
-  }
+  const bool saved = WriteFileSafely(*fs_, path, [this](FileStream& file) {
+    for (size_t i = 0; i < count_; ++i) {
+      if (file.Write(items_[i], kReminderRecordSize) != kReminderRecordSize) return false;
+    }
+    return true;
+  });
+  if (!saved) return false;
   modified_ = false;
   return true;
 }

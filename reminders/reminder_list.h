@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "reminders/file_system.h"
+#include "base/file_system.h"
 #include "reminders/reminder_record.h"
 
 class ReminderList {
@@ -16,15 +16,16 @@ class ReminderList {
   ReminderList(const ReminderList&) = delete;
   ReminderList& operator=(const ReminderList&) = delete;
 
-  // Replaces the content with the file's records. True when the whole file was
+  // Replaces the content with the file's records, after finishing a
+  // replacement of the file that was interrupted (RecoverReplacement). True when the whole file was
   // read; a file whose size is 0 or no whole number of records is ignored
   // (list empty, false). A failed read keeps the records read before it.
   bool Load(const char* path);
 
-  // Replaces the file with the list's records. The records go to a temporary
-  // file beside it ("<path>.tmp") that takes the file's place only when every
-  // record was written in full and flushed; after any failure the file keeps
-  // its old content and the temporary file is removed. A file in the way whose
+  // Replaces the file with the list's records through WriteFileSafely
+  // (base/safe_replace.h): the temporary file "<path>.tmp" takes the file's
+  // place only when every record was written in full and flushed, and after
+  // any failure the file keeps its old content. A file in the way whose
   // size is no whole number of records (one Load ignored) is first copied to
   // the first free name of "<path>.bak", "<path>.bak1" ... "<path>.bak99"; when
   // that copy cannot be made nothing is replaced and the result is false.

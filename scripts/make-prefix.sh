@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
 # Creates a private 32-bit Wine prefix (once) at $1, with the null graphics driver
-# unless $2 is "x11". Concurrent callers wait for the first one.
+# unless $2 is "x11", reporting the Windows version $3 when given (Wine's names:
+# win98, nt40, win2k, winxp, win10 ...). Concurrent callers wait for the first one.
 # Settings go straight into the prefix's registry file while no server runs:
 # under emulation every Wine process start costs about a CPU-minute.
 set -euo pipefail
 prefix=$1
 driver=${2:-null}
+version=${3:-}
+# The version Wine reports, as winecfg sets it for the whole prefix.
+set_version() {
+  [ -n "$version" ] || return 0
+  printf '\n[Software\\\\Wine]\n"Version"="%s"\n' "$version" >> "$prefix/user.reg"
+}
 mkdir -p "$(dirname "$prefix")"
 exec 9>"$prefix.lock"
 flock 9
@@ -17,6 +24,7 @@ if [ -f "$cache/.ready" ]; then
   rm -rf "$prefix"
   cp -a "$cache" "$prefix"
   sed -i "s/\"Graphics\"=\"[a-z0-9]*\"/\"Graphics\"=\"$driver\"/" "$prefix/user.reg"
+  set_version
   exit 0
 fi
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -37,6 +45,11 @@ wineserver -w
   done
 } >> "$prefix/user.reg"
 touch "$prefix/.ready"
+if [ -n "$version" ]; then
+  # The cache holds the prefix without a version of its own.
+  set_version
+  exit 0
+fi
 if mkdir -p "$(dirname "$cache")" 2>/dev/null; then
   rm -rf "$cache.tmp"
   if cp -a "$prefix" "$cache.tmp"; then

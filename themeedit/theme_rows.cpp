@@ -23,18 +23,8 @@ std::string HourRowTitle(int row) {
 
 std::string DirectoryOf(const char* path) {
   if (!path) return "";
-  const size_t length = gbk::FitLength(path, kEditorPathSize - 1);
-  size_t keep = 0;
-  for (size_t i = 0; i < length;) {
-    const char c = path[i];
-    if (gbk::IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < length) {
-      i += 2;
-      continue;
-    }
-    ++i;
-    if (c == '\\' || c == '/') keep = i;
-  }
-  return std::string(path, keep);
+  const std::string cut(path, gbk::FitLength(path, kEditorPathSize - 1));
+  return cut.substr(0, gbk::DirectoryLength(cut.c_str()));
 }
 
 OpenedTheme OpenThemeFile(const char* chosenPath) {

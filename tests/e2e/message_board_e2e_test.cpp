@@ -14,7 +14,6 @@
 namespace {
 
 const DWORD kStartTimeout = 300000;
-const int kStartMargin = 40;
 
 struct Found {
   DWORD pid;
@@ -33,25 +32,19 @@ BOOL CALLBACK FindBoard(HWND hwnd, LPARAM data) {
 
 TEST(MessageBoardEndToEnd, DueReminderShowsATopmostBoardOwnedByTheClock) {
   ProgramDir dir;
-  ASSERT_TRUE(dir.CopyFromDist("Ticora.exe"));
+  ASSERT_TRUE(dir.CopyFrom(BuildPath("TicoraAtTime.exe"), "Ticora.exe"));
   ASSERT_TRUE(dir.Write("WndBackgnd.bmp", SolidBmpBytes(320, 180, RGB(90, 140, 200))));
   ASSERT_TRUE(dir.Write("Ticora.ini", "[SYSTEM]\r\nbClockMode=1\r\nbAffairRemind=1\r\nnMessageWait=30\r\n"));
 
-  // Due in the current minute, with at least kStartMargin seconds of it left
-  // for the program to start (a later second waits for the next minute).
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  if (now.wSecond > 60 - kStartMargin) {
-    Sleep((60 - now.wSecond) * 1000 + 500);
-    GetLocalTime(&now);
-  }
-  const int hour = now.wHour, minute = now.wMinute;
+  // The clock starts 5 seconds before the reminder's minute, whatever the
+  // wall clock says.
+  const int hour = 10, minute = 31;
   ReminderRecord record = MakeReminder(1, "Stand up", RepeatDaily, hour, minute);
   SetFieldText(record.sMessage, "Time to stretch.");
   ASSERT_TRUE(dir.Write("Ticora.rmd", ReminderFileText({record})));
 
   RunningProgram program;
-  ASSERT_TRUE(program.Start(dir.Path("Ticora.exe"), dir.Dir()));
+  ASSERT_TRUE(program.Start(dir.Path("Ticora.exe"), dir.Dir(), "10:30:55"));
   HWND clock = nullptr;
   ASSERT_TRUE(RunningProgram::WaitUntil(kStartTimeout, [&] {
     for (HWND w : program.Windows()) {

@@ -39,6 +39,7 @@ TEST(GbkText, SeparatorsAreCharactersOfTheirOwn) {
   EXPECT_EQ(3u, gbk::DirectoryLength("C:\\\x81\x5c.exe")) << "a trail byte is no backslash";
   EXPECT_EQ(7u, gbk::DirectoryLength("C:\\\x81\x5c\\\\x"));
   EXPECT_EQ(0u, gbk::DirectoryLength("x.exe"));
+  EXPECT_EQ(8u, gbk::DirectoryLength("/srv/\x81\x5c/x")) << "a slash separates too";
 
   EXPECT_TRUE(gbk::EndsWithSeparator("C:\\Themes\\"));
   EXPECT_TRUE(gbk::EndsWithSeparator("/srv/"));

@@ -111,10 +111,11 @@ RunningProgram::~RunningProgram() {
   }
 }
 
-bool RunningProgram::Start(const std::string& exe, const std::string& workDir) {
+bool RunningProgram::Start(const std::string& exe, const std::string& workDir, const std::string& arguments) {
   STARTUPINFOA si{};
   si.cb = sizeof si;
   std::string cmd = "\"" + exe + "\"";
+  if (!arguments.empty()) cmd += " " + arguments;
   std::vector<char> line(cmd.begin(), cmd.end());
   line.push_back('\0');
   return CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, workDir.c_str(), &si,

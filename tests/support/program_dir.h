@@ -37,7 +37,7 @@ class RunningProgram {
   RunningProgram(const RunningProgram&) = delete;
   RunningProgram& operator=(const RunningProgram&) = delete;
 
-  bool Start(const std::string& exe, const std::string& workDir);
+  bool Start(const std::string& exe, const std::string& workDir, const std::string& arguments = "");
   DWORD Pid() const { return pi_.dwProcessId; }
   // The process's visible top-level windows right now.
   std::vector<HWND> Windows(bool visibleOnly = true) const;

@@ -10,76 +10,9 @@
 #include <vector>
 
 #include "base/local_time.h"
-#include "reminders/file_system.h"
+#include "tests/support/fake_file_system.h"
 #include "reminders/reminder_effects.h"
 #include "reminders/reminder_record.h"
-
-using Bytes = std::vector<uint8_t>;
-
-class FakeFileSystem : public FileSystem {
- public:
-  std::map<std::string, Bytes> files;
-  // Total bytes all streams may still write; a write past it is cut short.
-  int64_t writeBudget = -1;
-  bool failCreate = false;
-  bool failClose = false;
-  bool failReplace = false;
-  int openStreams = 0;
-
-  std::unique_ptr<FileStream> OpenRead(const char* path) override {
-    if (!files.count(path)) return nullptr;
-    return std::make_unique<Stream>(this, path);
-  }
-  std::unique_ptr<FileStream> Create(const char* path) override {
-    if (failCreate) return nullptr;
-    files[path].clear();
-    return std::make_unique<Stream>(this, path);
-  }
-  bool Exists(const char* path) override { return files.count(path) != 0; }
-  bool Remove(const char* path) override { return files.erase(path) != 0; }
-  bool Replace(const char* source, const char* target) override {
-    if (failReplace || !files.count(source)) return false;
-    files[target] = files[source];
-    files.erase(source);
-    return true;
-  }
-
- private:
-  class Stream : public FileStream {
-   public:
-    Stream(FakeFileSystem* fs, std::string path) : fs_(fs), path_(std::move(path)) { ++fs_->openStreams; }
-    ~Stream() override { Close(); }
-    int64_t Size() override { return static_cast<int64_t>(data().size()); }
-    size_t Read(void* buffer, size_t size) override {
-      Bytes& d = data();
-      size_t n = pos_ < d.size() ? std::min(size, d.size() - pos_) : 0;
-      if (n) std::memcpy(buffer, d.data() + pos_, n);
-      pos_ += n;
-      return n;
-    }
-    size_t Write(const void* src, size_t size) override {
-      size_t n = size;
-      if (fs_->writeBudget >= 0 && static_cast<int64_t>(n) > fs_->writeBudget) n = static_cast<size_t>(fs_->writeBudget);
-      if (fs_->writeBudget >= 0) fs_->writeBudget -= static_cast<int64_t>(n);
-      const uint8_t* p = static_cast<const uint8_t*>(src);
-      data().insert(data().end(), p, p + n);
-      return n;
-    }
-    bool Close() override {
-      if (closed_) return true;
-      closed_ = true;
-      --fs_->openStreams;
-      return !fs_->failClose;
-    }
-
-   private:
-    Bytes& data() { return fs_->files[path_]; }
-    FakeFileSystem* fs_;
-    std::string path_;
-    size_t pos_ = 0;
-    bool closed_ = false;
-  };
-};
 
 class RecordingEffects : public ReminderEffects {
  public:

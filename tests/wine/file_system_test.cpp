@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <memory>
 #include <string>
 
-#include "reminders/file_system.h"
+#include "base/file_system.h"
+#include "base/file_system_win.h"
+#include "base/safe_replace.h"
 
 namespace {
 
@@ -38,4 +42,84 @@ TEST(StdFileSystemOnWindows, NobodyElseOpensAFileWhileItIsWritten) {
   EXPECT_EQ(4, in->Size());
   in.reset();
   EXPECT_TRUE(files.Remove(path.c_str()));
+}
+
+namespace {
+
+// The system's files with one fault: changing call failAt fails, call crashAt
+// ends the sequence (an exception), and oneStep false plays Windows 9x.
+class FaultyFiles : public Win32FileSystem {
+ public:
+  struct End {};
+  int failAt = -1, crashAt = -1, calls = 0;
+  bool oneStep = true;
+
+  std::unique_ptr<FileStream> Create(const char* path) override {
+    return Change() ? Win32FileSystem::Create(path) : nullptr;
+  }
+  bool Remove(const char* path) override { return Change() && Win32FileSystem::Remove(path); }
+  bool Rename(const char* source, const char* target) override {
+    return Change() && Win32FileSystem::Rename(source, target);
+  }
+  ReplaceResult Replace(const char* source, const char* target) override {
+    if (!oneStep) return ReplaceResult::kNotAvailable;
+    return Change() ? Win32FileSystem::Replace(source, target) : ReplaceResult::kFailed;
+  }
+
+ private:
+  bool Change() {
+    const int n = calls++;
+    if (n == crashAt) throw End{};
+    return n != failAt;
+  }
+};
+
+std::string ReadAll(const std::string& path) {
+  std::string text;
+  if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+    char buffer[256];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, got);
+    std::fclose(f);
+    return text;
+  }
+  return "<missing>";
+}
+
+}  // namespace
+
+// The safe replacement on the system's own files, with MoveFileExA and without
+// it: whichever call fails, or wherever the program ends, the next start finds
+// the old or the new content, whole, and no moved-aside copy.
+TEST(SafeReplaceOnWindows, EveryFailedOrEndedStepLeavesOneWholeFile) {
+  const std::string path = TempFile("ticora_safe.ini");
+  const std::string oldText = "[SYSTEM]\r\nX=1\r\n", newText = "[SYSTEM]\r\nX=2\r\nY=3\r\n";
+  for (bool oneStep : {true, false}) {
+    for (int crash : {0, 1}) {
+      for (int at = 0; at < 6; ++at) {
+        SCOPED_TRACE(std::string(oneStep ? "MoveFileExA" : "no MoveFileExA") + (crash ? ", ends at " : ", fails at ") +
+                     std::to_string(at));
+        FaultyFiles files;
+        files.oneStep = oneStep;
+        ASSERT_TRUE(WriteFileSafely(files, path.c_str(), oldText.data(), oldText.size()));
+        files.calls = 0;
+        (crash ? files.crashAt : files.failAt) = at;
+        bool reported = false;
+        try {
+          reported = WriteFileSafely(files, path.c_str(), newText.data(), newText.size());
+        } catch (const FaultyFiles::End&) {
+        }
+        files.crashAt = files.failAt = -1;
+        RecoverReplacement(files, path.c_str());
+        const std::string now = ReadAll(path);
+        EXPECT_TRUE(now == oldText || now == newText) << now;
+        if (!crash) {
+          EXPECT_EQ(reported ? newText : oldText, now);
+        }
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((path + ".old").c_str()));
+      }
+    }
+  }
+  DeleteFileA(path.c_str());
+  DeleteFileA((path + ".tmp").c_str());
 }

@@ -386,3 +386,68 @@ TEST(TrayMenu, ClockWindowMeasuresAndDrawsTheOwnerDrawnItems) {
 }
 
 }  // namespace
+
+namespace {
+
+// Windows 95 and NT 4.0 know neither MIIM_FTYPE nor MIIM_STRING; their
+// MIIM_TYPE call on an owner-drawn item takes dwTypeData as the item's data.
+constexpr UINT kNewerMasks = MIIM_FTYPE | MIIM_STRING | MIIM_BITMAP;
+BOOL WINAPI OldGetItem(HMENU menu, UINT item, BOOL byPosition, LPMENUITEMINFOA mii) {
+  if (mii->fMask & kNewerMasks) return FALSE;
+  return GetMenuItemInfoA(menu, item, byPosition, mii);
+}
+BOOL WINAPI OldSetItem(HMENU menu, UINT item, BOOL byPosition, LPCMENUITEMINFOA mii) {
+  if (mii->fMask & kNewerMasks) return FALSE;
+  if ((mii->fMask & MIIM_TYPE) && (mii->fType & MFT_OWNERDRAW)) {
+    // What the older systems do: the pointer becomes the data, the text is gone.
+    MENUITEMINFOA data = *mii;
+    data.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_DATA;
+    data.dwItemData = reinterpret_cast<ULONG_PTR>(mii->dwTypeData);
+    data.dwTypeData = const_cast<char*>("");
+    return SetMenuItemInfoA(menu, item, byPosition, &data);
+  }
+  return SetMenuItemInfoA(menu, item, byPosition, mii);
+}
+
+}  // namespace
+
+// Where the type cannot be set alone, the items still draw their own texts,
+// and the data the system holds points at a copy that lives with the painter.
+TEST(TrayMenu, OwnerDrawnItemsKeepTheirTextsOnTheOlderSystems) {
+  HMENU popup = nullptr;
+  Menu menu = LoadTrayMenu(GetModuleHandleA(nullptr), true, &popup);
+  ASSERT_TRUE(menu);
+  std::vector<std::pair<UINT, std::string>> texts;
+  for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+    std::string text;
+    const UINT id = GetMenuItemID(popup, i);
+    if (id != 0 && ReadMenuItemText(popup, i, true, &text)) texts.push_back({id, text});
+  }
+  ASSERT_GT(texts.size(), 5u);
+
+  MenuItemCalls oldSystem;
+  oldSystem.get = OldGetItem;
+  oldSystem.set = OldSetItem;
+  MenuPainter painter(oldSystem);
+  painter.InitMenu(popup);
+  painter.InitMenu(popup);  // opened again: the kept texts stay
+  for (const auto& item : texts) {
+    SCOPED_TRACE(item.second);
+    MENUITEMINFOA mii{};
+    mii.cbSize = sizeof mii;
+    mii.fMask = MIIM_FTYPE | MIIM_DATA;
+    ASSERT_TRUE(GetMenuItemInfoA(popup, item.first, FALSE, &mii));
+    EXPECT_TRUE(mii.fType & MFT_OWNERDRAW);
+    ASSERT_NE(0u, mii.dwItemData);
+    EXPECT_EQ(item.second, reinterpret_cast<const char*>(mii.dwItemData));
+    std::string drawn;
+    ASSERT_TRUE(painter.ItemText(popup, item.first, &drawn));
+    EXPECT_EQ(item.second, drawn);
+  }
+  MEASUREITEMSTRUCT mis{};
+  mis.CtlType = ODT_MENU;
+  mis.itemID = texts[0].first;
+  painter.InitMenu(popup);
+  ASSERT_TRUE(painter.MeasureItem(&mis));
+  EXPECT_GT(mis.itemWidth, 35u) << "the text's width plus the margins";
+}

@@ -1,6 +1,7 @@
-#include "reminders/file_system.h"
+#include "base/file_system.h"
 
 #include <cstdio>
+#include <sys/stat.h>
 #ifdef _WIN32
 #include <share.h>
 #endif
@@ -61,17 +62,28 @@ std::unique_ptr<FileStream> StdFileSystem::Create(const char* path) {
 }
 
 bool StdFileSystem::Exists(const char* path) {
-  std::FILE* f = std::fopen(path, "rb");
-  if (!f) return false;
-  std::fclose(f);
-  return true;
+  // A file another program holds open, or one this user may not read, still
+  // exists: it must never be taken for a missing one and written over.
+  struct stat info;
+  return stat(path, &info) == 0;
 }
 
 bool StdFileSystem::Remove(const char* path) { return std::remove(path) == 0; }
 
-bool StdFileSystem::Replace(const char* source, const char* target) {
-  if (std::rename(source, target) == 0) return true;
-  if (!Exists(source) || !Exists(target)) return false;
-  if (std::remove(target) != 0) return false;
+bool StdFileSystem::Rename(const char* source, const char* target) {
   return std::rename(source, target) == 0;
 }
+
+FileSystem::ReplaceResult StdFileSystem::Replace(const char* source, const char* target) {
+#ifdef _WIN32
+  if (Exists(target)) return ReplaceResult::kNotAvailable;
+#endif
+  return std::rename(source, target) == 0 ? ReplaceResult::kReplaced : ReplaceResult::kFailed;
+}
+
+#ifndef _WIN32
+FileSystem& DefaultFileSystem() {
+  static StdFileSystem files;
+  return files;
+}
+#endif

@@ -1,5 +1,6 @@
-// The few file operations the reminder file needs, behind an interface so that
-// the program can use the platform's calls and tests can inject failures.
+// The few file operations the program's own files need (the reminder file, the
+// settings file, the theme file), behind an interface so that the program can
+// use the platform's calls and tests can inject failures.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -29,24 +30,33 @@ class FileSystem {
   // Creates a file for writing, truncating one that exists, and keeps other
   // programs out of it until it is closed; null on failure.
   virtual std::unique_ptr<FileStream> Create(const char* path) = 0;
+  // True for any file there, open elsewhere or unreadable ones included.
   virtual bool Exists(const char* path) = 0;
   virtual bool Remove(const char* path) = 0;
-  // Puts the complete file source in the place of target, whether or not target
-  // exists; source is gone afterwards. On failure target must still hold its
-  // old content. POSIX rename does this atomically; on Windows
-  // MoveFileEx(MOVEFILE_REPLACE_EXISTING) does, and where that call is missing
-  // (Windows 9x) deleting target and then renaming is the fallback.
-  virtual bool Replace(const char* source, const char* target) = 0;
+  // Gives source the name target, which must not exist; false on failure.
+  virtual bool Rename(const char* source, const char* target) = 0;
+  enum class ReplaceResult { kReplaced, kFailed, kNotAvailable };
+  // Puts the complete file source in the place of an existing target in one
+  // step (source is gone afterwards). kFailed leaves both as they were;
+  // kNotAvailable says the system has no such step (Windows 9x, the Windows C
+  // runtime) and nothing was touched. The safe sequence built on these calls
+  // is in base/safe_replace.h.
+  virtual ReplaceResult Replace(const char* source, const char* target) = 0;
 };
 
-// The standard C library's files (fopen, rename, remove). Replace tries rename
-// first and, where rename refuses an existing target (the Windows C runtime),
-// deletes the target and renames again.
+// The standard C library's files (fopen, rename, remove). Replace is POSIX
+// rename, which replaces atomically; the Windows C runtime's rename refuses an
+// existing target, so there it is not available.
 class StdFileSystem : public FileSystem {
  public:
   std::unique_ptr<FileStream> OpenRead(const char* path) override;
   std::unique_ptr<FileStream> Create(const char* path) override;
   bool Exists(const char* path) override;
   bool Remove(const char* path) override;
-  bool Replace(const char* source, const char* target) override;
+  bool Rename(const char* source, const char* target) override;
+  ReplaceResult Replace(const char* source, const char* target) override;
 };
+
+// The program's files on this system: StdFileSystem natively, Win32FileSystem
+// in the Windows build.
+FileSystem& DefaultFileSystem();
