@@ -70,3 +70,8 @@ void AnalogFace::Release() {
   minuteHand_.Reset();
   secondHand_.Reset();
 }
+
+void AnalogFace::AppendObjects(std::vector<HGDIOBJ>& out) const {
+  for (const Region* r : {&dial_, &hourMarks_, &minuteMarks_, &hourHand_, &minuteHand_, &secondHand_})
+    if (*r) out.push_back(r->get());
+}

@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
 #include "controls/handles_win.h"
 
 class AnalogFace {
@@ -24,6 +26,8 @@ class AnalogFace {
   void Paint(HDC dc) const;
   // Deletes every region (the face is no longer shown).
   void Release();
+  // Appends the regions it holds (for leak checks).
+  void AppendObjects(std::vector<HGDIOBJ>& out) const;
 
  private:
   Region dial_, hourMarks_, minuteMarks_;

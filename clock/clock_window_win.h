@@ -5,6 +5,8 @@
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
 #include <cstdint>
 #include <memory>
 
@@ -83,6 +85,14 @@ class ClockWindow : public Window {
   POINT DigitOrigin() const { return digital_.DigitOrigin(); }
   LocalTime LastTick() const { return last_; }
   HRGN WindowRegion() const { return windowRegion_; }
+  // Every GDI object the clock holds itself: the faces' bitmaps and regions
+  // (the window region belongs to the system once set). For leak checks.
+  std::vector<HGDIOBJ> GdiObjects() const {
+    std::vector<HGDIOBJ> out;
+    analog_.AppendObjects(out);
+    digital_.AppendObjects(out);
+    return out;
+  }
   bool HasBackground() const { return digital_.HasBackground(); }
   bool HasDigitStrip() const { return digital_.HasDigitStrip(); }
 

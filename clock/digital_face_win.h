@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
 #include <utility>
 
 #include "base/local_time.h"
@@ -18,6 +20,11 @@ class DigitalFace {
   void SetDigitStrip(Bitmap digits) { digits_ = std::move(digits); }
   // Deletes both bitmaps (the face is no longer shown).
   void Release();
+  // Appends the bitmaps it holds (for leak checks).
+  void AppendObjects(std::vector<HGDIOBJ>& out) const {
+    if (background_) out.push_back(background_.get());
+    if (digits_) out.push_back(digits_.get());
+  }
 
   bool HasBackground() const { return static_cast<bool>(background_); }
   bool HasDigitStrip() const { return static_cast<bool>(digits_); }

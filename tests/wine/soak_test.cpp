@@ -84,15 +84,29 @@ TEST(Soak, EachFaceTicksWithFlatHandlesAndEveryFiring) {
     SetThemeDirectory(on, theme.c_str());
     clock.ApplySettings(on);
 
+    // Every object the clock holds is a live object of its kind, as many at
+    // the end as at tick 1,000.
+    auto liveObjects = [&clock] {
+      int live = 0;
+      for (HGDIOBJ h : clock.GdiObjects()) live += GetObjectType(h) != 0;
+      return live;
+    };
     Counts at1000{};
+    int objectsAt1000 = 0;
     for (int t = 0; t < ticks; ++t) {
       const int s = t % 86400;
       time.Set(8 + t / 86400, 2, s / 3600, s / 60 % 60, s % 60);
       SendMessageA(clock.hwnd(), WM_TIMER, kClockTimerId, 0);
       if (t % 50 == 0) UpdateWindow(clock.hwnd());
-      if (t == 1000) at1000 = Now();
+      if (t == 1000) {
+        at1000 = Now();
+        objectsAt1000 = liveObjects();
+      }
     }
     const Counts end = Now();
+    EXPECT_EQ(objectsAt1000, liveObjects());
+    EXPECT_EQ(static_cast<int>(clock.GdiObjects().size()), liveObjects());
+    EXPECT_GT(objectsAt1000, 0);
     EXPECT_TRUE(at1000 == end) << "owned " << at1000.owned << " -> " << end.owned << ", GDI " << at1000.gdi << " -> "
                                << end.gdi << ", user " << at1000.user << " -> " << end.user;
     int chimes = 0, boards = 0;
@@ -102,10 +116,10 @@ TEST(Soak, EachFaceTicksWithFlatHandlesAndEveryFiring) {
     }
     EXPECT_EQ(expectedChimes, chimes);
     EXPECT_EQ(expectedBoards, boards);
-    std::printf("soak, %s face: %d ticks, handles owned %ld, GDI objects %lu, user objects %lu at tick 1000 and "
-                "at the end; %d chimes, %d boards\n",
+    std::printf("soak, %s face: %d ticks, handles owned %ld, GDI objects %lu, user objects %lu, clock's own "
+                "objects live by GetObjectType %d at tick 1000 and at the end; %d chimes, %d boards\n",
                 face ? "analog" : "digital", ticks, end.owned, static_cast<unsigned long>(end.gdi),
-                static_cast<unsigned long>(end.user), chimes, boards);
+                static_cast<unsigned long>(end.user), objectsAt1000, chimes, boards);
     clock.CloseClock();
   }
   DeleteFileA(bg.c_str());
