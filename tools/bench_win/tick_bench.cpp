@@ -23,15 +23,11 @@
 #include "clock/skin_region_win.h"
 #include "controls/handles_win.h"
 #include "controls/module_win.h"
+#include "tests/support/stopwatch_win.h"
 
 namespace {
 
-double Now() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
+double Now() { return MillisecondsNow(); }
 
 struct FedTime : TimeSource {
   LocalTime t{};
