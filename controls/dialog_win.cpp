@@ -132,3 +132,23 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
   }
   return answer;
 }
+
+namespace {
+
+BOOL CALLBACK FindInnermostDialog(HWND window, LPARAM found) {
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND InnermostDialog() {
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), &FindInnermostDialog, reinterpret_cast<LPARAM>(&found));
+  return found;
+}

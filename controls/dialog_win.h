@@ -42,6 +42,11 @@ void PlaceDialogFrom(HWND dialog, const RECT& reference);
 // The desktop window's rectangle: the whole screen, the reference of most dialogs.
 RECT DesktopRect();
 
+// The topmost dialog window of this thread that is visible and takes input:
+// the innermost open modal dialog (an editor over its settings dialog, a
+// message box over either). Null when none is open.
+HWND InnermostDialog();
+
 // Sends a control notification that reached dialog back to the control it came
 // from (message number + 0x2000). Returns false when the message is no control
 // notification or names no control; result receives the control's answer.

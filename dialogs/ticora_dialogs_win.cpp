@@ -1,5 +1,6 @@
 #include "dialogs/ticora_dialogs_win.h"
 
+#include "controls/dialog_win.h"
 #include "dialogs/about_dialog_win.h"
 #include "dialogs/calendar_dialog_win.h"
 #include "dialogs/clock_settings_dialog_win.h"
@@ -9,22 +10,8 @@
 
 namespace {
 
-// The topmost dialog window of this thread that takes input: the innermost
-// modal dialog (an editor over the settings dialog, say).
-BOOL CALLBACK FindOpenDialog(HWND window, LPARAM found) {
-  char className[16] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window) && IsWindowEnabled(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 void BringOpenDialogForward() {
-  HWND open = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), &FindOpenDialog, reinterpret_cast<LPARAM>(&open));
-  if (open) SetForegroundWindow(open);
+  if (HWND open = InnermostDialog()) SetForegroundWindow(open);
 }
 
 }  // namespace

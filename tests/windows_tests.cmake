@@ -11,7 +11,7 @@ file(GLOB WINE_TEST_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*.cpp $
 file(GLOB TEST_SUPPORT_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
 add_library(test_support STATIC ${TEST_SUPPORT_SRC})
 target_compile_definitions(test_support PRIVATE ${TEST_DEFS})
-target_link_libraries(test_support PUBLIC base PRIVATE gtest)
+target_link_libraries(test_support PUBLIC controls base PRIVATE gtest)
 
 add_executable(wine_tests ${WINE_TEST_SRC} resources/ticora.rc)
 target_compile_definitions(wine_tests PRIVATE ${TEST_DEFS})

@@ -1,20 +1,12 @@
 #include "tests/support/modal_script.h"
 
+#include "controls/dialog_win.h"
+
 namespace {
 
 ModalScript* g_active = nullptr;
 constexpr UINT kPeriodMs = 5;
 constexpr DWORD kPatienceMs = 5000;
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-  char className[16] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window) && IsWindowEnabled(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 }  // namespace
 
@@ -23,11 +15,7 @@ ModalScript& ModalScript::Then(Step step) {
   return *this;
 }
 
-HWND ModalScript::InnermostDialog() {
-  HWND found = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&found));
-  return found;
-}
+HWND ModalScript::InnermostDialog() { return ::InnermostDialog(); }
 
 void ModalScript::Arm() {
   g_active = this;
