@@ -2,6 +2,7 @@
 
 #include "base/gbk_text.h"
 #include "base/safe_replace.h"
+#include "base/text_encoding.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -102,6 +103,10 @@ FileSystem* g_iniFiles = nullptr;
 
 FileSystem& IniFiles() { return g_iniFiles ? *g_iniFiles : DefaultFileSystem(); }
 
+AnsiCodePage* g_iniCodePage = nullptr;
+
+AnsiCodePage& IniCodePage() { return g_iniCodePage ? *g_iniCodePage : DefaultAnsiCodePage(); }
+
 // Reads the whole file through fs. On failure *missing tells whether the file
 // does not exist.
 bool ReadFileBytes(FileSystem& fs, const char* path, std::string* out, bool* missing) {
@@ -157,7 +162,8 @@ std::string LookUp(const char* file, const char* section, const char* key,
     if (!file || !ReadFileBytes(file, &bytes, &missing)) return def;
     *stripQuotes = true;
     if (!section || !key) return def;
-    IniDocument doc(std::move(bytes));
+    EncodedText text(std::move(bytes), IniCodePage());
+    IniDocument doc(text.Ansi());
     std::string value;
     return doc.Find(section, key, &value) ? value : def;
 }
@@ -399,12 +405,17 @@ bool IniWriteString(const char* file, const char* section, const char* key, cons
         if (!value) return true;     // nothing to delete
         bytes.clear();
     }
-    IniDocument doc(std::move(bytes));
+    EncodedText text(std::move(bytes), IniCodePage());
+    IniDocument doc(text.Ansi());
     bool changed = value ? doc.Set(section, key, value) : doc.Remove(section, key);
-    return !changed || WriteFileSafely(fs, file, doc.Bytes().data(), doc.Bytes().size());
+    if (!changed) return true;
+    const std::string out = text.Encode(doc.Bytes());
+    return WriteFileSafely(fs, file, out.data(), out.size());
 }
 
 void SetIniFileSystem(FileSystem* fs) { g_iniFiles = fs; }
+
+void SetIniCodePage(AnsiCodePage* codePage) { g_iniCodePage = codePage; }
 
 bool WriteIniInt(const char* file, const char* section, const char* key, int value) {
     char text[16];

@@ -3,6 +3,10 @@
 // reads truncated to the caller's buffer, writes that replace a value in place
 // and keep every other line. Behaves like the platform's profile functions.
 //
+// A file that starts with a byte-order mark (UTF-8, UTF-16LE or UTF-16BE) is read
+// converted to the ANSI code page, and a write keeps its encoding and its mark
+// (base/text_encoding.h).
+//
 // Text is handled as bytes in the GBK code page: a byte 0x81-0xFE starts a
 // two-byte character, so the second byte of such a character is never taken for
 // "[", "]", "=", a line break or a letter to fold. Only ASCII letters fold, and
@@ -37,6 +41,11 @@ bool IniWriteString(const char* file, const char* section, const char* key, cons
 // test sets another (nullptr restores the default).
 class FileSystem;
 void SetIniFileSystem(FileSystem* fs);
+
+// The ANSI code page that files saved in Unicode are converted through:
+// DefaultAnsiCodePage() unless a test sets another (nullptr restores it).
+class AnsiCodePage;
+void SetIniCodePage(AnsiCodePage* codePage);
 
 // Writes value as "%d" text.
 bool WriteIniInt(const char* file, const char* section, const char* key, int value);

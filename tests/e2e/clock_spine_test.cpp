@@ -199,4 +199,32 @@ TEST(ClockSpine, ClockSavedOnAMonitorThatIsGoneComesBackOnScreen) {
   EXPECT_EQ(0, run.CloseByCommand());
 }
 
+// Settings saved by an editor in Unicode are read, and the close writes the
+// position back in the file's own encoding, into its one SYSTEM section.
+TEST(ClockSpine, SettingsSavedInUnicodeAreReadAndKeptInTheirEncoding) {
+  const std::string ascii = "[SYSTEM]\r\nbClockMode=1\r\nnLostPosLeft=40\r\nnLastPostop=60\r\n";
+  std::string utf16(2, '\xFF');
+  utf16[1] = '\xFE';
+  for (char c : ascii) utf16 += std::string{c, '\0'};
+  const std::string utf8 = "\xEF\xBB\xBF" + ascii;
+  for (const std::string& file : {utf16, utf8}) {
+    SCOPED_TRACE(file.size() == utf8.size() ? "UTF-8" : "UTF-16LE");
+    ClockRun run(file);
+    ASSERT_TRUE(run.Start());
+    EXPECT_EQ(40, run.Rect().left);
+    EXPECT_EQ(60, run.Rect().top);
+    SetWindowPos(run.window, nullptr, 70, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(0, run.CloseByCommand());
+    std::string after = run.dir.Read("Ticora.ini");
+    ASSERT_EQ(file.substr(0, 3), after.substr(0, 3));  // the same mark
+    if (file == utf16) {  // back to bytes for the checks below
+      std::string narrow;
+      for (size_t i = 2; i + 1 < after.size(); i += 2) narrow += after[i + 1] ? '?' : after[i];
+      after = narrow;
+    }
+    EXPECT_NE(std::string::npos, after.find("nLostPosLeft=70\r\nnLastPostop=80\r\n"));
+    EXPECT_EQ(after.find("[SYSTEM]"), after.rfind("[SYSTEM]"));
+  }
+}
+
 }  // namespace

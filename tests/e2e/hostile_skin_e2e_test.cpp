@@ -1,6 +1,7 @@
 // Ticora.exe started with skins a careful user could hand it: pictures
 // larger than any skin it accepts end the start quietly (exit code 0, no
-// window) instead of exhausting the memory.
+// window) instead of exhausting the memory, and the most fragmented outline
+// there is still becomes the window's exact shape.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -74,6 +75,45 @@ TEST(HostileSkinEndToEnd, ACompleteHugePictureEndsTheStartQuietly) {
   // Every row of a 1-bit 16000 x 16000 picture: 2000 bytes each, 32 MB in all.
   const std::string rows(static_cast<size_t>(2000) * 16000, '\x55');
   ExpectQuietEnd(BitmapFile(16000, 16000, 1, 0, rows));
+}
+
+TEST(HostileSkinEndToEnd, AnAlternatingPixelSkinBecomesTheExactOutline) {
+  // Every other pixel has the key colour (black, at the top left): the outline
+  // is one 1 x 1 rectangle per white pixel, none of which can be merged. Wine
+  // recreates a window region from its rectangles one at a time on every
+  // paint, in time growing with the square of their number, so the picture is
+  // kept small here; tools/bench_win/skin_region_bench builds the 4000 x 4000
+  // one and counts its GDI objects.
+  const int side = 128;
+  std::string rows;
+  for (int stored = 0; stored < side; ++stored) {
+    const int y = side - 1 - stored;  // rows are stored bottom-up
+    rows += std::string(side / 8, y % 2 ? '\xAA' : '\x55');
+    rows += std::string((4 - side / 8 % 4) % 4, '\0');
+  }
+  SkinRun run(BitmapFile(side, side, 1, 0, rows));
+  ASSERT_TRUE(run.program.Start(run.dir.Path("Ticora.exe"), run.dir.Dir()));
+  HWND window = run.program.WaitForWindow(kTimeout);
+  ASSERT_NE(nullptr, window);
+  HRGN shape = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_EQ(COMPLEXREGION, GetWindowRgn(window, shape));
+  std::vector<char> data(GetRegionData(shape, 0, nullptr));
+  ASSERT_FALSE(data.empty());
+  ASSERT_NE(0u, GetRegionData(shape, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data())));
+  DeleteObject(shape);
+  const RGNDATA* rgn = reinterpret_cast<const RGNDATA*>(data.data());
+  ASSERT_EQ(static_cast<DWORD>(side * side / 2), rgn->rdh.nCount);
+  const RECT* rect = reinterpret_cast<const RECT*>(rgn->Buffer);
+  int misplaced = 0;
+  for (DWORD i = 0; i < rgn->rdh.nCount; ++i) {
+    const RECT& r = rect[i];
+    if (r.right != r.left + 1 || r.bottom != r.top + 1 || (r.left + r.top) % 2 == 0) ++misplaced;
+  }
+  EXPECT_EQ(0, misplaced);
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  DWORD code = 99;
+  EXPECT_TRUE(run.program.WaitForExit(kTimeout, &code));
+  EXPECT_EQ(0u, code);
 }
 
 }  // namespace

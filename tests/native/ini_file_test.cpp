@@ -1,4 +1,5 @@
 #include "base/ini_file.h"
+#include "base/text_encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -317,3 +318,113 @@ TEST(IniFileRandom, WritesTouchOnlyTheirLineAndReadBack) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// Files saved in Unicode
+
+namespace unicode {
+
+// ASCII plus two GBK characters, 中 (D6 D0) and 文 (CE C4); anything else is "?".
+class TwoCharCodePage : public AnsiCodePage {
+public:
+    void FromUtf16(const char16_t* units, size_t count, std::string* out) override {
+        for (size_t i = 0; i < count; ++i) {
+            if (units[i] < 0x80) *out += static_cast<char>(units[i]);
+            else if (units[i] == 0x4E2D) *out += "\xd6\xd0";
+            else if (units[i] == 0x6587) *out += "\xce\xc4";
+            else *out += '?';
+        }
+    }
+    void ToUtf16(const char* bytes, size_t count, std::u16string* out) override {
+        for (size_t i = 0; i < count; ++i) {
+            unsigned char c = static_cast<unsigned char>(bytes[i]);
+            if (c < 0x80) *out += static_cast<char16_t>(c);
+            else if (i + 1 < count && c == 0xD6 && bytes[i + 1] == '\xd0') *out += u'\u4E2D', ++i;
+            else if (i + 1 < count && c == 0xCE && bytes[i + 1] == '\xc4') *out += u'\u6587', ++i;
+            else *out += u'\uFFFD';
+        }
+    }
+};
+
+class IniFileUnicode : public ::testing::Test {
+protected:
+    void SetUp() override { SetIniCodePage(&codePage_); }
+    void TearDown() override { SetIniCodePage(nullptr); }
+    TwoCharCodePage codePage_;
+};
+
+// The bytes of text in one encoding, mark first.
+std::string Encoded(TextEncoding e, const std::u16string& text) {
+    std::string out;
+    if (e == TextEncoding::kUtf8) {
+        out = "\xEF\xBB\xBF";
+        for (char16_t c : text) {
+            if (c < 0x80) {
+                out += static_cast<char>(c);
+            } else {  // the test texts hold no surrogates
+                out += static_cast<char>(0xE0 | (c >> 12));
+                out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+                out += static_cast<char>(0x80 | (c & 0x3F));
+            }
+        }
+        return out;
+    }
+    const bool le = e == TextEncoding::kUtf16Le;
+    out = le ? "\xFF\xFE" : "\xFE\xFF";
+    for (char16_t c : text) {
+        char lo = static_cast<char>(c & 0xFF), hi = static_cast<char>(c >> 8);
+        out += le ? lo : hi;
+        out += le ? hi : lo;
+    }
+    return out;
+}
+
+const TextEncoding kEncodings[] = {TextEncoding::kUtf8, TextEncoding::kUtf16Le, TextEncoding::kUtf16Be};
+
+TEST_F(IniFileUnicode, ReadsEveryEncodingThroughTheCodePage) {
+    const std::u16string text = u"[SYSTEM]\r\nbClockMode=1\r\nsSignalFile=C:\\\u4E2D\u6587\\\r\n[t]\nk=\u263A x\n";
+    for (TextEncoding e : kEncodings) {
+        TempIni ini(Encoded(e, text));
+        size_t n;
+        EXPECT_EQ(IniReadInt(ini.Path(), "SYSTEM", "bClockMode", 7), 1) << static_cast<int>(e);
+        EXPECT_EQ(GuardedRead(ini.Path(), "system", "sSignalFile", "", 64, &n), "C:\\\xd6\xd0\xce\xc4\\");
+        EXPECT_EQ(GuardedRead(ini.Path(), "t", "k", "", 64, &n), "? x");  // not in the code page
+    }
+    // A mark alone, and UTF-16 with an odd byte left at the end.
+    TempIni empty("\xFF\xFE");
+    EXPECT_EQ(IniReadInt(empty.Path(), "s", "k", 7), 7);
+    TempIni odd(Encoded(TextEncoding::kUtf16Le, u"[s]\r\nk=12") + "3");
+    EXPECT_EQ(IniReadInt(odd.Path(), "s", "k", 7), 12);
+    // Not UTF-8 after a UTF-8 mark: each broken sequence reads as one "?".
+    TempIni broken("\xEF\xBB\xBF[s]\r\nk=a\xE4\xB8" "b\xFF" "c\r\n");
+    size_t n;
+    EXPECT_EQ(GuardedRead(broken.Path(), "s", "k", "", 64, &n), "a?b?c");
+}
+
+TEST_F(IniFileUnicode, WritesKeepTheEncodingAndTheUntouchedLines) {
+    // The comment holds a character the code page cannot hold: it must survive.
+    const std::u16string before = u"; \u263A\r\n[SYSTEM]\r\nbClockMode=0\r\nsSignalFile=C:\\\u4E2D\\\r\n";
+    struct Case {
+        const char* key;
+        const char* value;
+        std::u16string after;
+    } cases[] = {
+        {"bClockMode", "1", u"; \u263A\r\n[SYSTEM]\r\nbClockMode=1\r\nsSignalFile=C:\\\u4E2D\\\r\n"},
+        {"sSignalFile", "D:\\\xce\xc4", u"; \u263A\r\n[SYSTEM]\r\nbClockMode=0\r\nsSignalFile=D:\\\u6587\r\n"},
+        {"nNew", "5", u"; \u263A\r\n[SYSTEM]\r\nbClockMode=0\r\nsSignalFile=C:\\\u4E2D\\\r\nnNew=5\r\n"},
+        {"bClockMode", nullptr, u"; \u263A\r\n[SYSTEM]\r\nsSignalFile=C:\\\u4E2D\\\r\n"},
+    };
+    for (TextEncoding e : kEncodings) {
+        for (const Case& c : cases) {
+            TempIni ini(Encoded(e, before));
+            EXPECT_TRUE(IniWriteString(ini.Path(), "SYSTEM", c.key, c.value));
+            EXPECT_EQ(ini.Get(), Encoded(e, c.after)) << static_cast<int>(e) << " " << c.key;
+        }
+        // A new section at the end of a file without a final line break.
+        TempIni ini(Encoded(e, u"[s]\r\nk=\u263A"));
+        EXPECT_TRUE(IniWriteString(ini.Path(), "t", "k", "\xd6\xd0"));
+        EXPECT_EQ(ini.Get(), Encoded(e, u"[s]\r\nk=\u263A\r\n[t]\r\nk=\u4E2D\r\n"));
+    }
+}
+
+}  // namespace unicode

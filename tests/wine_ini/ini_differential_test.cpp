@@ -190,11 +190,72 @@ std::string Generated(std::mt19937& rng) {
     return doc;
 }
 
+// The ANSI text saved in Unicode with a byte-order mark, as an editor saves it.
+std::string SavedAs(const std::string& ansi, UINT codePage, bool bigEndian) {
+    std::wstring w(ansi.size() + 1, L'\0');
+    int n = ansi.empty() ? 0
+                         : MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &w[0],
+                                               static_cast<int>(w.size()));
+    w.resize(static_cast<size_t>(n));
+    if (codePage == CP_UTF8) {
+        std::string out(w.size() * 3 + 3, '\0');
+        int m = w.empty() ? 0
+                          : WideCharToMultiByte(CP_UTF8, 0, w.data(), n, &out[3], static_cast<int>(out.size() - 3),
+                                                nullptr, nullptr);
+        out.resize(3 + static_cast<size_t>(m));
+        out.replace(0, 3, "\xEF\xBB\xBF");
+        return out;
+    }
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (wchar_t c : w) {
+        char lo = static_cast<char>(c & 0xFF), hi = static_cast<char>((c >> 8) & 0xFF);
+        out += bigEndian ? hi : lo;
+        out += bigEndian ? lo : hi;
+    }
+    return out;
+}
+
+// A file's text as ANSI bytes, whatever its encoding; *mark gets its mark.
+std::string AsAnsi(const std::string& bytes, std::string* mark) {
+    mark->clear();
+    UINT codePage = 0;
+    bool bigEndian = false;
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) codePage = CP_UTF8, *mark = bytes.substr(0, 3);
+    else if (bytes.compare(0, 2, "\xFF\xFE") == 0) codePage = 1200, *mark = bytes.substr(0, 2);
+    else if (bytes.compare(0, 2, "\xFE\xFF") == 0) codePage = 1201, bigEndian = true, *mark = bytes.substr(0, 2);
+    if (!codePage) return bytes;
+    std::wstring w;
+    const std::string body = bytes.substr(mark->size());
+    if (codePage == CP_UTF8) {
+        w.resize(body.size() + 1);
+        w.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, body.data(), static_cast<int>(body.size()),
+                                                         &w[0], static_cast<int>(w.size()))));
+    } else {
+        for (size_t i = 0; i + 1 < body.size(); i += 2) {
+            unsigned char a = static_cast<unsigned char>(body[i]), b = static_cast<unsigned char>(body[i + 1]);
+            w += static_cast<wchar_t>(bigEndian ? (a << 8 | b) : (b << 8 | a));
+        }
+    }
+    if (w.empty()) return std::string();
+    std::string out(w.size() * 2, '\0');
+    out.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, w.data(), static_cast<int>(w.size()), &out[0],
+                                                       static_cast<int>(out.size()), nullptr, nullptr)));
+    return out;
+}
+
 std::vector<std::string> Corpus() {
     std::vector<std::string> files = HandWrittenFiles();
     std::mt19937 rng(20240601);
     for (int i = 0; i < 190; ++i) files.push_back(Generated(rng));
     for (int i = 0; i < 30; ++i) files.push_back(Junk(rng));
+    // Every eighth text of the corpus also saved in each Unicode encoding.
+    const size_t plain = files.size();
+    for (size_t i = 0; i < plain; i += 8) {
+        if (HasByteOrderMark(files[i]) || !RoundTrips(files[i])) continue;
+        files.push_back(SavedAs(files[i], CP_UTF8, false));
+        files.push_back(SavedAs(files[i], 1200, false));
+        files.push_back(SavedAs(files[i], 1200, true));
+    }
     return files;
 }
 
@@ -263,9 +324,10 @@ struct Tally {
 const char* const kInvalidGbk =
     "bytes that are not valid GBK: the platform keeps profile text as UTF-16 and hands back "
     "replacement characters; the engine returns the file's bytes unchanged";
-const char* const kByteOrderMark =
-    "file starts with a byte-order mark: the emulator decodes it as UTF-8/UTF-16, Windows' ANSI "
-    "profile functions and the engine read the bytes as they are";
+const char* const kUnicodeRewrite =
+    "a file saved in Unicode: the emulator writes it back in normalised form, the engine changes "
+    "only the line written; both keep the encoding and its mark (checked: the same mark, and "
+    "normalising the engine's text gives the emulator's)";
 const char* const kRewrite =
     "the emulator rewrites every line of the file in normalised form on a write; Windows and the "
     "engine change only the line written (checked: normalising the engine's file gives the "
@@ -314,8 +376,7 @@ public:
         }
         const char* reason = nullptr;
         std::string d = def ? def : "";
-        if (HasByteOrderMark(doc)) reason = kByteOrderMark;
-        else if (!RoundTrips(b) || !RoundTrips(a) || !RoundTrips(doc)) reason = kInvalidGbk;
+        if (!RoundTrips(b) || !RoundTrips(a) || !RoundTrips(doc)) reason = kInvalidGbk;
         else if (!d.empty() && d.find_first_not_of(' ') == std::string::npos) reason = kBlankDefault;
         else if (QuotedCut(doc, section, key, size, a, b)) reason = kQuotedCut;
         else if (DbcsCut(size, a, b, theirs.data())) reason = kDbcsCut;
@@ -335,8 +396,7 @@ public:
         }
         const char* reason = nullptr;
         std::string raw;
-        if (HasByteOrderMark(doc)) reason = kByteOrderMark;
-        else if (!RoundTrips(doc)) reason = kInvalidGbk;
+        if (!RoundTrips(doc)) reason = kInvalidGbk;
         else if (IniDocument(doc).Find(section.c_str(), key.c_str(), &raw) && raw.size() == 31 &&
                  (raw[0] == '"' || raw[0] == '\'') && raw.back() == raw[0])
             reason = kQuotedCut;
@@ -364,9 +424,14 @@ public:
         }
         const std::string doc = start ? *start : std::string();
         const char* reason = nullptr;
-        if (HasByteOrderMark(doc)) reason = kByteOrderMark;
-        else if (!RoundTrips(doc)) reason = kInvalidGbk;
-        else if (value && std::strpbrk(value, "\r\n") && !o && start && b == *start) reason = kLineBreak;
+        std::string markA, markB;
+        if (value && std::strpbrk(value, "\r\n") && !o && start && b == *start) {
+            reason = kLineBreak;
+        } else if (HasByteOrderMark(doc)) {
+            const std::string textA = AsAnsi(a, &markA), textB = AsAnsi(b, &markB);
+            if ((t != 0) == o && haveA && haveB && markA == markB && Normalised(textB) == textA)
+                reason = kUnicodeRewrite;
+        } else if (!RoundTrips(doc)) reason = kInvalidGbk;
         else if ((t != 0) == o && haveA && haveB && Normalised(b) == a) reason = kRewrite;
         tally.Differ(reason, "write [" + Escaped(section) + "] " + Escaped(key) + "=" +
                                  (value ? Escaped(value) : std::string("<NULL>")) + " on '" +
@@ -490,9 +555,11 @@ TEST(IniDifferential, EngineAgreesWithPlatform) {
     std::mt19937 rng(7);
 
     for (size_t f = 0; f < corpus.size(); ++f) {
-        const std::string& doc = corpus[f];
+        const std::string& file = corpus[f];
         const std::string path = run.NewPath("c");
-        ASSERT_TRUE(PutFile(path, doc));
+        ASSERT_TRUE(PutFile(path, file));
+        std::string mark;
+        const std::string doc = AsAnsi(file, &mark);  // the text as both sides should read it
         Names names = Harvest(doc);
         std::vector<std::string> sections = names.sections, keys = names.keys;
         if (sections.size() > 3) sections.resize(3);
@@ -513,13 +580,13 @@ TEST(IniDifferential, EngineAgreesWithPlatform) {
         // Writes, each on two copies of the start file.
         const std::string sec = names.sections.empty() ? "SYSTEM" : names.sections[0];
         const std::string key = names.keys.empty() ? "bClockMode" : names.keys[0];
-        run.CompareWrite(&doc, sec, key, "new value");
-        run.CompareWrite(&doc, sec, "AddedKey", "42");
-        run.CompareWrite(&doc, "NewSection", "k", "v");
-        run.CompareWrite(&doc, Upper(sec), Upper(key), "\xd6\xb5 v");
-        if (f % 4 == 0) run.CompareWrite(&doc, sec, key, nullptr);
-        if (f % 4 == 1) run.CompareWrite(&doc, sec, key, "  leading blanks");
-        if (f % 50 == 2) run.CompareWrite(&doc, sec, key, "two\r\n[lines]");
+        run.CompareWrite(&file, sec, key, "new value");
+        run.CompareWrite(&file, sec, "AddedKey", "42");
+        run.CompareWrite(&file, "NewSection", "k", "v");
+        run.CompareWrite(&file, Upper(sec), Upper(key), "\xd6\xb5 v");
+        if (f % 4 == 0) run.CompareWrite(&file, sec, key, nullptr);
+        if (f % 4 == 1) run.CompareWrite(&file, sec, key, "  leading blanks");
+        if (f % 50 == 2) run.CompareWrite(&file, sec, key, "two\r\n[lines]");
     }
 
     // Integer values one by one.
