@@ -30,6 +30,12 @@ seed() {  # seed <harness> <files...>
 }
 dist=$root/build/dist
 seed ini "$dist/Ticora.ini" "$dist"/Themes/*/theme.ini
+# The settings file as an editor saves it in Unicode, each with its mark.
+if [ -f "$dist/Ticora.ini" ]; then
+  { printf '\xEF\xBB\xBF'; iconv -f GBK -t UTF-8 "$dist/Ticora.ini"; } >"$out/corpus/ini/seed-utf8-Ticora.ini" || true
+  { printf '\xFF\xFE'; iconv -f GBK -t UTF-16LE "$dist/Ticora.ini"; } >"$out/corpus/ini/seed-utf16le-Ticora.ini" || true
+  { printf '\xFE\xFF'; iconv -f GBK -t UTF-16BE "$dist/Ticora.ini"; } >"$out/corpus/ini/seed-utf16be-Ticora.ini" || true
+fi
 seed theme_file "$dist"/Themes/*/theme.ini
 seed bitmap_header "$dist"/*.bmp
 # A reminder file of two records as the clock writes them: daily at 08:30, and

@@ -1,11 +1,13 @@
 // The INI engine on any bytes: the first input byte picks the lookups and
 // edits, the rest is the file. Reads go through a real file, edits through the
-// in-memory document, and every edit is read back.
+// in-memory document, and every edit is read back, also through the encoding
+// of a file saved in Unicode.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "base/ini_file.h"
+#include "base/text_encoding.h"
 #include "tests/fuzz/fuzz_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -31,5 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
              !doc.Find(section, key, &value)) {
     __builtin_trap();  // a value just set under a real name must be found
   }
+
+  // A file saved in Unicode: an unchanged text gives back the file's own bytes,
+  // and an edited one reads back as edited.
+  EncodedText text(bytes, DefaultAnsiCodePage());
+  if (text.Encode(text.Ansi()) != bytes) __builtin_trap();
+  IniDocument edited(text.Ansi());
+  edited.Set(section, key, "250");
+  bool ascii = true;
+  for (char c : edited.Bytes()) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  if (ascii && EncodedText(text.Encode(edited.Bytes()), DefaultAnsiCodePage()).Ansi() != edited.Bytes())
+    __builtin_trap();
   return 0;
 }
