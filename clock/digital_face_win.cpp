@@ -7,8 +7,16 @@
 Bitmap DigitalFace::LoadSkin(const char* path) { return Bitmap(LoadBitmapFile(path, LR_DEFAULTSIZE)); }
 
 void DigitalFace::Release() {
+  DropCanvas();
   background_.Reset();
   digits_.Reset();
+}
+
+void DigitalFace::AppendObjects(std::vector<HGDIOBJ>& out) const {
+  for (const Bitmap* b : {&background_, &digits_, &canvas_})
+    if (*b) out.push_back(b->get());
+  for (const MemoryDC* dc : {&canvasDc_, &backgroundDc_, &stripDc_})
+    if (*dc) out.push_back(dc->get());
 }
 
 SIZE DigitalFace::BackgroundSize() const {
@@ -20,26 +28,66 @@ SIZE DigitalFace::BackgroundSize() const {
 Region DigitalFace::Outline() {
   const SIZE s = BackgroundSize();
   if (!background_) return Region();
+  // The scan may move the digit origin.
+  DropCanvas();
   return Region(SkinRegion(background_.get(), s.cx, s.cy, &digitOrigin_));
 }
 
-void DigitalFace::Paint(HDC dc, SIZE size, const LocalTime& time) const {
+bool DigitalFace::MakeCanvas(HDC dc, SIZE size) {
+  canvasDc_.Reset(CreateCompatibleDC(dc));
+  backgroundDc_.Reset(CreateCompatibleDC(dc));
+  stripDc_.Reset(CreateCompatibleDC(dc));
+  canvas_.Reset(CreateCompatibleBitmap(dc, size.cx, size.cy));
+  canvasDcDefault_ = canvasDc_ && canvas_ ? SelectObject(canvasDc_.get(), canvas_.get()) : nullptr;
+  if (!canvasDcDefault_ || canvasDcDefault_ == HGDI_ERROR || !backgroundDc_ || !stripDc_) {
+    canvasDcDefault_ = nullptr;
+    DropCanvas();
+    return false;
+  }
+  canvasSize_ = size;
+  piecesDrawn_ = false;
+  SelectGuard selectBackground(backgroundDc_.get(), background_.get());
+  BitBlt(canvasDc_.get(), 0, 0, size.cx, size.cy, backgroundDc_.get(), 0, 0, SRCCOPY);
+  return true;
+}
+
+void DigitalFace::DropCanvas() {
+  // The canvas bitmap is let go by its surface before it is deleted.
+  if (canvasDcDefault_) SelectObject(canvasDc_.get(), canvasDcDefault_);
+  canvasDcDefault_ = nullptr;
+  canvas_.Reset();
+  canvasDc_.Reset();
+  backgroundDc_.Reset();
+  stripDc_.Reset();
+  canvasSize_ = SIZE{0, 0};
+  piecesDrawn_ = false;
+}
+
+void DigitalFace::Paint(HDC dc, SIZE size, const LocalTime& time) {
   if (!background_ || !digits_) return;
-  MemoryDC memory(CreateCompatibleDC(dc));
-  Bitmap canvas(CreateCompatibleBitmap(dc, size.cx, size.cy));
-  if (!memory || !canvas) return;
-  SelectGuard selectCanvas(memory.get(), canvas.get());
-  {
-    MemoryDC source(CreateCompatibleDC(dc));
-    SelectGuard selectBackground(source.get(), background_.get());
-    BitBlt(memory.get(), 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
+  if (!canvas_ || canvasSize_.cx != size.cx || canvasSize_.cy != size.cy) {
+    DropCanvas();
+    if (!MakeCanvas(dc, size)) return;
   }
+  const std::array<DigitPiece, kDigitPieceCount> pieces = DigitLayout(time.wHour, time.wMinute, time.wSecond);
   {
-    MemoryDC source(CreateCompatibleDC(dc));
-    SelectGuard selectDigits(source.get(), digits_.get());
-    for (const DigitPiece& piece : DigitLayout(time.wHour, time.wMinute, time.wSecond))
-      BitBlt(memory.get(), digitOrigin_.x + piece.destX, digitOrigin_.y, piece.width, kDigitAreaHeight,
-             source.get(), piece.sourceX, 0, SRCCOPY);
+    SelectGuard selectBackground(backgroundDc_.get(), background_.get());
+    SelectGuard selectDigits(stripDc_.get(), digits_.get());
+    for (size_t i = 0; i < pieces.size(); ++i) {
+      const DigitPiece& piece = pieces[i];
+      const DigitPiece& before = drawn_[i];
+      if (piecesDrawn_ && before.destX == piece.destX && before.width == piece.width &&
+          before.sourceX == piece.sourceX)
+        continue;
+      const int x = digitOrigin_.x + piece.destX, y = digitOrigin_.y;
+      // The background first, so that the piece lies on exactly what a
+      // composition from scratch would have under it.
+      if (piecesDrawn_)
+        BitBlt(canvasDc_.get(), x, y, piece.width, kDigitAreaHeight, backgroundDc_.get(), x, y, SRCCOPY);
+      BitBlt(canvasDc_.get(), x, y, piece.width, kDigitAreaHeight, stripDc_.get(), piece.sourceX, 0, SRCCOPY);
+    }
   }
-  BitBlt(dc, 0, 0, size.cx, size.cy, memory.get(), 0, 0, SRCCOPY);
+  drawn_ = pieces;
+  piecesDrawn_ = true;
+  BitBlt(dc, 0, 0, size.cx, size.cy, canvasDc_.get(), 0, 0, SRCCOPY);
 }

@@ -4,27 +4,36 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
+#include <utility>
 #include <vector>
 
-#include <utility>
-
 #include "base/local_time.h"
+#include "clock/face_geometry.h"
 #include "controls/handles_win.h"
 
 class DigitalFace {
  public:
+  DigitalFace() = default;
+  ~DigitalFace() { DropCanvas(); }
+  DigitalFace(const DigitalFace&) = delete;
+  DigitalFace& operator=(const DigitalFace&) = delete;
+
   // A skin bitmap file as a bitmap; null when the file is missing, damaged or
   // cannot be loaded.
   static Bitmap LoadSkin(const char* path);
-  void SetBackground(Bitmap background) { background_ = std::move(background); }
-  void SetDigitStrip(Bitmap digits) { digits_ = std::move(digits); }
+  void SetBackground(Bitmap background) {
+    DropCanvas();
+    background_ = std::move(background);
+  }
+  void SetDigitStrip(Bitmap digits) {
+    DropCanvas();
+    digits_ = std::move(digits);
+  }
   // Deletes both bitmaps (the face is no longer shown).
   void Release();
-  // Appends the bitmaps it holds (for leak checks).
-  void AppendObjects(std::vector<HGDIOBJ>& out) const {
-    if (background_) out.push_back(background_.get());
-    if (digits_) out.push_back(digits_.get());
-  }
+  // Appends the bitmaps and drawing surfaces it holds (for leak checks).
+  void AppendObjects(std::vector<HGDIOBJ>& out) const;
 
   bool HasBackground() const { return static_cast<bool>(background_); }
   bool HasDigitStrip() const { return static_cast<bool>(digits_); }
@@ -37,11 +46,28 @@ class DigitalFace {
   // area; it stays where it was when the background has none).
   POINT DigitOrigin() const { return digitOrigin_; }
   // Draws background and digits of time into dc, composed in memory and
-  // copied once; nothing without both bitmaps.
-  void Paint(HDC dc, SIZE size, const LocalTime& time) const;
+  // copied once; nothing without both bitmaps. The composed face is kept for
+  // the next paint, which redraws only the pieces whose digit has changed.
+  void Paint(HDC dc, SIZE size, const LocalTime& time);
 
  private:
+  // Makes the kept canvas of size compatible with dc and copies the whole
+  // background onto it; false (and no canvas) when the system cannot.
+  bool MakeCanvas(HDC dc, SIZE size);
+  // Deletes the kept canvas and its drawing surfaces.
+  void DropCanvas();
+
   Bitmap background_;
   Bitmap digits_;
   POINT digitOrigin_{0, 0};
+  // The face as last composed, while background, strip, digit origin and size
+  // stay what they were: the canvas bitmap stays selected into canvasDc_; the
+  // background and the strip are selected into the source surfaces only
+  // during a paint, so that they can be read or replaced in between.
+  MemoryDC canvasDc_, backgroundDc_, stripDc_;
+  Bitmap canvas_;
+  HGDIOBJ canvasDcDefault_ = nullptr;
+  SIZE canvasSize_{0, 0};
+  std::array<DigitPiece, kDigitPieceCount> drawn_{};
+  bool piecesDrawn_ = false;
 };

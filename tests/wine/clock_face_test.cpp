@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "clock/skin_region_win.h"
 #include "controls/handles_win.h"
 #include "tests/support/bmp_bytes.h"
+#include "tests/support/dib_surface.h"
 #include "tests/support/fixed_time.h"
 #include "tests/reference/ellipse_rows.h"
 #include "tests/reference/skin_region_reference_win.h"
@@ -217,7 +219,9 @@ TEST(AnalogOutline, WindowRegionIsExactlyTheDialAndHandDots) {
   clock.SetFaceMode(1);
   RECT target{0, 0, 136, 136};
   ASSERT_TRUE(clock.CreateClock(nullptr, true, &target));
-  for (auto t : {std::vector<int>{12, 0, 0}, {15, 30, 0}, {9, 5, 7}, {23, 59, 59}}) {
+  // 09:05:08 moves only the second hand after 09:05:07: the kept hour and
+  // minute hands must still be part of the outline.
+  for (auto t : {std::vector<int>{12, 0, 0}, {15, 30, 0}, {9, 5, 7}, {9, 5, 8}, {23, 59, 59}}) {
     time.now.wHour = static_cast<uint16_t>(t[0]);
     time.now.wMinute = static_cast<uint16_t>(t[1]);
     time.now.wSecond = static_cast<uint16_t>(t[2]);
@@ -305,6 +309,83 @@ TEST(DigitalFace, DigitsComeFromTheStripAtTheScannedOrigin) {
   clock.CloseClock();
   DeleteFileA(bg.c_str());
   DeleteFileA(digits.c_str());
+}
+
+// The digital face keeps its composition from one paint to the next: after
+// every change of time, strip, background or face it paints exactly what a
+// clock made afresh with the same skins paints.
+TEST(DigitalFace, KeptCompositionPaintsWhatAFreshClockPaints) {
+  char dir[MAX_PATH];
+  GetTempPathA(sizeof dir, dir);
+  const std::string bg = std::string(dir) + "ticora_kept_bg.bmp", wide = std::string(dir) + "ticora_kept_wide.bmp";
+  const std::string digits = std::string(dir) + "ticora_kept_digits.bmp",
+                    others = std::string(dir) + "ticora_kept_others.bmp";
+  auto skin = [](int left, int top) {
+    return [left, top](int x, int y) -> COLORREF {
+      if (x < 3 || y < 3) return kMagenta;
+      if ((x == left || x == left + 109) && y >= top && y < top + 25) return RGB(0, 0, 0);
+      return RGB(30 + x % 50, 60, 90 + y);
+    };
+  };
+  ASSERT_TRUE(WriteBytes(bg, BmpBytes(160, 50, skin(20, 10))));
+  ASSERT_TRUE(WriteBytes(wide, BmpBytes(200, 60, skin(40, 20))));
+  ASSERT_TRUE(WriteBytes(digits, BmpBytes(162, 25, [](int x, int y) { return RGB(x, y * 5, 7); })));
+  ASSERT_TRUE(WriteBytes(others, BmpBytes(162, 25, [](int x, int y) { return RGB(7, x, y * 5); })));
+  FixedTime time;
+  auto tickAndPaint = [&time](ClockWindow& clock, int h, int m, int s) {
+    time.Set(h, m, s);
+    SendMessageA(clock.hwnd(), WM_TIMER, kClockTimerId, 0);
+    const RECT face = clock.FaceRect();
+    DibSurface surface(face.right, face.bottom, RGB(1, 2, 3));
+    clock.PaintFace(surface.dc());
+    std::vector<COLORREF> px;
+    for (int y = 0; y < face.bottom; ++y)
+      for (int x = 0; x < face.right; ++x) px.push_back(surface.At(x, y));
+    return px;
+  };
+  auto fresh = [&](const std::string& background, const std::string& strip, int h, int m, int s) {
+    ClockWindow clock(ClockServices{&time});
+    clock.SetFaceMode(0);
+    EXPECT_TRUE(clock.LoadBackground(background.c_str(), false) && clock.LoadDigitStrip(strip.c_str()));
+    RECT target{0, 0, 200, 60};
+    EXPECT_TRUE(clock.CreateClock(nullptr, true, &target));
+    std::vector<COLORREF> px = tickAndPaint(clock, h, m, s);
+    clock.CloseClock();
+    return px;
+  };
+
+  ClockWindow clock(ClockServices{&time});
+  clock.SetFaceMode(0);
+  ASSERT_TRUE(clock.LoadBackground(bg.c_str(), false) && clock.LoadDigitStrip(digits.c_str()));
+  RECT target{0, 0, 200, 60};
+  ASSERT_TRUE(clock.CreateClock(nullptr, true, &target));
+  const struct {
+    const char* what;
+    std::function<void()> change;
+    const std::string& background;
+    const std::string& strip;
+    int h, m, s;
+  } steps[] = {
+      {"first paint", [] {}, bg, digits, 9, 5, 7},
+      {"the next second", [] {}, bg, digits, 9, 5, 8},
+      {"every digit changes", [] {}, bg, digits, 10, 16, 29},
+      {"a new strip", [&] { clock.LoadDigitStrip(others.c_str()); }, bg, others, 10, 16, 30},
+      {"a new background laid out", [&] { clock.LoadBackground(wide.c_str(), true); }, wide, others, 10, 16, 31},
+      {"analog and back",
+       [&] {
+         clock.ApplyAppearance(1, "", "", true);
+         tickAndPaint(clock, 10, 16, 32);
+         clock.ApplyAppearance(0, bg.c_str(), digits.c_str(), true);
+       },
+       bg, digits, 10, 16, 33},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.change();
+    EXPECT_EQ(fresh(step.background, step.strip, step.h, step.m, step.s), tickAndPaint(clock, step.h, step.m, step.s));
+  }
+  clock.CloseClock();
+  for (const std::string* f : {&bg, &wide, &digits, &others}) DeleteFileA(f->c_str());
 }
 
 // Window rectangle in screen coordinates and whether the window region holds
