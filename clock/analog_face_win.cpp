@@ -1,7 +1,5 @@
 #include "clock/analog_face_win.h"
 
-#include "clock/face_geometry.h"
-
 namespace {
 
 HRGN EmptyRegion() { return CreateRectRgn(0, 0, 0, 0); }
@@ -10,6 +8,14 @@ HRGN EmptyRegion() { return CreateRectRgn(0, 0, 0, 0); }
 void AddDot(HRGN region, const DotBox& box) {
   Region dot(CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
   if (dot) CombineRgn(region, region, dot.get(), RGN_OR);
+}
+
+// A new region of the dots; null when the system cannot make one.
+Region DotsRegion(const std::vector<DotBox>& dots) {
+  Region region(EmptyRegion());
+  if (region)
+    for (const DotBox& box : dots) AddDot(region.get(), box);
+  return region;
 }
 
 void FillRegionWith(HDC dc, HRGN region, COLORREF colour) {
@@ -24,6 +30,8 @@ void AnalogFace::BuildDial() {
   dial_.Reset(EmptyRegion());
   hourMarks_.Reset(EmptyRegion());
   minuteMarks_.Reset(EmptyRegion());
+  // The kept hands were joined to the previous dial.
+  slowPart_.Reset();
   if (!dial_ || !hourMarks_ || !minuteMarks_) return;
   AddDot(dial_.get(), CenterDot());
   AddDot(hourMarks_.get(), CenterDot());
@@ -33,23 +41,31 @@ void AnalogFace::BuildDial() {
   }
 }
 
-Region AnalogFace::BuildHands(int hour, int minute, int second) {
-  Region outline(EmptyRegion());
-  if (!outline) return outline;
-  if (dial_) CombineRgn(outline.get(), outline.get(), dial_.get(), RGN_OR);
-  hourHand_.Reset(EmptyRegion());
-  minuteHand_.Reset(EmptyRegion());
-  secondHand_.Reset(EmptyRegion());
-  const struct {
-    HandKind kind;
-    Region* region;
-  } hands[] = {{HandKind::kHour, &hourHand_}, {HandKind::kMinute, &minuteHand_}, {HandKind::kSecond, &secondHand_}};
-  for (const auto& hand : hands) {
-    for (const DotBox& box : HandDots(hand.kind, hour, minute, second)) {
-      AddDot(outline.get(), box);
-      if (*hand.region) AddDot(hand.region->get(), box);
-    }
+bool AnalogFace::BuildSlowHands(const std::vector<DotBox>& hourDots, const std::vector<DotBox>& minuteDots) {
+  slowPart_.Reset(EmptyRegion());
+  hourHand_ = DotsRegion(hourDots);
+  minuteHand_ = DotsRegion(minuteDots);
+  if (!slowPart_ || !hourHand_ || !minuteHand_) {
+    slowPart_.Reset();
+    return false;
   }
+  if (dial_) CombineRgn(slowPart_.get(), slowPart_.get(), dial_.get(), RGN_OR);
+  CombineRgn(slowPart_.get(), slowPart_.get(), hourHand_.get(), RGN_OR);
+  CombineRgn(slowPart_.get(), slowPart_.get(), minuteHand_.get(), RGN_OR);
+  hourDots_ = hourDots;
+  minuteDots_ = minuteDots;
+  return true;
+}
+
+Region AnalogFace::BuildHands(int hour, int minute, int second) {
+  const std::vector<DotBox> hourDots = HandDots(HandKind::kHour, hour, minute, second);
+  const std::vector<DotBox> minuteDots = HandDots(HandKind::kMinute, hour, minute, second);
+  if ((!slowPart_ || hourDots != hourDots_ || minuteDots != minuteDots_) && !BuildSlowHands(hourDots, minuteDots))
+    return Region();
+  secondHand_ = DotsRegion(HandDots(HandKind::kSecond, hour, minute, second));
+  Region outline(EmptyRegion());
+  if (!outline || !secondHand_) return Region();
+  CombineRgn(outline.get(), slowPart_.get(), secondHand_.get(), RGN_OR);
   return outline;
 }
 
@@ -63,6 +79,9 @@ void AnalogFace::Paint(HDC dc) const {
 }
 
 void AnalogFace::Release() {
+  slowPart_.Reset();
+  hourDots_.clear();
+  minuteDots_.clear();
   dial_.Reset();
   hourMarks_.Reset();
   minuteMarks_.Reset();
@@ -72,6 +91,6 @@ void AnalogFace::Release() {
 }
 
 void AnalogFace::AppendObjects(std::vector<HGDIOBJ>& out) const {
-  for (const Region* r : {&dial_, &hourMarks_, &minuteMarks_, &hourHand_, &minuteHand_, &secondHand_})
+  for (const Region* r : {&dial_, &hourMarks_, &minuteMarks_, &hourHand_, &minuteHand_, &secondHand_, &slowPart_})
     if (*r) out.push_back(r->get());
 }

@@ -1,11 +1,15 @@
 // The analog face as regions: the dial (centre dot, hour and minute marks)
-// built once, the three hands rebuilt for every tick, the window outline made
-// of both, and the painting of marks and hands in their colours.
+// built once, the hands rebuilt for every tick, the window outline made of
+// both, and the painting of marks and hands in their colours. The hour and
+// minute hands move by a pixel only every several seconds; while their dots
+// stay where they were, they and their union with the dial are kept, and a
+// tick builds only the second hand.
 #pragma once
 #include <windows.h>
 
 #include <vector>
 
+#include "clock/face_geometry.h"
 #include "controls/handles_win.h"
 
 class AnalogFace {
@@ -30,6 +34,14 @@ class AnalogFace {
   void AppendObjects(std::vector<HGDIOBJ>& out) const;
 
  private:
+  // Makes the hour and minute hands of these dots and their union with the
+  // dial; false (and none of them) when the system cannot make a region.
+  bool BuildSlowHands(const std::vector<DotBox>& hourDots, const std::vector<DotBox>& minuteDots);
+
   Region dial_, hourMarks_, minuteMarks_;
   Region hourHand_, minuteHand_, secondHand_;
+  // The dial with the hour and minute hands, and the dots those hands were
+  // made of.
+  Region slowPart_;
+  std::vector<DotBox> hourDots_, minuteDots_;
 };

@@ -225,7 +225,9 @@ void ClockWindow::RedrawHands() {
   // Once given to the window, the region belongs to the system, which deletes
   // the previous one itself.
   if (outline && SetWindowRgn(hwnd(), outline.get(), TRUE)) windowRegion_ = outline.Release();
-  InvalidateRect(hwnd(), nullptr, TRUE);
+  // The redraw of the new outline has erased already (and erasing does
+  // nothing here); the whole face is painted anew without a second erase.
+  InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void ClockWindow::OnPaint() {
