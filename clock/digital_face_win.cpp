@@ -47,6 +47,8 @@ bool DigitalFace::MakeCanvas(HDC dc, SIZE size) {
   canvasSize_ = size;
   piecesDrawn_ = false;
   SelectGuard selectBackground(backgroundDc_.get(), background_.get());
+  // Black where the background does not reach, as the pieces are redrawn on.
+  PatBlt(canvasDc_.get(), 0, 0, size.cx, size.cy, BLACKNESS);
   BitBlt(canvasDc_.get(), 0, 0, size.cx, size.cy, backgroundDc_.get(), 0, 0, SRCCOPY);
   return true;
 }
@@ -80,10 +82,13 @@ void DigitalFace::Paint(HDC dc, SIZE size, const LocalTime& time) {
           before.sourceX == piece.sourceX)
         continue;
       const int x = digitOrigin_.x + piece.destX, y = digitOrigin_.y;
-      // The background first, so that the piece lies on exactly what a
-      // composition from scratch would have under it.
-      if (piecesDrawn_)
+      // A fresh canvas's black and the background first, so that the piece
+      // lies on exactly what a composition from scratch would have under it,
+      // also where the piece reaches past the background.
+      if (piecesDrawn_) {
+        PatBlt(canvasDc_.get(), x, y, piece.width, kDigitAreaHeight, BLACKNESS);
         BitBlt(canvasDc_.get(), x, y, piece.width, kDigitAreaHeight, backgroundDc_.get(), x, y, SRCCOPY);
+      }
       BitBlt(canvasDc_.get(), x, y, piece.width, kDigitAreaHeight, stripDc_.get(), piece.sourceX, 0, SRCCOPY);
     }
   }
