@@ -178,6 +178,15 @@ TEST_F(Installer, UpgradeKeepsTheUsersFilesAndRecordsTheChoices) {
   }
 }
 
+TEST_F(Installer, ReadMeIsGbkTextWithWindowsLineEnds) {
+  std::ifstream f(Installed("ReadMe.txt"), std::ios::binary);
+  const std::string text{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(0u, text.find("Ticora " TICORA_VERSION_TEXT " 自述\r\n"));  // a GBK literal
+  for (size_t i = text.find('\n'); i != std::string::npos; i = text.find('\n', i + 1)) {
+    ASSERT_TRUE(i > 0 && text[i - 1] == '\r') << "a bare line feed at " << i;
+  }
+}
+
 TEST_F(Installer, InstalledClockStartsFromItsShortcutWithTheUsersSettings) {
   const std::string exe = ShortcutTarget(MenuFolder() + "\\" + kShortcuts[0][0]);
   ASSERT_FALSE(exe.empty());
