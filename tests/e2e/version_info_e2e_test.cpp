@@ -9,7 +9,7 @@
 
 #include "resources/about_dialog_ids.h"
 #include "tests/support/program_dir.h"
-#include "ticora_version.h"
+#include <ticora_version.h>  // written by the build
 
 namespace {
 

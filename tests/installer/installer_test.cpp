@@ -19,7 +19,7 @@
 #include "resources/menu_ids.h"
 #include "tests/support/program_dir.h"
 #include "tests/support/reminder_fakes.h"
-#include "ticora_version.h"
+#include <ticora_version.h>  // written by the build
 
 namespace {
 
