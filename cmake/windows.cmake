@@ -137,3 +137,6 @@ foreach(dir ${TICORA_FOLDER_LIBS})
     target_link_options(${dir}_link_check PRIVATE ${TICORA_STATIC})
   endif()
 endforeach()
+
+# The version stamped on the programs, the read-me, the zip and the installer.
+include(${CMAKE_SOURCE_DIR}/cmake/package.cmake)

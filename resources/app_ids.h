@@ -1,9 +1,5 @@
-// Resource identifiers shared by the programs: icon, version.
+// Resource identifiers shared by the programs: the icon.
 #pragma once
 
 #define IDI_PROGRAM 128
 
-#define TICORA_VERSION_MAJOR 1
-#define TICORA_VERSION_MINOR 21
-#define TICORA_VERSION_BUILD 3152
-#define TICORA_VERSION_TEXT "1.21.3152"

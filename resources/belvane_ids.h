@@ -1,10 +1,5 @@
-// Belvane, the sound-theme editor: version, editor template and controls.
+// Belvane, the sound-theme editor: editor template and controls.
 #pragma once
-
-#define BELVANE_VERSION_MAJOR 1
-#define BELVANE_VERSION_MINOR 16
-#define BELVANE_VERSION_BUILD 2341
-#define BELVANE_VERSION_TEXT "1.16.2341"
 
 #define IDD_THEME_EDITOR 129
 #define IDC_MODE_12 1002

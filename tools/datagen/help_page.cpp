@@ -171,7 +171,7 @@ th { background: #e4f2e4; text-align: left; }
 </ul>
 </div>
 
-<div id="foot">Ticora v1.21 &nbsp;|&nbsp; 本页可在程序目录的 Help 子目录中找到。</div>
+<div id="foot">Ticora v)" TICORA_SHORT_VERSION R"( &nbsp;|&nbsp; 本页可在程序目录的 Help 子目录中找到。</div>
 </body>
 </html>
 )";

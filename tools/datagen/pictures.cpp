@@ -212,8 +212,9 @@ Image MakeAboutBanner(IconKind kind) {
     float x = 60;
     DrawStrokeText(c, x + 1.2f, 35.2f, 20, name, MakeRgb(0, 0, 40), 0.13f);
     float tw = DrawStrokeText(c, x, 34, 20, name, MakeRgb(255, 255, 255), 0.13f);
-    // Each program's own major and minor version.
-    DrawStrokeText(c, x + tw + 6, 34, 9, clock ? "1.21" : "1.16", MakeRgb(220, 232, 255), 0.14f);
+    // Each program's own major and minor version (set by the build).
+    DrawStrokeText(c, x + tw + 6, 34, 9, clock ? TICORA_SHORT_VERSION : BELVANE_SHORT_VERSION, MakeRgb(220, 232, 255),
+                   0.14f);
     c.FillRect(0, h - 2, w, h, clock ? MakeRgb(255, 170, 40) : MakeRgb(120, 220, 140));
     return c.ToImage();
 }

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Refreshes the pictures the README shows (docs/*.png) from the visual check:
+# runs the four picture scripts and keeps a handful of their screenshots,
+# reduced to 256 colours so that the repository stays small; and saves the
+# installer's component page (build/shots-installer/components.png), reached
+# from its welcome page with the Enter key.
+# Needs a built tree (scripts/build.sh builds the installer too).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+b=$root/build
+"$root/scripts/shots.sh"
+"$root/scripts/dialog-shots.sh"
+"$root/scripts/belvane-shots.sh"
+"$root/scripts/calendar-shots.sh"
+(
+  source "$root/scripts/x-session.sh"
+  x_session "$b/shots-installer" 800 600
+  installer=$(ls "$b"/package/Ticora-*-setup.exe | head -n 1)
+  wine explorer /desktop=setup,800x600 "$installer" </dev/null >/dev/null 2>&1 &
+  sleep 12
+  shot welcome.png
+  xdotool key Return; sleep 3; xdotool key Return; sleep 3
+  shot components.png
+)
+mkdir -p "$root/docs"
+keep() { convert "$1" -strip -colors 256 "PNG8:$root/docs/$2"; }
+keep "$b/shots/faces.png" faces.png
+keep "$b/shots/menu.png" menu.png
+keep "$b/shots/dialogs/settings_analog.png" program_settings.png
+keep "$b/shots/dialogs/clock_settings.png" clock_settings.png
+keep "$b/shots/dialogs/reminder_editor.png" reminder_editor.png
+keep "$b/shots/dialogs/time_correction.png" time_correction.png
+keep "$b/shots-belvane/editor_24h.png" belvane.png
+keep "$b/shots/calendar/new_year.png" calendar.png
+keep "$b/shots-installer/components.png" installer.png
+ls -l "$root/docs"/*.png
