@@ -1,5 +1,6 @@
-// Asks for the system's printf family before any header of the C++ library
-// can select MinGW's own one.
+// Asks for the system's printf family, whatever a header of the C++ library
+// included ahead of this file selected.
+#undef __USE_MINGW_ANSI_STDIO
 #define __USE_MINGW_ANSI_STDIO 0
 #include <stdarg.h>
 #include <stdio.h>

@@ -44,7 +44,7 @@ set(TICORA_PROGRAM_RUNTIME ${CMAKE_SOURCE_DIR}/base/runtime/lean_runtime_win.cpp
 # of the clock's tick and of the skin outline scan keep -O2: their speed is
 # measured by tools/bench_win/tick_bench and skin_region_bench.
 set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG")
-set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
+set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG -include ${CMAKE_SOURCE_DIR}/base/runtime/string_instances.h")
 set_source_files_properties(
   clock/analog_face_win.cpp clock/digital_face_win.cpp clock/clock_face_ops_win.cpp clock/face_geometry.cpp
   clock/region_shapes.cpp clock/skin_region_win.cpp clock/skin_scan.cpp
@@ -69,6 +69,11 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/sysutil/dorvix.def)
   add_library(Dorvix SHARED ${DORVIX_SRC} sysutil/dorvix.def resources/dorvix.rc)
   set_target_properties(Dorvix PROPERTIES PREFIX "" OUTPUT_NAME Dorvix)
   target_link_libraries(Dorvix PRIVATE sysutil advapi32 user32 kernel32)
+  # Plain system calls that neither throw nor call back into their caller: no
+  # exception can pass through the library, which therefore needs no unwind
+  # records.
+  target_compile_options(Dorvix PRIVATE -fno-exceptions -fno-asynchronous-unwind-tables)
+  target_compile_options(sysutil PRIVATE -fno-exceptions -fno-asynchronous-unwind-tables)
   target_link_options(Dorvix PRIVATE ${TICORA_STATIC} -s -Wl,--enable-stdcall-fixup)
 endif()
 
