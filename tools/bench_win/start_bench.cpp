@@ -24,50 +24,32 @@
 
 namespace {
 
-struct Visible {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK FindVisible(HWND hwnd, LPARAM data) {
-  auto* v = reinterpret_cast<Visible*>(data);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid == v->pid && IsWindowVisible(hwnd) && !IsIconic(hwnd)) {
-    v->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
+// The process's first visible top-level window that is not minimised.
+HWND ShownWindow(const RunningProgram& run) {
+  for (HWND hwnd : run.Windows())
+    if (!IsIconic(hwnd)) return hwnd;
+  return nullptr;
 }
 
 // Milliseconds from CreateProcess to the visible window; negative on failure.
 double TimeStart(const std::string& exe, const std::string& dir, const std::string& arguments) {
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  std::string line = "\"" + exe + "\" " + arguments;
+  RunningProgram run;
   const double t0 = MillisecondsNow();
-  if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi))
-    return -1;
-  Visible v{pi.dwProcessId, nullptr};
+  if (!run.Start(exe, dir, arguments)) return -1;
   double elapsed = -1;
+  HWND shown = nullptr;
   // Polls every millisecond: a busy loop would take a core from the program
   // it measures on a small machine.
-  while (WaitForSingleObject(pi.hProcess, 1) == WAIT_TIMEOUT) {
-    EnumWindows(&FindVisible, reinterpret_cast<LPARAM>(&v));
-    if (v.found) {
+  while (run.Running() && MillisecondsNow() - t0 < 60000) {
+    if ((shown = ShownWindow(run)) != nullptr) {
       elapsed = MillisecondsNow() - t0;
       break;
     }
-    if (MillisecondsNow() - t0 > 60000) break;
+    Sleep(1);
   }
-  if (v.found) PostMessageA(v.found, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) {
-    TerminateProcess(pi.hProcess, 99);
-    WaitForSingleObject(pi.hProcess, 5000);
-  }
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
+  // Closed as a user closes it; killed only if it does not end.
+  if (shown) PostMessageA(shown, WM_CLOSE, 0, 0);
+  run.WaitForExit(10000, nullptr);
   return elapsed;
 }
 
