@@ -3,6 +3,7 @@
 #include "base/gbk_text.h"
 #include "base/safe_replace.h"
 #include "base/text_encoding.h"
+#include "base/text_format.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -419,6 +420,6 @@ void SetIniCodePage(AnsiCodePage* codePage) { g_iniCodePage = codePage; }
 
 bool WriteIniInt(const char* file, const char* section, const char* key, int value) {
     char text[16];
-    std::snprintf(text, sizeof text, "%d", value);
+    FormatText(text, sizeof text, "%d", value);
     return IniWriteString(file, section, key, text);
 }

@@ -1,6 +1,5 @@
 #include "base/theme_file.h"
 
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -8,6 +7,7 @@
 #include "base/gbk_text.h"
 #include "base/ini_file.h"
 #include "base/safe_replace.h"
+#include "base/text_format.h"
 
 int NormalizeThemeMode(int mode) { return mode == 24 ? 24 : 12; }
 
@@ -19,11 +19,11 @@ int ThemeKeyForHour(int hour, int mode) {
 }
 
 void ThemeKeyName(int number, char* out, size_t outSize) {
-  if (out && outSize > 0) std::snprintf(out, outSize, "sClock%02d", number);
+  if (out && outSize > 0) FormatText(out, outSize, "sClock%02d", number);
 }
 
 void ThemeSoundFileName(int number, char* out, size_t outSize) {
-  if (out && outSize > 0) std::snprintf(out, outSize, "Hour%02d.wav", number);
+  if (out && outSize > 0) FormatText(out, outSize, "Hour%02d.wav", number);
 }
 
 bool JoinThemePath(const char* dir, const char* name, char* out, size_t outSize) {
@@ -44,7 +44,7 @@ size_t ReadThemeHourFile(const char* themeFile, int number, char* out, size_t ou
   value[0] = '\0';
   IniReadString(themeFile, kThemeSection, key, "", value, sizeof value);
   value[sizeof value - 1] = '\0';
-  std::snprintf(out, outSize, "%s", value);
+  FormatText(out, outSize, "%s", value);
   const size_t len = std::strlen(value);
   return len < outSize ? len : outSize - 1;
 }

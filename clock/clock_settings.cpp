@@ -1,10 +1,10 @@
 #include "clock/clock_settings.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "base/gbk_text.h"
 #include "base/ini_file.h"
+#include "base/text_format.h"
 
 using namespace ini_keys;
 
@@ -30,7 +30,7 @@ size_t ReadSkinEntry(const char* iniPath, const char* section, int defaultCurren
 
 size_t ReadSkinFile(const char* iniPath, const char* section, int index, char* out, size_t outSize) {
   char key[24];
-  snprintf(key, sizeof key, "sFile%02d", index);
+  FormatText(key, sizeof key, "sFile%02d", index);
   char value[64];
   IniReadString(iniPath, section, key, "", value, sizeof value);
   if (!out || outSize == 0) return 0;

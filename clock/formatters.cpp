@@ -1,8 +1,8 @@
 #include "clock/formatters.h"
 
-#include <cstdio>
 
 #include "base/gbk_text.h"
+#include "base/text_format.h"
 
 namespace {
 
@@ -64,8 +64,8 @@ int WeekdayOfDate(int year, int month, int day) {
 
 size_t FormatClockTime(char* buf, size_t size, const LocalTime& time) {
   if (buf == nullptr || size == 0) return 0;
-  int n = std::snprintf(buf, size, "%02d:%02d:%02d", time.wHour, time.wMinute,
-                        time.wSecond);
+  int n = FormatText(buf, size, "%02d:%02d:%02d", time.wHour, time.wMinute,
+                      time.wSecond);
   return FitText(buf, size, n);
 }
 
@@ -76,7 +76,7 @@ size_t FormatDate(char* buf, size_t size, const LocalTime& time) {
     weekday = WeekdayOfDate(time.wYear, time.wMonth, time.wDay);
     if (weekday < 0) weekday = time.wDayOfWeek % 7;
   }
-  int n = std::snprintf(buf, size, "%4d年%2d月%2d日,星期%s", time.wYear,
-                        time.wMonth, time.wDay, kWeekdayNames[weekday]);
+  int n = FormatText(buf, size, "%4d年%2d月%2d日,星期%s", time.wYear,
+                      time.wMonth, time.wDay, kWeekdayNames[weekday]);
   return FitText(buf, size, n);
 }

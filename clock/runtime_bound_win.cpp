@@ -3,9 +3,9 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
-#include <cstdio>
 
 #include "base/program_path.h"
+#include "base/text_format.h"
 #include "controls/handles_win.h"
 
 namespace {
@@ -106,7 +106,7 @@ bool OpenHelp(HWND owner, const char* anchor) {
   ProgramPath("Help\\help.htm", page);
   if (!page[0]) return false;
   char target[kProgramPathSize + 64];
-  snprintf(target, sizeof target, "%s%s", page, anchor ? anchor : "");
+  FormatText(target, sizeof target, "%s%s", page, anchor ? anchor : "");
   HINSTANCE r = ShellExecuteA(owner, "open", "IEXPLORE.EXE", target, nullptr, SW_RESTORE);
   if (reinterpret_cast<INT_PTR>(r) > 32) return true;
   // Current systems may have no such browser: open the page with the handler

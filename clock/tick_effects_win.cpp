@@ -1,9 +1,9 @@
 #include "clock/tick_effects_win.h"
 
-#include <cstdio>
 
 #include "base/bitmap_file_win.h"
 #include "base/program_path.h"
+#include "base/text_format.h"
 #include "clock/program_resources_win.h"
 #include "clock/runtime_bound_win.h"
 
@@ -46,7 +46,7 @@ void ClockEffects::OpenMessageBoard(const char* title, const char* message, int 
 
 void ClockEffects::StartProgram(const char* commandLine) {
   char line[260];
-  snprintf(line, sizeof line, "%s", commandLine ? commandLine : "");
+  FormatText(line, sizeof line, "%s", commandLine ? commandLine : "");
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};

@@ -35,6 +35,20 @@ add_custom_target(generated_data
 set(CMAKE_RC_FLAGS "-c 65001 -I ${TICORA_GEN_DIR} -I ${CMAKE_SOURCE_DIR}/resources -I ${CMAKE_SOURCE_DIR}")
 # Static runtime; the shipped programs are also stripped.
 set(TICORA_STATIC -static -static-libgcc -static-libstdc++)
+# The shipped programs take the lighter pieces of the C++ runtime in
+# base/runtime (its terminate handler and the containers' throwers).
+set(TICORA_PROGRAM_RUNTIME ${CMAKE_SOURCE_DIR}/base/runtime/lean_runtime_win.cpp)
+
+# Size: this tree builds for size (the shipped programs, the Wine tests and
+# the tools alike); the native tree and GoogleTest keep the default. The files
+# of the clock's tick and of the skin outline scan keep -O2: their speed is
+# measured by tools/bench_win/tick_bench and skin_region_bench.
+set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG")
+set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG -include ${CMAKE_SOURCE_DIR}/base/runtime/string_instances.h")
+set_source_files_properties(
+  clock/analog_face_win.cpp clock/digital_face_win.cpp clock/clock_face_ops_win.cpp clock/face_geometry.cpp
+  clock/region_shapes.cpp clock/skin_region_win.cpp clock/skin_scan.cpp
+  PROPERTIES COMPILE_OPTIONS -O2)
 
 # Every Windows executable built here runs under Wine, in a private prefix of this build tree.
 set(TICORA_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
@@ -45,7 +59,7 @@ add_custom_command(OUTPUT ${TICORA_WINEPREFIX}/.ready
 add_custom_target(wineprefix ALL DEPENDS ${TICORA_WINEPREFIX}/.ready)
 
 # Ticora.exe
-add_executable(Ticora WIN32 clock/ticora_main_win.cpp resources/ticora.rc)
+add_executable(Ticora WIN32 clock/ticora_main_win.cpp ${TICORA_PROGRAM_RUNTIME} resources/ticora.rc)
 target_link_libraries(Ticora PRIVATE dialogs clock)
 target_link_options(Ticora PRIVATE ${TICORA_STATIC} -s)
 
@@ -55,12 +69,17 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/sysutil/dorvix.def)
   add_library(Dorvix SHARED ${DORVIX_SRC} sysutil/dorvix.def resources/dorvix.rc)
   set_target_properties(Dorvix PROPERTIES PREFIX "" OUTPUT_NAME Dorvix)
   target_link_libraries(Dorvix PRIVATE sysutil advapi32 user32 kernel32)
+  # Plain system calls that neither throw nor call back into their caller: no
+  # exception can pass through the library, which therefore needs no unwind
+  # records.
+  target_compile_options(Dorvix PRIVATE -fno-exceptions -fno-asynchronous-unwind-tables)
+  target_compile_options(sysutil PRIVATE -fno-exceptions -fno-asynchronous-unwind-tables)
   target_link_options(Dorvix PRIVATE ${TICORA_STATIC} -s -Wl,--enable-stdcall-fixup)
 endif()
 
 # Belvane.exe
 if(EXISTS ${CMAKE_SOURCE_DIR}/themeedit/belvane_main_win.cpp)
-  add_executable(Belvane WIN32 themeedit/belvane_main_win.cpp resources/belvane.rc)
+  add_executable(Belvane WIN32 themeedit/belvane_main_win.cpp ${TICORA_PROGRAM_RUNTIME} resources/belvane.rc)
   target_link_libraries(Belvane PRIVATE themeedit comdlg32 winmm)
   # The link map shows what Belvane takes in (a test checks it holds no clock code).
   target_link_options(Belvane PRIVATE ${TICORA_STATIC} -s -Wl,-Map=${CMAKE_BINARY_DIR}/Belvane.map)
@@ -109,6 +128,11 @@ foreach(src ${BENCH_WIN_SRC})
   target_link_libraries(${name} PRIVATE ${libs})
   target_link_options(${name} PRIVATE ${TICORA_STATIC})
 endforeach()
+
+# The bare program start_bench compares Ticora's start with: linked like the
+# shipped programs.
+add_executable(bare_window WIN32 tools/bench_win/bare_window/bare_window_main_win.cpp)
+target_link_options(bare_window PRIVATE ${TICORA_STATIC} -s)
 
 include(${CMAKE_SOURCE_DIR}/tests/windows_tests.cmake)
 

@@ -24,6 +24,12 @@ bool IsReflectableMessage(UINT msg) {
   }
 }
 
+void MessageMap::Add(UINT msg, const Handler& h) { entries_.push_back({msg, std::nullopt, std::nullopt, h}); }
+
+void MessageMap::AddControl(UINT msg, int id, std::optional<int> code, const Handler& h) {
+  entries_.push_back({msg, id, code, h});
+}
+
 bool MessageMap::Matches(const Entry& e, const MessageFrame& frame) const {
   if (e.msg != frame.msg) return false;
   if (!e.id) return true;

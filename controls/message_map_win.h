@@ -70,11 +70,11 @@ class MessageMap {
     unsigned char member[kMemberSize] = {};
   };
 
-  void Add(UINT msg, const Handler& h) { entries_.push_back({msg, std::nullopt, std::nullopt, h}); }
+  // Out of line: every registration of every window would otherwise carry
+  // its own copy of the container's growth code.
+  void Add(UINT msg, const Handler& h);
   // WM_COMMAND and WM_NOTIFY filtered by control id and, when given, notification code.
-  void AddControl(UINT msg, int id, std::optional<int> code, const Handler& h) {
-    entries_.push_back({msg, id, code, h});
-  }
+  void AddControl(UINT msg, int id, std::optional<int> code, const Handler& h);
 
   // Runs the matching handlers in registration order until one keeps the
   // message (frame.handled stays set). Stops when the target is destroyed.

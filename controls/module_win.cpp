@@ -2,9 +2,10 @@
 
 #include "controls/legacy_imports_win.h"
 
-#include <cstdio>
 #include <map>
 #include <string>
+
+#include "base/text_format.h"
 
 namespace module {
 namespace {
@@ -75,7 +76,7 @@ ATOM RegisterClassOnce(const char* kind, UINT style, HCURSOR cursor, HBRUSH back
   auto it = s.classes.find(kind);
   if (it == s.classes.end()) {
     char name[96];
-    snprintf(name, sizeof name, "Ticora.%s.%lx", kind, static_cast<unsigned long>(GetCurrentProcessId()));
+    FormatText(name, sizeof name, "Ticora.%s.%lx", kind, static_cast<unsigned long>(GetCurrentProcessId()));
     WNDCLASSA wc{};
     wc.style = style;
     wc.lpfnWndProc = proc;
@@ -93,13 +94,13 @@ ATOM RegisterClassOnce(const char* kind, UINT style, HCURSOR cursor, HBRUSH back
 
 void ReportHandlerFailure(HWND hwnd, UINT msg, const char* what) {
   char className[128] = {};
-  if (!hwnd || !GetClassNameA(hwnd, className, sizeof className)) snprintf(className, sizeof className, "?");
+  if (!hwnd || !GetClassNameA(hwnd, className, sizeof className)) FormatText(className, sizeof className, "?");
   State& s = S();
   Lock guard;
-  snprintf(s.lastFailure, sizeof s.lastFailure,
-           "A handler of message 0x%04X in window class \"%s\" failed (%s); the message is "
-           "answered as not handled.\n",
-           msg, className, what ? what : "an exception of unknown type");
+  FormatText(s.lastFailure, sizeof s.lastFailure,
+             "A handler of message 0x%04X in window class \"%s\" failed (%s); the message is "
+             "answered as not handled.\n",
+             msg, className, what ? what : "an exception of unknown type");
   ++s.failures;
   OutputDebugStringA(s.lastFailure);
 }

@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
 #include <string>
 
+#include "base/text_format.h"
 #include "calendar/calendar_day.h"
 #include "calendar/month_view.h"
 #include "clock/program_resources_win.h"
@@ -118,7 +118,7 @@ void CalendarGrid::Draw(HDC dc, int width, int height) const {
     const bool weekend = cell % 7 == 0 || cell % 7 == 6;
     SetTextColor(dc, !inMonth ? kOtherMonthText : weekend ? kWeekendText : kDayText);
     char number[4];
-    const int length = std::snprintf(number, sizeof number, "%d", days[cell].day);
+    const int length = FormatText(number, sizeof number, "%d", days[cell].day);
     TextOutA(dc, (b.left + b.right) / 2, b.top + ((b.bottom - b.top) * 11 / 20 - day.tmHeight) / 2 + 1, number,
              length);
   }

@@ -1,11 +1,12 @@
 #include "reminders/countdown_rules.h"
 
 #include <climits>
-#include <cstdio>
+
+#include "base/text_format.h"
 
 void FormatCountdownSeconds(char* out, size_t outSize, int seconds) {
   if (!out || outSize == 0) return;
-  std::snprintf(out, outSize, "%d 秒种后", seconds);
+  FormatText(out, outSize, "%d 秒种后", seconds);
 }
 
 const char* CountdownActionText(bool restart) { return restart ? "重新启动计算机..." : "关闭计算机..."; }

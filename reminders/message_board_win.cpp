@@ -1,9 +1,10 @@
 #include "reminders/message_board_win.h"
 
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <utility>
+
+#include "base/text_format.h"
 
 namespace {
 
@@ -51,9 +52,9 @@ MessageBoard::~MessageBoard() {
 bool MessageBoard::Create(HWND owner, const char* title, const char* message, Bitmap picture,
                           int seconds) {
   owner_ = owner;
-  snprintf(title_, sizeof title_, "%s", title ? title : "");
-  snprintf(message_, sizeof message_, "%s", message ? message : "");
-  snprintf(caption_, sizeof caption_, "%s", title_);
+  FormatText(title_, sizeof title_, "%s", title ? title : "");
+  FormatText(message_, sizeof message_, "%s", message ? message : "");
+  FormatText(caption_, sizeof caption_, "%s", title_);
   picture_ = std::move(picture);
   secondsLeft_ = seconds;
 
@@ -126,7 +127,7 @@ void MessageBoard::OnTimer(UINT_PTR id) {
     ShowWindow(hwnd(), SW_HIDE);
     PostMessageA(hwnd(), WM_CLOSE, 0, 0);
   } else {
-    snprintf(caption_, sizeof caption_, "%s(%d)", title_, secondsLeft_);
+    FormatText(caption_, sizeof caption_, "%s(%d)", title_, secondsLeft_);
     InvalidateRect(hwnd(), &kCaptionRect, FALSE);
   }
 }

@@ -110,6 +110,19 @@ if(TARGET Belvane)
   add_test(NAME belvane_links_no_clock_code
            COMMAND sh -c "grep -q 'libthemeedit.a' '${CMAKE_BINARY_DIR}/Belvane.map' && ! grep -E -q 'lib(clock|reminders)[.]a[(]' '${CMAKE_BINARY_DIR}/Belvane.map'")
 endif()
+# Size budgets of the shipped files, static and stripped (KiB).
+set(TICORA_SIZE_BUDGETS Ticora 344 Belvane 220 Dorvix 32)
+set(size_args)
+foreach(i RANGE 0 4 2)
+  math(EXPR j "${i} + 1")
+  list(GET TICORA_SIZE_BUDGETS ${i} target)
+  list(GET TICORA_SIZE_BUDGETS ${j} budget)
+  list(APPEND size_args ${budget} $<TARGET_FILE:${target}>)
+endforeach()
+add_test(NAME check_sizes COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-sizes.sh ${size_args})
+# The size check refuses a file over its budget.
+add_test(NAME check_sizes_refuses_oversize COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-sizes.sh 1 $<TARGET_FILE:Dorvix>)
+set_tests_properties(check_sizes_refuses_oversize PROPERTIES PASS_REGULAR_EXPRESSION "FAIL: Dorvix.dll: [0-9]+ bytes .*, budget 1 KiB")
 # The import check itself: it refuses a program that imports a monitor function
 # directly, and a file in which it finds no imports at all (an object file, a
 # text file) instead of passing it unread.

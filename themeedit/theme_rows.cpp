@@ -1,8 +1,8 @@
 #include "themeedit/theme_rows.h"
 
-#include <cstdio>
 
 #include "base/gbk_text.h"
+#include "base/text_format.h"
 #include "base/theme_file.h"
 
 uintptr_t RowDataFor(int row, int mode) { return row < mode ? kRowActive : kRowInactive; }
@@ -17,7 +17,7 @@ bool RowColour(uintptr_t itemData, uint32_t* colour) {
 
 std::string HourRowTitle(int row) {
   char text[32];
-  std::snprintf(text, sizeof text, " %d 点钟", row + 1);
+  FormatText(text, sizeof text, " %d 点钟", row + 1);
   return text;
 }
 

@@ -88,7 +88,10 @@ Bytes MakeIconFile(IconKind kind) {
     std::vector<IconEntry> entries;
     entries.push_back(IconEntry{RenderIcon(kind, 32), 8});
     entries.push_back(IconEntry{RenderIcon(kind, 16), 8});
-    entries.push_back(IconEntry{RenderIcon(kind, 48), 32});
+    // The helper library's icon is shown by no shell (file lists give a library
+    // the generic icon), and its library has little room: its large image
+    // keeps 256 colours, a third of the true-colour one's bytes.
+    entries.push_back(IconEntry{RenderIcon(kind, 48), kind == IconKind::Helper ? 8 : 32});
     entries.push_back(IconEntry{RenderIcon(kind, 32), 32});
     entries.push_back(IconEntry{RenderIcon(kind, 16), 32});
     return EncodeIco(entries);
