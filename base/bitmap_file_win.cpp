@@ -2,8 +2,8 @@
 
 #include "base/bitmap_file_check.h"
 
+#include <memory>
 #include <new>
-#include <vector>
 
 bool BitmapFileLoadable(const char* path) {
   if (!path || !path[0]) return false;
@@ -23,20 +23,15 @@ bool BitmapFileLoadable(const char* path) {
   if (ok && coded.size > 0) {
     const uint64_t mostBytes = 2 * static_cast<uint64_t>(kMaxBitmapPixels) + 4 * static_cast<uint64_t>(kMaxBitmapSide) + 2;
     ok = coded.size <= mostBytes;
-    std::vector<uint8_t> data;
-    if (ok) {
-      try {
-        data.resize(coded.size);
-      } catch (const std::bad_alloc&) {
-        ok = false;
-      }
-    }
+    // Memory running out for the coded data makes it a picture that cannot be loaded.
+    std::unique_ptr<uint8_t[]> data(ok ? new (std::nothrow) uint8_t[coded.size] : nullptr);
+    ok = ok && data;
     LONG high = static_cast<LONG>(coded.offset >> 32);
     ok = ok && SetFilePointer(file, static_cast<LONG>(coded.offset & 0xFFFFFFFFu), &high, FILE_BEGIN) !=
                    INVALID_SET_FILE_POINTER;
     DWORD got = 0;
-    ok = ok && ReadFile(file, data.data(), coded.size, &got, nullptr) && got == coded.size &&
-         CodedPixelsFit(data.data(), data.size(), coded.width, coded.height, coded.rle4);
+    ok = ok && ReadFile(file, data.get(), coded.size, &got, nullptr) && got == coded.size &&
+         CodedPixelsFit(data.get(), coded.size, coded.width, coded.height, coded.rle4);
   }
   CloseHandle(file);
   return ok;

@@ -1,6 +1,7 @@
 #include "clock/skin_region_win.h"
 
 #include <algorithm>
+#include <memory>
 #include <new>
 
 #include "clock/skin_scan.h"
@@ -25,11 +26,7 @@ BITMAPINFO Info32(int width, int height) {
 
 bool ReadBitmapPixels(HBITMAP bitmap, int width, int height, std::vector<uint32_t>& pixels) {
   if (!bitmap || width <= 0 || height <= 0) return false;
-  try {
-    pixels.assign(static_cast<size_t>(width) * height, 0);
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
+  pixels.assign(static_cast<size_t>(width) * height, 0);
   BITMAPINFO info = Info32(width, -height);  // top row first
   MemoryDC dc(CreateCompatibleDC(nullptr));
   if (!dc) return false;
@@ -214,11 +211,14 @@ HRGN BuildSkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin) 
   PixelGrid whole;
   const bool inPlace = DibSectionPixels(bitmap, width, height, whole);
   MemoryDC dc;
-  std::vector<uint32_t> rows;
+  // The band buffer is the large allocation of a large picture: memory
+  // running out for it makes the skin one that cannot be used.
+  std::unique_ptr<uint32_t[]> rows;
   if (!inPlace) {
     dc.Reset(CreateCompatibleDC(nullptr));
     if (!dc) return nullptr;
-    rows.resize(static_cast<size_t>(width) * std::min(kBandRows, height));
+    rows.reset(new (std::nothrow) uint32_t[static_cast<size_t>(width) * std::min(kBandRows, height)]);
+    if (!rows) return nullptr;
   }
   SkinScanner scanner(width, height);
   RegionAccumulator accumulator;
@@ -236,10 +236,10 @@ HRGN BuildSkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin) 
       // Read bottom-up, as the platform numbers scan lines from the bottom:
       // the band's last row comes first in the buffer.
       BITMAPINFO info = Info32(width, height);
-      if (GetDIBits(dc.get(), bitmap, static_cast<UINT>(height - top - count), static_cast<UINT>(count), rows.data(),
+      if (GetDIBits(dc.get(), bitmap, static_cast<UINT>(height - top - count), static_cast<UINT>(count), rows.get(),
                     &info, DIB_RGB_COLORS) != count)
         return nullptr;
-      band.pixels = rows.data() + static_cast<size_t>(count - 1) * width;
+      band.pixels = rows.get() + static_cast<size_t>(count - 1) * width;
       band.stride = -static_cast<std::ptrdiff_t>(width);
     }
     spans.clear();
@@ -256,10 +256,5 @@ HRGN BuildSkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin) 
 
 HRGN SkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin) {
   if (!bitmap || width <= 0 || height <= 0) return nullptr;
-  // Memory running out on a large picture makes it a skin that cannot be used.
-  try {
-    return BuildSkinRegion(bitmap, width, height, digitOrigin);
-  } catch (const std::bad_alloc&) {
-    return nullptr;
-  }
+  return BuildSkinRegion(bitmap, width, height, digitOrigin);
 }

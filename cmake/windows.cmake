@@ -58,9 +58,25 @@ add_custom_command(OUTPUT ${TICORA_WINEPREFIX}/.ready
   COMMENT "Creating the Wine prefix for the tests")
 add_custom_target(wineprefix ALL DEPENDS ${TICORA_WINEPREFIX}/.ready)
 
+# The folders' libraries and the programs are built without exceptions and
+# without unwind records: nothing in them throws or catches, so the programs
+# link neither the unwinder nor the thread library it needs. The tests and the
+# tools keep exceptions (GoogleTest uses them); their own code links with
+# these objects as it is. Function-local statics are made without a lock
+# (the runtime's lock is what needs the thread library): the programs run
+# their code on the one UI thread and start no thread of their own.
+set(TICORA_NO_EXCEPTIONS -fno-exceptions -fno-asynchronous-unwind-tables -fno-unwind-tables -fno-threadsafe-statics)
+foreach(dir ${TICORA_FOLDER_LIBS})
+  get_target_property(type ${dir} TYPE)
+  if(type STREQUAL "STATIC_LIBRARY")
+    target_compile_options(${dir} PRIVATE ${TICORA_NO_EXCEPTIONS})
+  endif()
+endforeach()
+
 # Ticora.exe
 add_executable(Ticora WIN32 clock/ticora_main_win.cpp ${TICORA_PROGRAM_RUNTIME} resources/ticora.rc)
 target_link_libraries(Ticora PRIVATE dialogs clock)
+target_compile_options(Ticora PRIVATE ${TICORA_NO_EXCEPTIONS})
 target_link_options(Ticora PRIVATE ${TICORA_STATIC} -s)
 
 # Dorvix.dll
@@ -72,8 +88,7 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/sysutil/dorvix.def)
   # Plain system calls that neither throw nor call back into their caller: no
   # exception can pass through the library, which therefore needs no unwind
   # records.
-  target_compile_options(Dorvix PRIVATE -fno-exceptions -fno-asynchronous-unwind-tables)
-  target_compile_options(sysutil PRIVATE -fno-exceptions -fno-asynchronous-unwind-tables)
+  target_compile_options(Dorvix PRIVATE ${TICORA_NO_EXCEPTIONS})
   target_link_options(Dorvix PRIVATE ${TICORA_STATIC} -s -Wl,--enable-stdcall-fixup)
 endif()
 
@@ -81,6 +96,7 @@ endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/themeedit/belvane_main_win.cpp)
   add_executable(Belvane WIN32 themeedit/belvane_main_win.cpp ${TICORA_PROGRAM_RUNTIME} resources/belvane.rc)
   target_link_libraries(Belvane PRIVATE themeedit comdlg32 winmm)
+  target_compile_options(Belvane PRIVATE ${TICORA_NO_EXCEPTIONS})
   # The link map shows what Belvane takes in (a test checks it holds no clock code).
   target_link_options(Belvane PRIVATE ${TICORA_STATIC} -s -Wl,-Map=${CMAKE_BINARY_DIR}/Belvane.map)
 endif()

@@ -5,11 +5,15 @@ namespace {
 // Never throws into the system: a list that cannot grow ends the walk.
 BOOL CALLBACK CollectChild(HWND child, LPARAM param) noexcept {
   auto* list = reinterpret_cast<std::vector<HWND>*>(param);
+#if __cpp_exceptions
   try {
     list->push_back(child);
   } catch (...) {
     return FALSE;
   }
+#else
+  list->push_back(child);  // without exceptions, running out of memory ends the program
+#endif
   return TRUE;
 }
 

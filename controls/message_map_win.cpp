@@ -73,6 +73,8 @@ bool MessageTarget::DispatchMessageMap(HWND hwnd, UINT msg, WPARAM w, LPARAM l, 
   MessageFrame frame{hwnd, msg, w, l, true, true, current_};
   current_ = &frame;
   bool handled = false;
+#if __cpp_exceptions
+  // No exception may cross the system's call of the window procedure.
   try {
     handled = map_.Dispatch(*this, frame, result);
   } catch (const std::exception& e) {
@@ -82,6 +84,11 @@ bool MessageTarget::DispatchMessageMap(HWND hwnd, UINT msg, WPARAM w, LPARAM l, 
     module::ReportHandlerFailure(hwnd, msg, nullptr);
     handled = false;
   }
+#else
+  // Built without exceptions (as the Windows tree builds every folder): a
+  // handler cannot throw, and running out of memory ends the program.
+  handled = map_.Dispatch(*this, frame, result);
+#endif
   targetGone = !frame.targetAlive;
   if (!targetGone) current_ = frame.outer;
   return handled;

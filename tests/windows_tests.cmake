@@ -111,7 +111,7 @@ if(TARGET Belvane)
            COMMAND sh -c "grep -q 'libthemeedit.a' '${CMAKE_BINARY_DIR}/Belvane.map' && ! grep -E -q 'lib(clock|reminders)[.]a[(]' '${CMAKE_BINARY_DIR}/Belvane.map'")
 endif()
 # Size budgets of the shipped files, static and stripped (KiB).
-set(TICORA_SIZE_BUDGETS Ticora 344 Belvane 220 Dorvix 32)
+set(TICORA_SIZE_BUDGETS Ticora 256 Belvane 160 Dorvix 32)
 set(size_args)
 foreach(i RANGE 0 4 2)
   math(EXPR j "${i} + 1")

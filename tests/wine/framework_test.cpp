@@ -215,22 +215,6 @@ TEST(WindowFramework, MessageMapDispatchesByNumberAndCommandId) {
   EXPECT_EQ(nullptr, w.hwnd());
 }
 
-TEST(WindowFramework, AHandlerThatThrowsIsReportedAndTheMessageGoesOnAsNotHandled) {
-  MapWindow w;
-  Window::ClassSpec cls{"MapTest", 0, LoadCursor(nullptr, IDC_ARROW), nullptr};
-  ASSERT_TRUE(w.CreateWindowFor(cls, 0, "map", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-  const long before = module::HandlerFailureCount();
-  EXPECT_EQ(0, SendMessageA(w.hwnd(), WM_USER + 2, 0, 0));
-  EXPECT_EQ(before + 1, module::HandlerFailureCount());
-  char cls1[128] = {};
-  GetClassNameA(w.hwnd(), cls1, sizeof cls1);
-  const std::string report = module::LastHandlerFailure();
-  EXPECT_NE(std::string::npos, report.find("0x0402")) << report;
-  EXPECT_NE(std::string::npos, report.find(cls1)) << report;
-  EXPECT_NE(std::string::npos, report.find("broken handler")) << report;
-  EXPECT_EQ(42, SendMessageA(w.hwnd(), WM_USER + 1, 21, 0)) << "the window goes on working";
-}
-
 // Typed handlers: decoded arguments in, the answer out, and handlers that
 // let a message pass on.
 class CrackedWindow : public Window {
