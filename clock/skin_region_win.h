@@ -10,7 +10,8 @@
 #include "clock/skin_scan.h"
 
 // Reads the bitmap's pixels as 32-bit values in memory order B, G, R, X, top
-// row first. False when the pixels cannot be read.
+// row first. False when the pixels cannot be read (memory running out for
+// them ends the program; the skin loading itself uses SkinRegion).
 bool ReadBitmapPixels(HBITMAP bitmap, int width, int height, std::vector<uint32_t>& pixels);
 
 // Describes the pixels of a 32-bit DIB section of exactly width x height where

@@ -170,7 +170,6 @@ class MapWindow : public Window {
  public:
   MapWindow() {
     OnRawMessage(WM_USER + 1, &MapWindow::OnUser);
-    OnRawMessage(WM_USER + 2, &MapWindow::OnThrow);
     OnMessage<WM_CREATE>(&MapWindow::OnCreate);
     OnCommand(55, &MapWindow::OnFiftyFive);
   }
@@ -183,7 +182,6 @@ class MapWindow : public Window {
     r = static_cast<LRESULT>(w * 2);
     return true;
   }
-  bool OnThrow(UINT, WPARAM, LPARAM, LRESULT&) { throw std::runtime_error("broken handler"); }
   void OnFiftyFive(int, int, HWND) { commands++; }
   void OnFinalMessage() override { finals++; }
   bool boundAtCreate = false;
