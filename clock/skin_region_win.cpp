@@ -220,6 +220,15 @@ HRGN BuildSkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin) 
     rows.reset(new (std::nothrow) uint32_t[static_cast<size_t>(width) * std::min(kBandRows, height)]);
     if (!rows) return nullptr;
   }
+  // A band's working lists (its spans, then its rectangles) grow with the
+  // picture's width, to at most one span per two pixels, and the lists may
+  // hold twice what they use as they grow. Memory for that much is asked for
+  // first without ending the program: a picture the memory cannot take is one
+  // that cannot be used. The block is given back at once, so the lists find it.
+  const size_t bandSpans = static_cast<size_t>(std::min(kBandRows, height)) * (static_cast<size_t>(width) / 2 + 1);
+  std::unique_ptr<char[]> headroom(new (std::nothrow) char[2 * bandSpans * (sizeof(RowSpan) + sizeof(RegionRect))]);
+  if (!headroom) return nullptr;
+  headroom.reset();
   SkinScanner scanner(width, height);
   RegionAccumulator accumulator;
   std::vector<RowSpan> spans;
