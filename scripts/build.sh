@@ -10,9 +10,15 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 b=$root/build
 jobs=$(nproc)
-cmake -S "$root" -B "$b/native" -DCMAKE_BUILD_TYPE=Release \
+# A compiler cache, where the machine has one, makes rebuilds of other work
+# trees of the same sources cheap; the build does not need it.
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$root" -B "$b/native" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
       -DTICORA_GEN_DIR="$b/gen" -DTICORA_DIST_DIR="$b/dist" >/dev/null
 cmake --build "$b/native" -j "$jobs"
-cmake -S "$root" -B "$b/win" -DCMAKE_BUILD_TYPE=Release \
+cmake -S "$root" -B "$b/win" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DTICORA_NATIVE_DIR="$b/native" >/dev/null
 cmake --build "$b/win" -j "$jobs"

@@ -19,10 +19,35 @@ else
   have_pkg wine32:i386 || need+=(wine32:i386)
 fi
 
+# A mirror or proxy may serve one index that does not match its release file
+# (seen: the security suite's i386 index during a sync). The packages come from
+# the release's main suites then: without that suite's other architectures,
+# the i386 libraries Wine needs would not match their amd64 halves.
+apt_update() {
+  local tries
+  for tries in 1 2 3; do
+    apt-get update -qq && return 0
+    sleep 10
+  done
+  echo "setup: a package index could not be read; using the sources without the security suite for this install"
+  local parts
+  parts=$(mktemp -d)
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [ -e "$f" ] || continue
+    awk 'BEGIN { RS = ""; ORS = "\n\n" } !/debian-security/' "$f" > "$parts/$(basename "$f")"
+  done
+  local list=/dev/null
+  if [ -s /etc/apt/sources.list ]; then
+    list="$parts/sources.list"
+    grep -v 'debian-security' /etc/apt/sources.list > "$list" || true
+  fi
+  apt-get update -qq -o Dir::Etc::sourceparts="$parts" -o Dir::Etc::sourcelist="$list"
+}
+
 if [ ${#need[@]} -gt 0 ]; then
   echo "setup: installing ${need[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
+  apt_update
   apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
 
@@ -41,7 +66,7 @@ if emulator_registered || ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
     if grep -q bookworm /etc/os-release && [ ! -e "$backports" ]; then
       printf 'Types: deb\nURIs: http://deb.debian.org/debian\nSuites: bookworm-backports\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' > "$backports"
     fi
-    apt-get update -qq
+    apt_update
     apt-get install -y -qq -t bookworm-backports qemu-user >/dev/null 2>&1 ||
       apt-get install -y -qq qemu-user-static >/dev/null
   fi
