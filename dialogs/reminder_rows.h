@@ -5,7 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "base/local_time.h"
 #include "reminders/reminder_record.h"
 
 // nRepeat << 16 | nId.
@@ -15,8 +18,26 @@ inline uint16_t RowDataId(uint32_t data) { return static_cast<uint16_t>(data & 0
 // "每日一次" for a daily reminder, "单只一次" for a once-only one ("" otherwise).
 const char* RepeatText(uint16_t repeat);
 
-// Text colour of a row as 0x00BBGGRR: daily blue, once-only orange; none
-// (the list's own colour) for any other repeat value.
+// The "类型" column's name of a reminder's kind: "每日一次", "单只一次";
+// "工作日" (Monday to Friday) or "每周 " and the days from Monday to Sunday
+// ("每周 一三五", "每周 六日"); "每月 15日"; "每年 3月8日"; "农历每年 八月十五",
+// "农历每年 闰六月初一" (just "农历每年" when its date has no lunar date);
+// "" for a kind this program does not know.
+std::string RepeatText(const ReminderRecord& record);
+
+// What the editor shows beside its date picker for a lunar-yearly reminder
+// on date: "农历每年 八月十五"; a note that the lunar table ends when the
+// date lies outside it.
+std::string LunarRepeatText(const LocalTime& date);
+
+// The line the calendar adds to a day's description for the reminders that
+// fall due on it: "提醒：08:30 晨会、19:00 生日" ("" when there are none).
+// Titles are read within their fields.
+std::string DayRemindersText(const std::vector<const ReminderRecord*>& reminders);
+
+// Text colour of a row as 0x00BBGGRR: once-only orange, every repeating kind
+// blue like the daily one; none (the list's own colour) for a kind this
+// program does not know.
 std::optional<uint32_t> RowTextColour(uint32_t data);
 
 // The theme directory kept from a text: at most 127 bytes, never half a character.

@@ -21,10 +21,15 @@ enum : uint16_t {
   ActionRunProgram = 3,
 };
 
-// Repetition (nRepeat).
+// Repetition (nRepeat); the rules of each kind are in repeat_rules.h. A
+// value not listed here is kept as it is and never fires.
 enum : uint16_t {
   RepeatDaily = 0,
   RepeatOnce = 1,
+  RepeatWeekly = 2,        // the days of the week in wDayOfWeek (bit 0 Sunday)
+  RepeatMonthly = 3,       // day wDay of every month
+  RepeatYearly = 4,        // wMonth-wDay every year
+  RepeatLunarYearly = 5,   // the lunar month and day of the date every lunar year
 };
 
 // Option bits (nFlags).
@@ -48,7 +53,8 @@ struct ReminderRecord {
   uint16_t nId;                         // lookup key, not unique
   uint16_t nRepeat;                     // Repeat*
   uint16_t nFlags;                      // Flag* bits
-  LocalTime stWhen;                     // date and time of the reminder
+  LocalTime stWhen;                     // date and time of the reminder; for RepeatWeekly
+                                        // wDayOfWeek holds the days of the week
   char sMessage[kReminderMessageSize];  // may hold CR LF
   char sPath[kReminderPathSize];        // sound file, or command line for ActionRunProgram
 };

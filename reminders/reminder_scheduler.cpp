@@ -1,29 +1,40 @@
 #include "reminders/reminder_scheduler.h"
 
+namespace {
+
+bool InDueMinute(const ReminderRecord& record, const LocalTime& now) {
+  return now.wHour == record.stWhen.wHour && now.wMinute == record.stWhen.wMinute;
+}
+
+DueDay DueDayOf(const LocalTime& now) { return MakeDueDay(now.wYear, now.wMonth, now.wDay); }
+
+}  // namespace
+
 bool IsReminderDue(const ReminderRecord& record, const LocalTime& now) {
-  const LocalTime& when = record.stWhen;
-  const bool sameMinute = now.wHour == when.wHour && now.wMinute == when.wMinute;
-  switch (record.nRepeat) {
-    case RepeatDaily:
-      return sameMinute;
-    case RepeatOnce:
-      return sameMinute && now.wYear == when.wYear && now.wMonth == when.wMonth &&
-             now.wDay == when.wDay;
-    default:
-      return false;
-  }
+  return InDueMinute(record, now) && FallsDueOn(record, DueDayOf(now));
 }
 
 int CheckReminders(ReminderList& list, const LocalTime& now, ReminderEffects& effects,
                    const ReminderSettings& settings) {
   int fired = 0;
+  // The day is worked out once a tick, and only when a record in its minute
+  // needs more than the time of day.
+  DueDay today;
+  bool todayKnown = false;
   const size_t count = list.count();
   for (size_t i = 0; i < count; ++i) {
     ReminderRecord* record = list.At(i);  // null if an effect shortened the list
     if (!record) break;
-    if (record->bEnabled == 0) continue;
-    if (record->nRepeat != RepeatDaily && record->nRepeat != RepeatOnce) continue;
-    if (!IsReminderDue(*record, now)) {
+    if (record->bEnabled == 0 || !IsKnownRepeat(record->nRepeat)) continue;
+    bool due = InDueMinute(*record, now);
+    if (due && record->nRepeat != RepeatDaily) {
+      if (!todayKnown) {
+        today = DueDayOf(now);
+        todayKnown = true;
+      }
+      due = FallsDueOn(*record, today);
+    }
+    if (!due) {
       record->bFired = 0;
       continue;
     }

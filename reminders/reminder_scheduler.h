@@ -4,6 +4,7 @@
 #include "reminders/reminder_effects.h"
 #include "reminders/reminder_list.h"
 #include "reminders/reminder_record.h"
+#include "reminders/repeat_rules.h"
 
 // The clock window's current copies of the wait settings.
 struct ReminderSettings {
@@ -11,9 +12,11 @@ struct ReminderSettings {
   int shutdownWait = 0;  // nShutdownWait: the shutdown countdown, seconds
 };
 
-// Whether record falls due at now: a daily reminder in its hour and minute, a
-// once reminder in its date, hour and minute. Other nRepeat values never fall
-// due. Seconds are not looked at; bEnabled and bFired are not looked at.
+// Whether record is due at now: now's hour and minute are the record's and
+// the record falls due on now's date by the rules of its kind
+// (repeat_rules.h; now.wDayOfWeek is not trusted, the date decides). Unknown
+// kinds are never due. Seconds are not looked at; bEnabled and bFired are not
+// looked at. To ask about many moments, use FallsDueOn and DueMinuteOfDay.
 bool IsReminderDue(const ReminderRecord& record, const LocalTime& now);
 
 // Scans the list in order: an enabled record that is due and not yet fired in

@@ -15,9 +15,10 @@ harnesses=("$@")
 [ ${#harnesses[@]} -gt 0 ] || harnesses=(ini reminder_file theme_file bitmap_header)
 mkdir -p "$out"
 
-# The portable halves of the folders the readers live in.
+# The portable halves of the folders the readers live in (and of the
+# calendar, whose table the reminders' due check reads).
 core=()
-for f in "$root"/base/*.cpp "$root"/reminders/*.cpp; do
+for f in "$root"/base/*.cpp "$root"/calendar/*.cpp "$root"/reminders/*.cpp; do
   case "$f" in *_win.cpp) ;; *) core+=("$f") ;; esac
 done
 flags=(-std=c++17 -O1 -g -I"$root" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
@@ -38,8 +39,9 @@ if [ -f "$dist/Ticora.ini" ]; then
 fi
 seed theme_file "$dist"/Themes/*/theme.ini
 seed bitmap_header "$dist"/*.bmp
-# A reminder file of two records as the clock writes them: daily at 08:30, and
-# once on 8 December 2026 at 12:00 running a program.
+# A reminder file of records as the clock writes them: daily at 08:30, once
+# on 8 December 2026 at 12:00 running a program, weekly on workdays, monthly
+# on the 31st, yearly on 29 February and every lunar year from 闰六月初一 2025.
 mkdir -p "$out/corpus/reminder_file"
 python3 - "$out/corpus/reminder_file/seed-two-records.rmd" <<'PY'
 import struct, sys
@@ -54,12 +56,16 @@ def record(title, action, repeat, when, message, path):
 with open(sys.argv[1], 'wb') as f:
     f.write(record(b'Stand up', 0, 0, (2026, 12, 2, 8, 8, 30, 0, 0), b'Time to stretch.', b'C:\\Sounds\\a.wav'))
     f.write(record(b'\xb9\xd8\xbb\xfa', 3, 1, (2026, 12, 2, 8, 12, 0, 0, 0), b'', b'notepad.exe'))
+    f.write(record(b'Work', 0, 2, (2026, 12, 0x3E, 1, 18, 0, 0, 0), b'Home time.', b''))
+    f.write(record(b'Rent', 0, 3, (2026, 1, 6, 31, 9, 0, 0, 0), b'Pay the rent.', b''))
+    f.write(record(b'Leap', 0, 4, (2024, 2, 4, 29, 9, 0, 0, 0), b'Birthday.', b''))
+    f.write(record(b'Lunar', 0, 5, (2025, 7, 5, 25, 9, 0, 0, 0), b'Birthday.', b''))
 PY
 
 status=0
 for h in "${harnesses[@]}"; do
   bin=$out/${h}_fuzz
-  if [ ! -x "$bin" ] || [ -n "$(find "$root/tests/fuzz" "$root/base" "$root/reminders" "$root/tests/support" -newer "$bin" -name '*.[ch]*' -print -quit)" ]; then
+  if [ ! -x "$bin" ] || [ -n "$(find "$root/tests/fuzz" "$root/base" "$root/calendar" "$root/reminders" "$root/tests/support" -newer "$bin" -name '*.[ch]*' -print -quit)" ]; then
     clang++ "${flags[@]}" "$root/tests/fuzz/${h}_fuzz.cpp" "${core[@]}" -o "$bin"
   fi
   mkdir -p "$out/corpus/$h.run"

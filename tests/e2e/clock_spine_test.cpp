@@ -11,12 +11,15 @@ namespace {
 const DWORD kStartTimeout = 300000;
 const DWORD kExitTimeout = 300000;
 
-// The clock's window once it is in place: it is placed, minimized and then
-// restored as it starts, so its place and size count once it has stayed
-// restored for half a second.
+// The clock's window once it is in place: it is shown, minimized and then
+// restored as it starts, so its place and size count once the program waits
+// in its message loop and the window has stayed restored for half a second.
+// (On a loaded machine the pause between showing and minimizing can be longer
+// than half a second: the idle wait covers it.)
 HWND WaitForClock(const RunningProgram& program) {
   HWND window = program.WaitForWindow(kStartTimeout);
   if (!window) return nullptr;
+  program.WaitForIdle(kStartTimeout);
   DWORD restoredSince = 0;
   RunningProgram::WaitUntil(kStartTimeout, [window, &restoredSince] {
     if (!IsWindow(window)) return true;

@@ -1,10 +1,12 @@
 // The reminder file on any bytes: loaded as the program loads it, its records'
 // texts read, then every record checked at the minute the first one names and
-// fired, as the clock's per-second check does.
+// fired, as the clock's per-second check does; the days of that month that
+// the calendar would mark, and the reminders of that day.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "reminders/reminder_days.h"
 #include "reminders/reminder_list.h"
 #include "reminders/reminder_scheduler.h"
 #include "tests/support/reminder_fakes.h"
@@ -26,6 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   RecordingEffects effects;
   CheckReminders(list, now, effects, ReminderSettings{5, 30});
   CheckReminders(list, now, effects, ReminderSettings{0, 0});
+  total += static_cast<size_t>(MarkedCells(list, now.wYear, now.wMonth) & 1);
+  total += RemindersOn(list, {now.wYear, now.wMonth, now.wDay}).size();
   list.Save("Ticora.rmd");
   return total == static_cast<size_t>(-1);
 }

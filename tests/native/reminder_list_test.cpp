@@ -2,11 +2,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <fstream>
 #include <iterator>
 #include <random>
 
+#include "dialogs/reminder_editor.h"
 #include "tests/support/reminder_fakes.h"
 #include "reminders/reminder_list.h"
 #include "reminders/reminder_scheduler.h"
@@ -186,6 +188,63 @@ TEST(ReminderListTest, SaveAndLoadKeepEveryByte) {
   again.Clear();
   ASSERT_TRUE(again.Save(kPath));
   EXPECT_TRUE(fs.files.at(kPath).empty()) << "an empty list leaves an empty file";
+}
+
+// Every kind, and a kind of a later version (9), with bytes behind the
+// terminators: the file comes back byte for byte but for the one record
+// edited, also after the unknown one went through the editor untouched.
+TEST(ReminderListTest, EveryKindSurvivesLoadEditOfAnotherRecordAndSave) {
+  FakeFileSystem fs;
+  std::vector<ReminderRecord> records;
+  for (uint16_t repeat : {0, 1, 2, 3, 4, 5, 9}) {
+    ReminderRecord r = MakeReminder(static_cast<uint16_t>(0x100 + repeat), "kind", repeat, 6, repeat, ActionNone,
+                                    FlagMessage);
+    r.stWhen = MakeTime(2024, 9, 17, 6, repeat, 40);
+    r.stWhen.wDayOfWeek = repeat == RepeatWeekly ? 0x2A : 2;
+    r.bFired = repeat % 2;
+    std::memset(r.sTitle + 5, 0x7E, 20);
+    std::memset(r.sPath, 0x33, sizeof r.sPath);  // unterminated and unused
+    records.push_back(r);
+  }
+  records.back().stWhen.wDayOfWeek = 0xFFFF;
+  records.back().nFlags = 0x8020;
+  fs.files[kPath] = Bytes();
+  for (const ReminderRecord& r : records) {
+    const Bytes b = RecordBytes(r);
+    fs.files[kPath].insert(fs.files[kPath].end(), b.begin(), b.end());
+  }
+  ReminderList list(&fs);
+  ASSERT_TRUE(list.Load(kPath));
+
+  // The unknown kind opened in the editor and confirmed untouched.
+  const ReminderRecord* unknown = list.FindById(0x109);
+  ReminderRecord copy = *unknown;
+  OpenReminderEditor(copy, true);
+  ASSERT_EQ(EditorVerdict::Accepted, ComposeReminder(OpenedInput(*unknown), copy, unknown));
+  ASSERT_TRUE(list.ReplaceById(0x109, copy));
+  // The monthly one edited: a new title.
+  ReminderRecord monthly = *list.FindById(0x103);
+  OpenReminderEditor(monthly, true);
+  ReminderEditorInput in = OpenedInput(monthly);
+  in.title = "房租";
+  ASSERT_EQ(EditorVerdict::Accepted, ComposeReminder(in, monthly, list.FindById(0x103)));
+  ASSERT_TRUE(list.ReplaceById(0x103, monthly));
+  ASSERT_TRUE(list.Save(kPath));
+
+  const Bytes& saved = fs.files[kPath];
+  ASSERT_EQ(saved.size(), records.size() * kReminderRecordSize);
+  for (size_t i = 0; i < records.size(); ++i) {
+    const Bytes bytes(saved.begin() + i * kReminderRecordSize, saved.begin() + (i + 1) * kReminderRecordSize);
+    if (records[i].nRepeat == RepeatMonthly) {
+      ReminderRecord back;
+      std::memcpy(&back, bytes.data(), sizeof back);
+      EXPECT_EQ("房租", FieldText(back.sTitle));
+      EXPECT_EQ(RepeatMonthly, back.nRepeat);
+      EXPECT_EQ(17, back.stWhen.wDay);
+      continue;
+    }
+    EXPECT_EQ(RecordBytes(records[i]), bytes) << "kind " << records[i].nRepeat;
+  }
 }
 
 // A save that fails at any byte leaves the old file as it was and no temporary

@@ -138,6 +138,10 @@ HWND RunningProgram::WaitForWindow(DWORD timeoutMs, bool visibleOnly) const {
   return found;
 }
 
+bool RunningProgram::WaitForIdle(DWORD timeoutMs) const {
+  return pi_.hProcess && WaitForInputIdle(pi_.hProcess, timeoutMs) == 0;
+}
+
 bool RunningProgram::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
   if (WaitForSingleObject(pi_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
   if (exitCode) GetExitCodeProcess(pi_.hProcess, exitCode);

@@ -43,6 +43,9 @@ class RunningProgram {
   std::vector<HWND> Windows(bool visibleOnly = true) const;
   // Waits until the process shows a top-level window; null on time-out or exit.
   HWND WaitForWindow(DWORD timeoutMs, bool visibleOnly = true) const;
+  // Waits until the process's start-up is over: its thread waits in its
+  // message loop with nothing to do (false on time-out).
+  bool WaitForIdle(DWORD timeoutMs) const;
   // Waits for the process to end; true with its exit code, false on time-out.
   bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
   bool Running() const;
