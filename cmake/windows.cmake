@@ -74,15 +74,15 @@ foreach(dir ${TICORA_FOLDER_LIBS})
 endforeach()
 
 # Ticora.exe
-add_executable(Ticora WIN32 clock/ticora_main_win.cpp ${TICORA_PROGRAM_RUNTIME} resources/ticora.rc)
+add_executable(Ticora WIN32 programs/ticora/ticora_main_win.cpp ${TICORA_PROGRAM_RUNTIME} resources/ticora.rc)
 target_link_libraries(Ticora PRIVATE dialogs clock)
 target_compile_options(Ticora PRIVATE ${TICORA_NO_EXCEPTIONS})
 target_link_options(Ticora PRIVATE ${TICORA_STATIC} -s)
 
 # Dorvix.dll
-if(EXISTS ${CMAKE_SOURCE_DIR}/sysutil/dorvix.def)
-  file(GLOB DORVIX_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sysutil/*_win.cpp)
-  add_library(Dorvix SHARED ${DORVIX_SRC} sysutil/dorvix.def resources/dorvix.rc)
+if(EXISTS ${CMAKE_SOURCE_DIR}/programs/dorvix/dorvix.def)
+  file(GLOB DORVIX_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/programs/dorvix/*_win.cpp)
+  add_library(Dorvix SHARED ${DORVIX_SRC} programs/dorvix/dorvix.def resources/dorvix.rc)
   set_target_properties(Dorvix PROPERTIES PREFIX "" OUTPUT_NAME Dorvix)
   target_link_libraries(Dorvix PRIVATE sysutil advapi32 user32 kernel32)
   # Plain system calls that neither throw nor call back into their caller: no
@@ -93,8 +93,8 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/sysutil/dorvix.def)
 endif()
 
 # Belvane.exe
-if(EXISTS ${CMAKE_SOURCE_DIR}/themeedit/belvane_main_win.cpp)
-  add_executable(Belvane WIN32 themeedit/belvane_main_win.cpp ${TICORA_PROGRAM_RUNTIME} resources/belvane.rc)
+if(EXISTS ${CMAKE_SOURCE_DIR}/programs/belvane/belvane_main_win.cpp)
+  add_executable(Belvane WIN32 programs/belvane/belvane_main_win.cpp ${TICORA_PROGRAM_RUNTIME} resources/belvane.rc)
   target_link_libraries(Belvane PRIVATE themeedit comdlg32 winmm)
   target_compile_options(Belvane PRIVATE ${TICORA_NO_EXCEPTIONS})
   # The link map shows what Belvane takes in (a test checks it holds no clock code).

@@ -32,6 +32,11 @@ void Dialog::End(INT_PTR result) {
     DestroyWindow(hwnd_);
 }
 
+void Dialog::SetIcons(HICON large, HICON small) {
+  SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+  SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
 void PlaceDialogFrom(HWND dialog, const RECT& reference) {
   RECT self{}, work{};
   GetWindowRect(dialog, &self);

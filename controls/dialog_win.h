@@ -24,6 +24,9 @@ class Dialog : public MessageTarget {
   // Ends a modal dialog with result, or destroys a modeless one.
   void End(INT_PTR result);
   bool IsModal() const { return modal_; }
+  // The window's large and small icon (the caption, the task switcher); the
+  // caller keeps them.
+  void SetIcons(HICON large, HICON small);
 
  protected:
   // Called after the dialog's last message; hwnd() is null then.

@@ -77,6 +77,11 @@ using Menu = handles::Owner<HMENU, handles::MenuTraits>;
 using Icon = handles::Owner<HICON, handles::IconTraits>;
 using Cursor = handles::Owner<HCURSOR, handles::CursorTraits>;
 using RegKey = handles::Owner<HKEY, handles::KeyTraits>;
+// Writes text, with its terminating zero, as the string value name of an open key.
+inline LONG SetRegistryText(HKEY key, const char* name, const char* text) {
+  return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                        static_cast<DWORD>(lstrlenA(text) + 1));
+}
 using Library = handles::Owner<HMODULE, handles::LibraryTraits>;
 // A function found in a library by name (GetProcAddress), as its real type.
 template <class Fn>

@@ -14,9 +14,14 @@
 //   OnSignal(taskbarCreated, &ClockWindow::OnRestart);    void OnRestart()
 //   OnRawMessage(msg, &X::OnRare);                        bool OnRare(UINT, WPARAM, LPARAM, LRESULT&)
 //
-// No exception leaves a handler into the system: one caught at the dispatch is
-// reported (debug output naming the window class and the message) and the
-// message is answered as not handled.
+// The framework is built without exceptions, for the shipped programs and the
+// Wine tests alike: the dispatch catches nothing, and an exception a handler
+// threw would end the program. The programs' handlers cannot throw (nothing
+// of the programs is built with exceptions); an allocation that fails inside
+// one ends the program, so code that can meet a large one asks with
+// new (std::nothrow) and checks. Only a build of this folder with exceptions,
+// which this project does not make, would catch one at the dispatch, report
+// it and answer the message as not handled.
 #pragma once
 #include <windows.h>
 

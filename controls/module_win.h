@@ -33,9 +33,10 @@ MessageLoop* LoopOfCurrentThread();
 ATOM RegisterClassOnce(const char* kind, UINT style, HCURSOR cursor, HBRUSH background,
                        WNDPROC proc, const char** nameOut);
 
-// Reports an exception that a message handler let out: debug output naming
-// the window class, the message and what went wrong (what may be null). The
-// last report is kept for inspection. Never throws.
+// Reports an exception that a message handler let out (only a build of the
+// framework with exceptions can have one): debug output naming the window
+// class, the message and what went wrong (what may be null). The last report
+// is kept for inspection. Never throws.
 void ReportHandlerFailure(HWND hwnd, UINT msg, const char* what);
 // The text of the last report, "" before any; and how many there were.
 const char* LastHandlerFailure();

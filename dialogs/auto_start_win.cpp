@@ -22,9 +22,7 @@ bool RegistryRunValues::Write(RunHive hive, const char* command) {
   HKEY opened = nullptr;
   if (open_(RootOf(hive), KEY_SET_VALUE | KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return false;
   RegKey key(opened);
-  const DWORD size = static_cast<DWORD>(lstrlenA(command) + 1);
-  return RegSetValueExA(key.get(), kRunValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command), size) ==
-         ERROR_SUCCESS;
+  return SetRegistryText(key.get(), kRunValueName, command) == ERROR_SUCCESS;
 }
 
 bool RegistryRunValues::Remove(RunHive hive) {

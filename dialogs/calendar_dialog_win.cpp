@@ -8,6 +8,7 @@
 #include "calendar/calendar_day.h"
 #include "calendar/month_view.h"
 #include "clock/program_resources_win.h"
+#include "controls/date_time_picker_win.h"
 #include "resources/calendar_dialog_ids.h"
 
 namespace {
@@ -26,15 +27,15 @@ constexpr COLORREF kGridLine = RGB(220, 230, 220);
 
 const char* const kWeekdayHeaders[7] = {"日", "一", "二", "三", "四", "五", "六"};
 
-calendar::Date FromPicker(const SYSTEMTIME& s) { return {s.wYear, s.wMonth, s.wDay}; }
+calendar::Date FromPicker(const LocalTime& t) { return {t.wYear, t.wMonth, t.wDay}; }
 
-SYSTEMTIME ToPicker(const calendar::Date& d) {
-  SYSTEMTIME s{};
-  s.wYear = static_cast<WORD>(d.year);
-  s.wMonth = static_cast<WORD>(d.month);
-  s.wDay = static_cast<WORD>(d.day);
-  s.wDayOfWeek = static_cast<WORD>(calendar::Weekday(d));
-  return s;
+LocalTime ToPicker(const calendar::Date& d) {
+  LocalTime t;
+  t.wYear = static_cast<uint16_t>(d.year);
+  t.wMonth = static_cast<uint16_t>(d.month);
+  t.wDay = static_cast<uint16_t>(d.day);
+  t.wDayOfWeek = static_cast<uint16_t>(calendar::Weekday(d));
+  return t;
 }
 
 HFONT MakeFont(int height, int weight) {
@@ -212,9 +213,8 @@ calendar::Date CalendarDialog::Today() {
 bool CalendarDialog::OnInitDialog(HWND) {
   HWND dlg = hwnd();
   InitLook(DesktopRect(), ProgramIcon());
-  HWND picker = GetDlgItem(dlg, IDC_CALENDAR_PICKER);
-  SYSTEMTIME range[2] = {ToPicker(calendar::kFirstDate), ToPicker(calendar::kLastDate)};
-  SendMessageA(picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
+  DateTimePicker picker(GetDlgItem(dlg, IDC_CALENDAR_PICKER));
+  picker.SetRange(ToPicker(calendar::kFirstDate), ToPicker(calendar::kLastDate));
   ApplyCalendarPalette(picker);
   grid_.Attach(GetDlgItem(dlg, IDC_CALENDAR_GRID));
   selected_ = calendar::Date{};  // the first Select writes every control
@@ -227,13 +227,9 @@ void CalendarDialog::Select(const calendar::Date& date) {
   const calendar::Date d = calendar::ClampToRange(date);
   HWND dlg = hwnd();
   if (!dlg) return;
-  SYSTEMTIME shown{};
-  HWND picker = GetDlgItem(dlg, IDC_CALENDAR_PICKER);
-  if (SendMessageA(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&shown)) != GDT_VALID ||
-      FromPicker(shown) != d) {
-    const SYSTEMTIME s = ToPicker(d);
-    SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&s));
-  }
+  LocalTime shown;
+  DateTimePicker picker(GetDlgItem(dlg, IDC_CALENDAR_PICKER));
+  if (!picker.GetTime(&shown) || FromPicker(shown) != d) picker.SetTime(ToPicker(d));
   if (d != selected_) SetDlgItemTextA(dlg, IDC_CALENDAR_DESCRIPTION, calendar::DayDescription(d).c_str());
   selected_ = d;
   EnableWindow(GetDlgItem(dlg, IDC_CALENDAR_PREV_YEAR), calendar::CanMoveMonths(d, -12));
@@ -244,10 +240,8 @@ void CalendarDialog::Select(const calendar::Date& date) {
 }
 
 LRESULT CalendarDialog::OnPickerChanged(NMHDR&) {
-  SYSTEMTIME s{};
-  if (SendDlgItemMessageA(hwnd(), IDC_CALENDAR_PICKER, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&s)) ==
-      GDT_VALID)
-    Select(FromPicker(s));
+  LocalTime shown;
+  if (DateTimePicker(GetDlgItem(hwnd(), IDC_CALENDAR_PICKER)).GetTime(&shown)) Select(FromPicker(shown));
   return 0;
 }
 

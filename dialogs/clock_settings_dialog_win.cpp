@@ -2,17 +2,16 @@
 
 #include <commctrl.h>
 
-#include <vector>
-
 #include "base/gbk_text.h"
 #include "base/ini_file.h"
 #include "base/program_path.h"
 #include "base/theme_file.h"
 #include "clock/clock_settings.h"
-#include "clock/program_resources_win.h"
-#include "controls/list_row_colours_win.h"
 #include "clock/clock_window_win.h"
-#include "dialogs/folder_browser_win.h"
+#include "clock/program_resources_win.h"
+#include "controls/edit_win.h"
+#include "controls/folder_browser_win.h"
+#include "controls/list_row_colours_win.h"
 #include "dialogs/reminder_editor.h"
 #include "dialogs/reminder_editor_dialog_win.h"
 #include "reminders/program_reminders_win.h"
@@ -26,41 +25,17 @@ const char kSaveFailed[] =
     "无法写入提醒事件文件 Ticora.rmd（磁盘已满或没有写入权限？）。\n"
     "所做的修改仍在程序中有效，请排除问题后再按“确定”保存。";
 
-uint32_t RowData(HWND list, int row) {
-  LVITEMA item{};
-  item.mask = LVIF_PARAM;
-  item.iItem = row;
-  if (!SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return 0;
-  return static_cast<uint32_t>(item.lParam);
-}
+// The theme directory's browser: its status line shows the selected folder's path.
+class ThemeFolderBrowser : public FolderBrowser {
+ public:
+  using FolderBrowser::FolderBrowser;
 
-bool RowChecked(HWND list, int row) {
-  const UINT state = static_cast<UINT>(SendMessageA(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK));
-  return (state >> 12) == 2;
-}
-
-void SetRowChecked(HWND list, int row, bool checked) {
-  LVITEMA item{};
-  item.stateMask = LVIS_STATEIMAGEMASK;
-  item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
-  SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
-}
-
-void SetRowText(HWND list, int row, int column, const char* text) {
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = const_cast<char*>(text);
-  SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-}
-
-void AddColumn(HWND list, int index, const char* header, int width) {
-  LVCOLUMNA column{};
-  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-  column.pszText = const_cast<char*>(header);
-  column.cx = width;
-  column.iSubItem = index;
-  SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
-}
+ protected:
+  bool validateSelection(const char* path, char* status) override {
+    FolderStatusText(path, status, kStatusSize);
+    return true;
+  }
+};
 
 }  // namespace
 
@@ -100,35 +75,30 @@ INT_PTR ClockSettingsDialog::Run(HWND owner) { return DoModal(owner, IDD_CLOCK_S
 
 INT_PTR ClockSettingsDialog::RunEditor(ReminderEditorDialog& editor) { return editor.Run(hwnd()); }
 
-HWND ClockSettingsDialog::List() const { return GetDlgItem(hwnd(), IDC_REMINDER_LIST); }
+ListView ClockSettingsDialog::List() const { return ListView(GetDlgItem(hwnd(), IDC_REMINDER_LIST)); }
 
-int ClockSettingsDialog::SelectedRow() const {
-  return static_cast<int>(SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+uint32_t ClockSettingsDialog::RowData(int row) const { return static_cast<uint32_t>(List().ItemData(row)); }
+
+std::string ClockSettingsDialog::ThemeDirectoryText() const {
+  return Edit(GetDlgItem(hwnd(), IDC_THEME_DIRECTORY)).Text();
 }
 
 void ClockSettingsDialog::ReadThemeDirectory() {
-  std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(GetDlgItem(hwnd(), IDC_THEME_DIRECTORY))) + 1, '\0');
-  GetDlgItemTextA(hwnd(), IDC_THEME_DIRECTORY, text.data(), static_cast<int>(text.size()));
-  gbk::CopyText(themeDirectory, sizeof themeDirectory, text.data());
+  gbk::CopyText(themeDirectory, sizeof themeDirectory, ThemeDirectoryText().c_str());
 }
 
 void ClockSettingsDialog::ShowRow(int row, const ReminderRecord& record, bool insert) {
-  HWND list = List();
-  const std::string title = FieldText(record.sTitle);
-  LVITEMA item{};
-  item.mask = LVIF_TEXT | LVIF_PARAM;
-  item.iItem = row;
-  item.pszText = const_cast<char*>("");
-  item.lParam = static_cast<LPARAM>(ReminderRowData(record));
+  ListView list = List();
+  const LPARAM data = static_cast<LPARAM>(ReminderRowData(record));
   if (insert) {
-    row = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    row = list.InsertItem(row, "", data);
     if (row < 0) return;
   } else {
-    SendMessageA(list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    list.SetItem(row, "", data);
   }
-  SetRowText(list, row, 1, title.c_str());
-  SetRowText(list, row, 2, RepeatText(record.nRepeat));
-  SetRowChecked(list, row, record.bEnabled != 0);
+  list.SetItemText(row, 1, FieldText(record.sTitle).c_str());
+  list.SetItemText(row, 2, RepeatText(record.nRepeat));
+  list.SetChecked(row, record.bEnabled != 0);
 }
 
 bool ClockSettingsDialog::OnInitDialog(HWND) {
@@ -141,14 +111,14 @@ bool ClockSettingsDialog::OnInitDialog(HWND) {
   gbk::CopyText(themeDirectory, sizeof themeDirectory, std::string(themeDirectory).c_str());
   SetDlgItemTextA(dlg, IDC_THEME_DIRECTORY, themeDirectory);
 
-  HWND list = List();
-  reminderListView_.Attach(list);
+  ListView list = List();
+  reminderListView_.Attach(list.hwnd());
   const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
-  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
-  AddColumn(list, 0, "S", 20);
-  AddColumn(list, 1, "标题", 200);
-  AddColumn(list, 2, "类型", 100);
-  SendMessageA(list, LVM_SETCOLUMNWIDTH, 2, LVSCW_AUTOSIZE_USEHEADER);
+  list.SetExtendedStyle(extended, extended);
+  list.InsertColumn(0, "S", 20);
+  list.InsertColumn(1, "标题", 200);
+  list.InsertColumn(2, "类型", 100);
+  list.SetColumnWidth(2, LVSCW_AUTOSIZE_USEHEADER);
   // Each record goes in at the top: the rows show the list in reverse order.
   for (size_t i = 0; i < reminders_.count(); ++i) ShowRow(0, *reminders_.At(i), true);
   return true;
@@ -171,11 +141,9 @@ void ClockSettingsDialog::OnTry(int, int, HWND) {
 }
 
 void ClockSettingsDialog::OnBrowse(int, int, HWND) {
-  std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(GetDlgItem(hwnd(), IDC_THEME_DIRECTORY))) + 1, '\0');
-  GetDlgItemTextA(hwnd(), IDC_THEME_DIRECTORY, text.data(), static_cast<int>(text.size()));
   char initial[FolderBrowser::kPathSize];
-  FolderBrowserStart(text.data(), initial, sizeof initial);
-  FolderBrowser browser("选择文件夹", "选择整点提示声音主题文件夹:", initial);
+  FolderBrowserStart(ThemeDirectoryText().c_str(), initial, sizeof initial);
+  ThemeFolderBrowser browser("选择文件夹", "选择整点提示声音主题文件夹:", initial);
   if (browser.Browse(hwnd())) SetDlgItemTextA(hwnd(), IDC_THEME_DIRECTORY, browser.Result());
 }
 
@@ -184,12 +152,12 @@ void ClockSettingsDialog::OnAdd(int, int, HWND) {
   if (RunEditor(editor) != IDOK) return;
   editor.record.nId = DistinctReminderId(reminders_, editor.record.nId);
   if (!reminders_.Append(editor.record)) return;
-  ShowRow(static_cast<int>(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0)), editor.record, true);
+  ShowRow(List().ItemCount(), editor.record, true);
 }
 
 void ClockSettingsDialog::EditRow(int row) {
   if (row < 0) return;
-  const uint16_t id = RowDataId(RowData(List(), row));
+  const uint16_t id = RowDataId(RowData(row));
   const ReminderRecord* stored = reminders_.FindById(id);
   if (!stored) return;
   ReminderEditorDialog editor(actions_);
@@ -205,30 +173,30 @@ void ClockSettingsDialog::EditRow(int row) {
   ShowRow(row, editor.record, false);
 }
 
-void ClockSettingsDialog::OnEdit(int, int, HWND) { EditRow(SelectedRow()); }
+void ClockSettingsDialog::OnEdit(int, int, HWND) { EditRow(List().SelectedItem()); }
 
 LRESULT ClockSettingsDialog::OnListDoubleClick(NMHDR&) {
   // The row under the cursor; a double click below the rows names none.
-  LVHITTESTINFO hit{};
+  const ListView list = List();
   const DWORD at = GetMessagePos();
-  hit.pt = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
-  ScreenToClient(List(), &hit.pt);
-  const int row = static_cast<int>(SendMessageA(List(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-  if (row >= 0 && (hit.flags & LVHT_ONITEM)) EditRow(row);
+  POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+  ScreenToClient(list.hwnd(), &point);
+  UINT flags = 0;
+  const int row = list.HitTest(point, &flags);
+  if (row >= 0 && (flags & LVHT_ONITEM)) EditRow(row);
   return 0;
 }
 
 void ClockSettingsDialog::OnDelete(int, int, HWND) {
-  const int row = SelectedRow();
+  const int row = List().SelectedItem();
   if (row < 0) return;
-  if (reminders_.RemoveById(RowDataId(RowData(List(), row)))) SendMessageA(List(), LVM_DELETEITEM, row, 0);
+  if (reminders_.RemoveById(RowDataId(RowData(row)))) List().DeleteItem(row);
 }
 
 void ClockSettingsDialog::OnOk(int, int, HWND) {
-  HWND list = List();
-  const int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-  for (int row = 0; row < rows; ++row)
-    reminders_.SetEnabledById(RowData(list, row), RowChecked(list, row) ? 1 : 0);
+  const ListView list = List();
+  const int rows = list.ItemCount();
+  for (int row = 0; row < rows; ++row) reminders_.SetEnabledById(RowData(row), list.Checked(row) ? 1 : 0);
   if (reminders_.modified()) {
     char rmdPath[kProgramPathSize];
     ProgramPath("Ticora.rmd", rmdPath);

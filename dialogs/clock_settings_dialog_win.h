@@ -7,6 +7,9 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
+#include "controls/list_view_win.h"
 #include "controls/subclass_win.h"
 #include "dialogs/dialog_actions_win.h"
 #include "dialogs/dialog_look_win.h"
@@ -56,8 +59,9 @@ class ClockSettingsDialog : public LookedDialog {
   void OnCancel(int id, int code, HWND control);
   void OnHelp(int id, int code, HWND control);
 
-  HWND List() const;
-  int SelectedRow() const;
+  ListView List() const;
+  uint32_t RowData(int row) const;
+  std::string ThemeDirectoryText() const;
   void EditRow(int row);
   void ShowRow(int row, const ReminderRecord& record, bool insert);
   void ReadThemeDirectory();

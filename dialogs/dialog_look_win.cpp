@@ -16,10 +16,7 @@ void LookedDialog::InitLook(const RECT& reference, HICON icon) {
   HWND dlg = hwnd();
   ApplyFlatButtons(dlg, flatButtons_);
   PlaceDialogFrom(dlg, reference);
-  if (icon) {
-    SendMessageA(dlg, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(dlg, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  }
+  if (icon) SetIcons(icon, icon);
 }
 
 void LookedDialog::OnFinalMessage() {
@@ -33,8 +30,8 @@ HBRUSH LookedDialog::OnControlColour(HDC dc, HWND) {
   return dialogBrush_.get();
 }
 
-void ApplyCalendarPalette(HWND picker) {
-  if (!picker) return;
+void ApplyCalendarPalette(DateTimePicker picker) {
+  if (!picker.hwnd()) return;
   struct Entry {
     int part;
     COLORREF colour;
@@ -44,5 +41,5 @@ void ApplyCalendarPalette(HWND picker) {
       {MCSC_TEXT, RGB(205, 20, 231)},         {MCSC_TITLEBK, RGB(100, 206, 247)},
       {MCSC_TITLETEXT, RGB(76, 86, 252)},     {MCSC_TRAILINGTEXT, RGB(255, 64, 32)},
   };
-  for (const Entry& e : kPalette) SendMessageA(picker, DTM_SETMCCOLOR, e.part, static_cast<LPARAM>(e.colour));
+  for (const Entry& e : kPalette) picker.SetCalendarColour(e.part, e.colour);
 }

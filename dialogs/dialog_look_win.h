@@ -7,6 +7,7 @@
 #pragma once
 #include <windows.h>
 
+#include "controls/date_time_picker_win.h"
 #include "controls/dialog_win.h"
 #include "controls/flat_button_win.h"
 #include "controls/handles_win.h"
@@ -46,4 +47,4 @@ class LookedDialog : public Dialog {
 void DrawHeaderImage(HDC dc, int index, int x, int y);
 
 // Gives a date picker's drop-down calendar the dialogs' palette.
-void ApplyCalendarPalette(HWND picker);
+void ApplyCalendarPalette(DateTimePicker picker);

@@ -6,23 +6,20 @@
 #include "clock/clock_settings.h"
 #include "clock/program_resources_win.h"
 #include "clock/runtime_bound_win.h"
+#include "controls/up_down_win.h"
 #include "resources/program_settings_dialog_ids.h"
 
 namespace {
 
 const char kNoPreview[] = "无法创建预览窗口，预览功能不可用!";
 
-// Range and position of an up-down. The 16-bit messages first, for the
-// oldest common controls; the 32-bit ones where they are understood (a
-// message wait of 36000 does not fit 16 signed bits).
+// Range and position of an up-down of the dialog.
 void SetUpDown(HWND dialog, int id, int low, int high, int position) {
-  HWND upDown = GetDlgItem(dialog, id);
-  if (!upDown) return;
-  auto short16 = [](int v) { return static_cast<WORD>(v > 32767 ? 32767 : v); };
-  SendMessageA(upDown, UDM_SETRANGE, 0, MAKELPARAM(short16(high), short16(low)));
-  SendMessageA(upDown, UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
-  SendMessageA(upDown, UDM_SETPOS, 0, MAKELPARAM(short16(position), 0));
-  SendMessageA(upDown, UDM_SETPOS32, 0, static_cast<LPARAM>(position));
+  HWND control = GetDlgItem(dialog, id);
+  if (!control) return;
+  UpDown upDown(control);
+  upDown.SetRange(low, high);
+  upDown.SetPos(position);
 }
 
 int Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED ? 1 : 0; }
@@ -175,8 +172,8 @@ void ProgramSettingsDialog::OnTransparenceChanged(int, int, HWND) {
 
 bool ProgramSettingsDialog::StepSkin(const NMHDR& header, SkinList& list, const char* section, char* path) {
   if (list.total <= 0) return false;
-  const NMUPDOWN& step = reinterpret_cast<const NMUPDOWN&>(header);
-  list.current = NextSkinIndex(step.iPos, step.iDelta, list.total);
+  const UpDown::Step step = UpDown::StepOf(header);
+  list.current = NextSkinIndex(step.position, step.delta, list.total);
   appearanceChanged_ = true;
   BuildSkinPath(section, list.current, path);
   return HasPreview();

@@ -3,11 +3,12 @@
 #include <commctrl.h>
 
 #include <cstring>
-#include <vector>
 
 #include "base/gbk_text.h"
 #include "base/local_time_win.h"
 #include "clock/program_resources_win.h"
+#include "controls/date_time_picker_win.h"
+#include "controls/edit_win.h"
 #include "dialogs/reminder_editor.h"
 #include "resources/reminder_editor_ids.h"
 
@@ -18,10 +19,11 @@ const char kProgramFilter[] = "Execute Files\0*.exe;*.com\0All Files\0*.*\0";
 // A path longer than the record's field would name some other file when cut.
 const char kPathTooLong[] = "所选文件的路径超过 255 个字符，无法保存在提醒事件中，请选择其他位置的文件。";
 
+// The picker's value; the system's time when it holds none.
 LocalTime PickerValue(HWND picker) {
-  SYSTEMTIME t{};
-  if (SendMessageA(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&t)) != GDT_VALID) GetLocalTime(&t);
-  return FromSystemTime(t);
+  LocalTime t;
+  if (!DateTimePicker(picker).GetTime(&t)) t = SystemTimeSource().Now();
+  return t;
 }
 
 }  // namespace
@@ -44,14 +46,7 @@ ReminderEditorDialog::ReminderEditorDialog(const DialogActions& actions) : actio
 
 INT_PTR ReminderEditorDialog::Run(HWND owner) { return DoModal(owner, IDD_REMINDER_EDITOR); }
 
-std::string ReminderEditorDialog::Text(int id) const {
-  HWND control = GetDlgItem(hwnd(), id);
-  const int length = control ? GetWindowTextLengthA(control) : 0;
-  if (length <= 0) return std::string();
-  std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-  GetWindowTextA(control, text.data(), length + 1);
-  return std::string(text.data());
-}
+std::string ReminderEditorDialog::Text(int id) const { return Edit(GetDlgItem(hwnd(), id)).Text(); }
 
 bool ReminderEditorDialog::Checked(int id) const { return IsDlgButtonChecked(hwnd(), id) == BST_CHECKED; }
 
@@ -65,17 +60,16 @@ bool ReminderEditorDialog::OnInitDialog(HWND) {
   SetDlgItemTextA(dlg, IDC_EDITOR_PROGRAM_PATH, view.programPath.c_str());
   SetDlgItemTextA(dlg, IDC_EDITOR_SOUND_PATH, view.soundPath.c_str());
   if (isExisting) {
-    SYSTEMTIME when = ToSystemTime(record.stWhen);
-    HWND date = GetDlgItem(dlg, IDC_EDITOR_DATE);
-    SendMessageA(date, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&when));
+    DateTimePicker date(GetDlgItem(dlg, IDC_EDITOR_DATE));
+    date.SetTime(record.stWhen);
     ApplyCalendarPalette(date);
-    SendMessageA(GetDlgItem(dlg, IDC_EDITOR_TIME), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&when));
+    DateTimePicker(GetDlgItem(dlg, IDC_EDITOR_TIME)).SetTime(record.stWhen);
   }
   // The edits take no more than their fields hold.
-  SendDlgItemMessageA(dlg, IDC_EDITOR_TITLE, EM_LIMITTEXT, kReminderTitleSize - 1, 0);
-  SendDlgItemMessageA(dlg, IDC_EDITOR_MESSAGE, EM_LIMITTEXT, kReminderMessageSize - 1, 0);
-  SendDlgItemMessageA(dlg, IDC_EDITOR_SOUND_PATH, EM_LIMITTEXT, kReminderPathSize - 1, 0);
-  SendDlgItemMessageA(dlg, IDC_EDITOR_PROGRAM_PATH, EM_LIMITTEXT, kReminderPathSize - 1, 0);
+  Edit(GetDlgItem(dlg, IDC_EDITOR_TITLE)).SetLimit(kReminderTitleSize - 1);
+  Edit(GetDlgItem(dlg, IDC_EDITOR_MESSAGE)).SetLimit(kReminderMessageSize - 1);
+  Edit(GetDlgItem(dlg, IDC_EDITOR_SOUND_PATH)).SetLimit(kReminderPathSize - 1);
+  Edit(GetDlgItem(dlg, IDC_EDITOR_PROGRAM_PATH)).SetLimit(kReminderPathSize - 1);
   SetDlgItemTextA(dlg, IDC_EDITOR_TITLE, FieldText(record.sTitle).c_str());
   SetDlgItemTextA(dlg, IDC_EDITOR_MESSAGE, FieldText(record.sMessage).c_str());
   CheckDlgButton(dlg, IDC_EDITOR_SOUND, soundOn_ ? BST_CHECKED : BST_UNCHECKED);

@@ -5,6 +5,7 @@
 #include "clock/formatters.h"
 #include "clock/program_resources_win.h"
 #include "clock/runtime_bound_win.h"
+#include "controls/date_time_picker_win.h"
 #include "resources/time_correction_dialog_ids.h"
 
 namespace {
@@ -13,9 +14,9 @@ const char kCannotSetTime[] = "无法完成操作，请下载Ticora的完整模�
 constexpr int kHeaderImage = 7;
 
 LocalTime PickerTime(HWND dialog, int id) {
-  SYSTEMTIME s{};
-  SendDlgItemMessageA(dialog, id, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&s));
-  return FromSystemTime(s);
+  LocalTime t;
+  DateTimePicker(GetDlgItem(dialog, id)).GetTime(&t);
+  return t;
 }
 
 }  // namespace
@@ -38,11 +39,10 @@ bool TimeCorrectionDialog::OnInitDialog(HWND) {
   InitLook(DesktopRect(), ProgramIcon());
   newTime_ = time_->Now();
   ShowNow();
-  const SYSTEMTIME start = ToSystemTime(newTime_);
-  HWND date = GetDlgItem(dlg, IDC_NEW_DATE);
-  SendMessageA(date, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&start));
+  DateTimePicker date(GetDlgItem(dlg, IDC_NEW_DATE));
+  date.SetTime(newTime_);
   ApplyCalendarPalette(date);
-  SendDlgItemMessageA(dlg, IDC_NEW_TIME, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&start));
+  DateTimePicker(GetDlgItem(dlg, IDC_NEW_TIME)).SetTime(newTime_);
   picked_ = PickedTime();
   CheckDlgButton(dlg, IDC_CORRECT_TIME, BST_UNCHECKED);
   EnableWindow(GetDlgItem(dlg, IDC_NEW_TIME), FALSE);

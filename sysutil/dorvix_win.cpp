@@ -43,17 +43,6 @@ BOOL WINAPI BoundProcess32Next(HANDLE snapshot, PROCESSENTRY32* entry) {
   return CallProcessWalk("Process32Next", snapshot, entry);
 }
 
-#ifdef DORVIX_STATIC_FOR_TESTS
-const DorvixOps* g_installedOps = nullptr;
-#endif
-
-const DorvixOps& ActiveOps() {
-#ifdef DORVIX_STATIC_FOR_TESTS
-  if (g_installedOps != nullptr) return *g_installedOps;
-#endif
-  return DorvixRealOps();
-}
-
 bool AnsiLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != FALSE; }
 
 // All access rights to a process as the 9x and NT 4/5 systems define them
@@ -132,10 +121,6 @@ const DorvixOps& DorvixRealOps() {
   return real;
 }
 
-#ifdef DORVIX_STATIC_FOR_TESTS
-void DorvixInstallOps(const DorvixOps* ops) { g_installedOps = ops; }
-#endif
-
 int GetWindowsFamily(const DorvixOps& ops) {
   OSVERSIONINFOEXA info;
   std::memset(&info, 0, sizeof info);
@@ -171,26 +156,3 @@ int DorvixShutDownComputer(const DorvixOps& ops, int force, int restart) {
   const BOOL accepted = ops.exitWindowsEx(flags, 0);
   return shellStepDone ? accepted : 0;
 }
-
-extern "C" {
-
-int WINAPI AdjustSystemTime(const SYSTEMTIME* time) {
-  return DorvixAdjustSystemTime(ActiveOps(), time);
-}
-
-int WINAPI ShutDownComputer(int force, int restart) {
-  return DorvixShutDownComputer(ActiveOps(), force, restart);
-}
-
-int WINAPI IsWindows9XMe() { return AnswerIsWindows9XMe(GetWindowsFamily(ActiveOps())); }
-
-int WINAPI IsWindows2KXp() { return AnswerIsWindows2KXp(GetWindowsFamily(ActiveOps())); }
-
-int WINAPI IsWindowsNT() { return AnswerIsWindowsNT(GetWindowsFamily(ActiveOps())); }
-
-#ifndef DORVIX_STATIC_FOR_TESTS
-// The library keeps no state: loading and unloading need nothing.
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
-#endif
-
-}  // extern "C"

@@ -1,7 +1,7 @@
-// Dorvix: setting the local time, shutting down or restarting, and telling the
-// Windows family. Every system call the library makes goes through one table of
-// operations, so that the branches can be exercised without touching the
-// machine; the library itself always uses the real calls.
+// Dorvix's operations: setting the local time, shutting down or restarting,
+// and telling the Windows family. Every system call they make goes through one
+// table of operations, so that the branches can be exercised without touching
+// the machine; the library's exported functions always use the real calls.
 #pragma once
 #include <windows.h>
 #include <tlhelp32.h>
@@ -39,16 +39,3 @@ int GetWindowsFamily(const DorvixOps& ops);
 // The operations behind the exports, on an explicit table.
 int DorvixAdjustSystemTime(const DorvixOps& ops, const SYSTEMTIME* time);
 int DorvixShutDownComputer(const DorvixOps& ops, int force, int restart);
-
-#ifdef DORVIX_STATIC_FOR_TESTS
-// Replaces the table that the exported functions use; nullptr restores the real one.
-void DorvixInstallOps(const DorvixOps* ops);
-#endif
-
-extern "C" {
-int WINAPI AdjustSystemTime(const SYSTEMTIME* time);
-int WINAPI ShutDownComputer(int force, int restart);
-int WINAPI IsWindows9XMe();
-int WINAPI IsWindows2KXp();
-int WINAPI IsWindowsNT();
-}

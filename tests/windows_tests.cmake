@@ -38,7 +38,7 @@ endforeach()
 
 # The test Dorvix.dll: same exports, records its calls instead of acting.
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/fake_dorvix/fake_dorvix.cpp)
-  add_library(FakeDorvix SHARED tests/fake_dorvix/fake_dorvix.cpp sysutil/dorvix.def)
+  add_library(FakeDorvix SHARED tests/fake_dorvix/fake_dorvix.cpp programs/dorvix/dorvix.def)
   set_target_properties(FakeDorvix PROPERTIES PREFIX "" OUTPUT_NAME FakeDorvix)
   target_link_options(FakeDorvix PRIVATE ${TICORA_STATIC} -Wl,--enable-stdcall-fixup)
   add_dependencies(e2e_tests FakeDorvix)
@@ -46,7 +46,7 @@ endif()
 
 # The clock whose time starts where the command line says, for tests that
 # must not race the wall clock's minute.
-add_executable(TicoraAtTime WIN32 clock/ticora_main_win.cpp resources/ticora.rc)
+add_executable(TicoraAtTime WIN32 programs/ticora/ticora_main_win.cpp resources/ticora.rc)
 target_compile_definitions(TicoraAtTime PRIVATE TICORA_START_TIME_SEAM)
 target_link_libraries(TicoraAtTime PRIVATE dialogs clock)
 target_link_options(TicoraAtTime PRIVATE ${TICORA_STATIC})

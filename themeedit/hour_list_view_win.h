@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "controls/list_view_win.h"
 #include "controls/subclass_win.h"
 
 class HourListView : public SubclassedControl {
@@ -27,5 +28,6 @@ class HourListView : public SubclassedControl {
   void SetRowData(int row, uintptr_t data);
 
  private:
+  ListView List() const { return ListView(hwnd()); }
   LRESULT OnNotify(NMHDR& header);
 };

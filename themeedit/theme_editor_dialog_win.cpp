@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "controls/list_view_win.h"
 #include "controls/module_win.h"
 #include "dialogs/about_dialog_win.h"
 #include "resources/app_ids.h"
@@ -52,8 +53,7 @@ bool ThemeEditorDialog::OnInitDialog(HWND) {
                                                  GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
   smallIcon_.Reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
                                                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
-  SendMessageA(dlg, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.get()));
-  SendMessageA(dlg, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+  SetIcons(largeIcon_.get(), smallIcon_.get());
   hours_.Init(GetDlgItem(dlg, IDC_HOUR_LIST), themeMode_);
   ShowModeRadio();
   return true;
@@ -91,7 +91,7 @@ void ThemeEditorDialog::OnBrowse(int, int, HWND) {
 // A double click that names no row (below the last one) opens nothing: a
 // choice there would have nowhere to go.
 LRESULT ThemeEditorDialog::OnDoubleClick(NMHDR& header) {
-  const int row = reinterpret_cast<NMITEMACTIVATE&>(header).iItem;
+  const int row = ListView::ActivatedItem(header);
   if (row >= 0 && row < kHourRows) BrowseForRow(row);
   return 0;
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "programs/dorvix/dorvix_exports_win.h"
 #include "sysutil/dorvix_win.h"
 #include "sysutil/windows_family.h"
 

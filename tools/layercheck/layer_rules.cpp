@@ -252,12 +252,21 @@ Result Check(const std::vector<SourceFile>& input, const LayerTable& table, cons
                             : "folder " + folder + " has no layer; declare it in " + tableName});
     }
 
+    // The product ends with the programs' floor; without one every folder belongs to it.
+    int productTop = 0;
+    const bool ceiling = layerOf(kProgramsFolder, &productTop);
+    auto inProduct = [&](int layer) { return !ceiling || layer <= productTop; };
+
     Graph graph;
     for (const SourceFile* f : files) {
         const std::string folder = FolderOf(f->path);
-        const bool entry = IsEntryPoint(f->path);
-        int layer = kProgramsLayer;
-        const bool declared = entry || layerOf(folder, &layer);
+        int layer = 0;
+        const bool declared = layerOf(folder, &layer);
+        if (declared && IsEntryPoint(f->path) && folder != kProgramsFolder && inProduct(layer)) {
+            result.violations.push_back({f->path, 1,
+                                         "is a program's entry point in " + folder +
+                                             "; the programs' entry points belong in " + kProgramsFolder + "/"});
+        }
         for (const Include& inc : ParseIncludes(f->text)) {
             ++result.includes;
             auto report = [&](const std::string& message) {
@@ -283,15 +292,11 @@ Result Check(const std::vector<SourceFile>& input, const LayerTable& table, cons
             int targetLayer = 0;
             if (!declared || !layerOf(targetFolder, &targetLayer)) continue;  // reported above
             if (targetLayer > layer) {
-                const std::string self = entry ? "the programs (" + LayerName(layer) + ")"
-                                               : folder + " (" + LayerName(layer) + ")";
-                report("includes " + target + " from " + targetFolder + " (" + LayerName(targetLayer) +
-                       "), above " + self);
+                report("includes " + target + " from " + targetFolder + " (" + LayerName(targetLayer) + "), above " +
+                       folder + " (" + LayerName(layer) + ")");
                 continue;
             }
-            // The folder graph of the product: entry points belong to the
-            // programs, not to the folder that holds them.
-            if (!entry && targetFolder != folder && layer <= kProgramsLayer && targetLayer <= kProgramsLayer) {
+            if (targetFolder != folder && inProduct(layer) && inProduct(targetLayer)) {
                 graph[folder].emplace(targetFolder, EdgeWitness{f->path, inc.line, target});
             }
         }

@@ -1,9 +1,10 @@
 // The layering rules of the source tree: which folder may include which.
 //
 // Every top-level folder has a layer (declared in a small text table). A file
-// may include headers of its own layer or of lower ones; program entry points
-// (*_main_win.cpp) sit in the programs layer whatever folder holds them, and
-// nothing includes them. The product folders (those at or below the programs
+// may include headers of its own layer or of lower ones, whatever its name.
+// The folder "programs" is the top floor of the product: the programs' entry
+// points (*_main_win.cpp) lie there and nowhere else in the product, and
+// nothing includes them. The product folders (those at or below the programs'
 // layer) must also not include each other in a cycle, even sideways.
 #pragma once
 
@@ -14,9 +15,10 @@
 
 namespace layercheck {
 
-// Entry points count as this layer; folders above it (tests, tools) are
-// outside the product and take no part in the cycle check.
-constexpr int kProgramsLayer = 3;
+// The folder of the programs. Folders above its layer (tests, tools) are
+// outside the product: they may hold entry points of their own and take no
+// part in the cycle check. A table without it has no such ceiling.
+constexpr const char kProgramsFolder[] = "programs";
 
 // One quoted include: the text between the quotes and its line (from 1).
 struct Include {

@@ -16,8 +16,8 @@ namespace {
 
 using namespace layercheck;
 
-const LayerTable kTable = {{"base", 0},  {"resources", 0}, {"controls", 1}, {"clock", 2}, {"reminders", 2},
-                           {"sysutil", 2}, {"tests", 4},   {"tools", 4}};
+const LayerTable kTable = {{"base", 0},    {"resources", 0}, {"controls", 1}, {"clock", 2}, {"reminders", 2},
+                           {"sysutil", 2}, {"programs", 3},  {"tests", 4},    {"tools", 4}};
 
 std::vector<std::string> Formatted(const Result& r) {
     std::vector<std::string> lines;
@@ -115,15 +115,29 @@ TEST(LayerCheck, IncludeRules) {
          {{"resources/app.rc", "#include \"ids.h\"\n#include \"menu.rc\""}, {"resources/ids.h", ""},
           {"resources/menu.rc", "#include \"ids.h\""}},
          {}},
-        {"an entry point is in the programs layer",
-         {{"base/tool_main_win.cpp", "#include \"clock/w.h\""}, {"clock/w.h", ""}},
+        {"the programs include every product folder",
+         {{"programs/ticora/ticora_main_win.cpp", "#include \"clock/w.h\"\n#include \"programs/ticora/wiring.h\""},
+          {"programs/ticora/wiring.h", "#include \"base/b.h\""}, {"clock/w.h", ""}, {"base/b.h", ""}},
          {}},
-        {"an entry point stays below the tests",
-         {{"clock/ticora_main_win.cpp", "#include \"tests/s.h\""}, {"tests/s.h", ""}},
-         {"clock/ticora_main_win.cpp:1: includes tests/s.h from tests (layer 4), above the programs (layer 3)"}},
+        {"an entry point has the layer of its folder",
+         {{"clock/ticora_main_win.cpp", "#include \"programs/p.h\""}, {"programs/p.h", ""}},
+         {"clock/ticora_main_win.cpp:1: is a program's entry point in clock; the programs' entry points belong in "
+          "programs/",
+          "clock/ticora_main_win.cpp:1: includes programs/p.h from programs (layer 3), above clock (layer 2)"}},
+        {"an entry point outside the programs, on its own",
+         {{"base/tool_main_win.cpp", ""}},
+         {"base/tool_main_win.cpp:1: is a program's entry point in base; the programs' entry points belong in "
+          "programs/"}},
+        {"tests and tools hold entry points of their own",
+         {{"tools/bench/bare_main_win.cpp", "#include \"clock/w.h\""}, {"tests/probe_main_win.cpp", ""},
+          {"clock/w.h", ""}},
+         {}},
+        {"the programs stay below the tests",
+         {{"programs/ticora_main_win.cpp", "#include \"tests/s.h\""}, {"tests/s.h", ""}},
+         {"programs/ticora_main_win.cpp:1: includes tests/s.h from tests (layer 4), above programs (layer 3)"}},
         {"nothing includes an entry point",
-         {{"tests/t.cpp", "\n#include \"clock/ticora_main_win.cpp\""}, {"clock/ticora_main_win.cpp", ""}},
-         {"tests/t.cpp:2: includes the entry point clock/ticora_main_win.cpp; nothing may include a program's "
+         {{"tests/t.cpp", "\n#include \"programs/ticora_main_win.cpp\""}, {"programs/ticora_main_win.cpp", ""}},
+         {"tests/t.cpp:2: includes the entry point programs/ticora_main_win.cpp; nothing may include a program's "
           "entry point"}},
         {"undeclared folder, once",
          {{"dialogs2/a.cpp", "#include \"base/b.h\""}, {"dialogs2/b.cpp", ""}, {"base/b.h", ""},
@@ -179,18 +193,55 @@ TEST(LayerCheck, CyclesAreNamedWithAnIncludeForEachEdge) {
     }
 }
 
-TEST(LayerCheck, CyclesLeaveOutEntryPointsTestsAndTools) {
+TEST(LayerCheck, CyclesTakeInTheProgramsAndLeaveOutTestsAndTools) {
     const std::vector<SourceFile> files = {
         {"clock/w.h", "#include \"reminders/r.h\""},
         {"reminders/r.h", ""},
-        {"reminders/board_main_win.cpp", "#include \"clock/w.h\""},  // a program, not reminders
+        {"programs/ticora_main_win.cpp", "#include \"clock/w.h\"\n#include \"reminders/r.h\""},
         {"tests/t.h", "#include \"tools/u.h\""},
         {"tools/u.h", "#include \"tests/t.h\""},
     };
-    const Result r = Check(files, kTable, "layers.txt");
+    Result r = Check(files, kTable, "layers.txt");
     EXPECT_TRUE(r.violations.empty()) << Formatted(r).front();
     EXPECT_EQ(5u, r.files);
-    EXPECT_EQ(4u, r.includes);
+    EXPECT_EQ(5u, r.includes);
+
+    // Without the programs' floor in the table, tests and tools count as product too.
+    LayerTable flat = kTable;
+    flat.erase("programs");
+    r = Check({files.begin(), files.begin() + 2}, flat, "layers.txt");
+    EXPECT_TRUE(r.violations.empty());
+    r = Check({files.begin() + 3, files.end()}, flat, "layers.txt");
+    EXPECT_EQ(1u, r.cycles);
+}
+
+// The table this tree declares keeps the real order of its folders: each row
+// an include between two folders and whether the check lets it pass.
+TEST(LayerCheck, TheTreesTableStatesTheRealOrder) {
+    std::string text, error;
+    ASSERT_TRUE(ReadTextFile(std::string(LAYERCHECK_SOURCE_ROOT) + "/cmake/layers.txt", &text, &error)) << error;
+    LayerTable table;
+    ASSERT_TRUE(ParseLayerTable(text, &table, &error)) << error;
+    const struct {
+        const char* from;
+        const char* to;
+        bool allowed;
+    } rows[] = {
+        {"controls", "base", true},       {"base", "controls", false},     {"reminders", "controls", true},
+        {"calendar", "base", true},       {"reminders", "clock", false},   {"reminders", "dialogs", false},
+        {"calendar", "dialogs", false},   {"clock", "reminders", true},    {"clock", "dialogs", false},
+        {"dialogs", "clock", true},       {"dialogs", "calendar", true},   {"themeedit", "dialogs", true},
+        {"themeedit", "programs", false}, {"dialogs", "programs", false},  {"programs", "dialogs", true},
+        {"programs", "themeedit", true},  {"programs", "sysutil", true},   {"sysutil", "controls", false},
+        {"programs", "tests", false},     {"tests", "programs", true},
+    };
+    for (const auto& row : rows) {
+        const std::string from = std::string(row.from) + "/x.cpp";
+        const std::string to = std::string(row.to) + "/y.h";
+        SCOPED_TRACE(from + " -> " + to);
+        const Result r = Check({{from, "#include \"" + to + "\""}, {to, ""}}, table, "cmake/layers.txt");
+        EXPECT_EQ(row.allowed, r.violations.empty()) << (r.violations.empty() ? "" : Format(r.violations.front()));
+    }
 }
 
 class SourceTreeOnDisk : public ::testing::Test {

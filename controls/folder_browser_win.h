@@ -1,6 +1,7 @@
 // The platform's folder browser around one call: a caption, an instruction
 // above the folder tree, an initial selection, and a status line that shows
-// what validateSelection makes of the folder under the cursor.
+// what validateSelection makes of the folder under the cursor. The user of
+// the browser says what that is.
 #pragma once
 #include <windows.h>
 
@@ -19,9 +20,8 @@ class FolderBrowser {
 
  protected:
   // The status text (status, kStatusSize bytes) for the selected folder's
-  // path ("" for a folder without one) and whether OK may be pressed. By
-  // default the path itself, and yes.
-  virtual bool validateSelection(const char* path, char* status);
+  // path ("" for a folder without one) and whether OK may be pressed.
+  virtual bool validateSelection(const char* path, char* status) = 0;
 
  private:
   static int CALLBACK Callback(HWND window, UINT msg, LPARAM param, LPARAM self);

@@ -1,9 +1,8 @@
-#include "dialogs/folder_browser_win.h"
+#include "controls/folder_browser_win.h"
 
 #include <shlobj.h>
 
 #include "base/gbk_text.h"
-#include "dialogs/reminder_rows.h"
 
 namespace {
 
@@ -23,11 +22,6 @@ FolderBrowser::FolderBrowser(const char* caption, const char* instruction, const
   gbk::CopyText(caption_, sizeof caption_, caption);
   gbk::CopyText(instruction_, sizeof instruction_, instruction);
   gbk::CopyText(initial_, sizeof initial_, initial);
-}
-
-bool FolderBrowser::validateSelection(const char* path, char* status) {
-  FolderStatusText(path, status, kStatusSize);
-  return true;
 }
 
 int CALLBACK FolderBrowser::Callback(HWND window, UINT msg, LPARAM param, LPARAM self) {
