@@ -81,7 +81,7 @@ th { background: #e4f2e4; text-align: left; }
 <tr><td>时钟设置</td><td>打开“时钟设定”：选择整点报时的声音主题，管理提醒事件（见<a href="#remind">时钟设定与提醒</a>）。</td></tr>
 <tr><td>程序设置</td><td>选择表盘、外观、透明度和各项开关（见<a href="#appearance">程序设置</a>）。</td></tr>
 <tr><td>校对系统时间</td><td>打开“校正系统时间”，修改计算机的日期和时间（见<a href="#timeset">校正系统时间</a>）。</td></tr>
-<tr><td>万年历</td><td>打开万年历，查看农历、节气和节日，也可以为某一天添加提醒（见<a href="#calendar">万年历</a>）。</td></tr>
+<tr><td>万年历</td><td>打开万年历，查看农历、节气和节日（见<a href="#calendar">万年历</a>）。</td></tr>
 <tr><td>帮助</td><td>打开本页。</td></tr>
 <tr><td>关于 Ticora...</td><td>显示版本信息。</td></tr>
 <tr><td>关闭</td><td>记住时钟位置并退出程序。</td></tr>
