@@ -201,11 +201,11 @@ TEST_F(SettingsDialogTest, OkOnAReadOnlyFileSaysNothingWasSaved) {
   Skins skins;
   const std::string before = std::string(kSkinLists) + "[SYSTEM]\r\nnMessageWait=15\r\nnShutdownWait=30\r\n";
   ProgramIni ini(before);
-  SetFileAttributesA(ini.Path().c_str(), FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesA(ini.Path(), FILE_ATTRIBUTE_READONLY);
   ProgramSettingsDialog dialog(services);
   script.Then(Press(IDC_SIGNAL_CLOCK)).Then(Press(IDOK)).Then(AnswerMessageBox(script, IDOK));
   EXPECT_EQ(IDOK, Run(dialog));
-  SetFileAttributesA(ini.Path().c_str(), FILE_ATTRIBUTE_NORMAL);
+  SetFileAttributesA(ini.Path(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_TRUE(script.Done());
   ASSERT_EQ(1u, script.MessageBoxTexts().size());
   EXPECT_EQ("无法保存设置到 Ticora.ini。", script.MessageBoxTexts()[0]);

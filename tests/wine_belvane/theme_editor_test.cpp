@@ -242,7 +242,9 @@ TEST(ThemeEditorTest, OddModesAreSavedAsTheRadiosShowThem) {
     const int active = mode > 24 ? 24 : mode;
     for (int n = 1; n <= 24; ++n) {
       EXPECT_EQ(target.Exists(HourFile(n).c_str()), n <= active) << n;
-      if (n <= active) EXPECT_EQ(target.Read(HourFile(n).c_str()), Sound(n)) << n;
+      if (n <= active) {
+        EXPECT_EQ(target.Read(HourFile(n).c_str()), Sound(n)) << n;
+      }
     }
     EXPECT_TRUE(editor.questions.empty());
   }
@@ -259,7 +261,7 @@ TEST(ThemeEditorTest, ADeepFolderIsRefusedInAShortMessage) {
   for (size_t needed = 247 - dir.size(); needed > 0;) {
     size_t k = needed > 41 ? 40 : needed - 1;
     if (needed - (k + 1) == 1) --k;
-    dir += "\" + std::string(k, 'f');
+    dir += "\\" + std::string(k, 'f');
     ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr)) << dir;
     made.push_back(dir);
     needed -= k + 1;
