@@ -31,6 +31,11 @@ void CALLBACK OpenTheme(HWND, UINT, UINT_PTR timer, DWORD) {
   EnumThreadWindows(GetCurrentThreadId(), &FindEditor, 0);
   if (!g_editor) return;
   KillTimer(nullptr, timer);
+  // Under Wine a window wholly inside another of the program can stay black
+  // on the X screen: for the save's message (centred on the screen, see
+  // main) the editor moves aside.
+  if (g_command == IDC_SAVE_THEME)
+    SetWindowPos(g_editor, nullptr, 430, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   PostMessageA(g_editor, WM_COMMAND, g_command, 0);
 }
 
@@ -47,8 +52,11 @@ int main(int argc, char** argv) {
     ShowAboutDialog(nullptr, IDC_HAND_BELVANE);
   } else {
     const char* theme = save ? argv[2] : argv[1];
-    if (save) g_command = IDC_SAVE_THEME;
     EditorServices services = StandardEditorServices();
+    if (save) {
+      g_command = IDC_SAVE_THEME;
+      services.ask = [](HWND, const char* text, UINT type) { return MessageBoxA(nullptr, text, "整点声音主题", type); };
+    }
     services.chooseFile = [theme](FileDialogUse, HWND, char* path) {
       lstrcpynA(path, theme, static_cast<int>(kEditorPathSize));
       return true;
