@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "base/gbk_text.h"
+#include "base/gbk_text_win.h"
 #include "base/ini_file.h"
 #include "base/program_path.h"
 #include "base/theme_file.h"
@@ -135,9 +136,9 @@ void ClockSettingsDialog::OnTry(int, int, HWND) {
   char themeFile[kThemePathSize];
   char sound[kThemeValueSize];
   char path[kThemePathSize];
-  if (!JoinThemePath(themeDirectory, kThemeFileName, themeFile, sizeof themeFile)) return;
+  if (!JoinThemePath(themeDirectory, kThemeFileName, themeFile, sizeof themeFile, SystemLeadByte)) return;
   if (ReadThemeHourFile(themeFile, 4, sound, sizeof sound) == 0) return;
-  if (JoinThemePath(themeDirectory, sound, path, sizeof path)) actions_.playSound(path);
+  if (JoinThemePath(themeDirectory, sound, path, sizeof path, SystemLeadByte)) actions_.playSound(path);
 }
 
 void ClockSettingsDialog::OnBrowse(int, int, HWND) {

@@ -32,8 +32,12 @@ ProgramSettings ReadProgramSettings(const char* iniPath);
 // Writes, in this order: SYSTEM bAutoStart, bSignalClock, bAffairRemind,
 // bClockMode, bTransparent, nTransparence, nMessageWait, nShutdownWait, then
 // BACKGROUND nCurrent and NUMBER nCurrent. The index of an empty skin list is
-// not written: there is no entry it could name.
-void WriteProgramSettings(const char* iniPath, const ProgramSettings& settings);
+// not written: there is no entry it could name. Every write is tried; false
+// when any failed (a read-only or unwritable file).
+bool WriteProgramSettings(const char* iniPath, const ProgramSettings& settings);
+
+// What program settings' OK says when the settings could not be written.
+constexpr const char* kSettingsNotSaved = "无法保存设置到 Ticora.ini。";
 
 // alpha brought into kMinTransparence..kMaxTransparence.
 int ClampTransparence(int alpha);

@@ -202,7 +202,10 @@ void ProgramSettingsDialog::OnOk(int, int, HWND) {
   // The waits as typed: the up-downs step within a range, typing does not.
   settings_.messageWait = NumberIn(dlg, IDC_MESSAGE_WAIT);
   settings_.shutdownWait = NumberIn(dlg, IDC_SHUTDOWN_WAIT);
-  WriteProgramSettings(iniPath_, settings_);
+  // A failed write is said, and OK goes on: the clock still takes the
+  // settings up for this session.
+  if (!WriteProgramSettings(iniPath_, settings_))
+    MessageBoxA(dlg, kSettingsNotSaved, kTicoraCaption, MB_OK | MB_ICONEXCLAMATION);
 
   char command[MAX_PATH + 3];
   if (ProgramAutoStartCommand(command, sizeof command) || !settings_.autoStart)
