@@ -25,7 +25,7 @@ bool InstanceName(const char* modulePath, char* out, size_t outSize) {
     }
     hash = (hash ^ c) * 1099511628211ull;
   }
-  std::snprintf(out, outSize, "Ticora.Clock.%08lX%08lX", static_cast<unsigned long>(hash >> 32),
+  std::snprintf(out, outSize, "Ticora.Instance.%08lX%08lX", static_cast<unsigned long>(hash >> 32),
                 static_cast<unsigned long>(hash & 0xFFFFFFFFu));
   return true;
 }

@@ -3,10 +3,10 @@
 #include <cstddef>
 
 // Buffer size for InstanceName, terminator included.
-constexpr size_t kInstanceNameSize = 32;
+constexpr size_t kInstanceNameSize = 40;
 
 // The name of the clock started from modulePath (the program file's full
-// path): "Ticora.Clock." and 16 hexadecimal digits, a hash of the program's
+// path): "Ticora.Instance." and 16 hexadecimal digits, a hash of the program's
 // directory with ASCII letters folded to upper case (file names on the
 // platform ignore case; the second byte of a two-byte character is left as it
 // is). Two copies in one directory share the name, copies in different

@@ -13,8 +13,8 @@ std::string NameOf(const char* modulePath) {
 
 TEST(InstanceName, OneNamePerDirectoryWhateverTheCaseOrFile) {
   const std::string base = NameOf("C:\\Program Files\\Ticora\\Ticora.exe");
-  EXPECT_EQ(0u, base.find("Ticora.Clock."));
-  EXPECT_EQ(29u, base.size());
+  EXPECT_EQ(0u, base.find("Ticora.Instance."));
+  EXPECT_EQ(32u, base.size());
   // Same directory: case and the program's own name do not matter.
   EXPECT_EQ(base, NameOf("c:\\PROGRAM FILES\\ticora\\Ticora.exe"));
   EXPECT_EQ(base, NameOf("C:\\Program Files\\Ticora\\Other.exe"));
@@ -34,7 +34,7 @@ TEST(InstanceName, RefusesPathsWithoutDirectoryAndSmallBuffers) {
   EXPECT_FALSE(InstanceName("Ticora.exe", out, sizeof out));
   EXPECT_STREQ("", out);
   EXPECT_FALSE(InstanceName(nullptr, out, sizeof out));
-  EXPECT_FALSE(InstanceName("C:\\T\\Ticora.exe", out, kInstanceNameSize - 3));
+  EXPECT_FALSE(InstanceName("C:\\T\\Ticora.exe", out, kInstanceNameSize - 8));
   EXPECT_STREQ("", out);
 }
 

@@ -124,7 +124,7 @@ TEST_F(SettingsDialogTest, OkWritesEveryKeyInOrderAndCancelWritesNothing) {
     EXPECT_TRUE(runValues.values.empty());
   }
   ProgramSettingsDialog dialog(services);
-  script.Then(Press(IDC_SIGNAL_CLOCK)).Then(Press(IDC_TRANSPARENT)).Then(SetText(IDC_TRANSPARENCE, "300"));
+  script.Then(Press(IDC_SIGNAL_CLOCK)).Then(Press(IDC_TRANSPARENT)).Then(SetText(IDC_TRANSPARENCE, "255"));
   script.Then(SetText(IDC_MESSAGE_WAIT, "36000")).Then(SetText(IDC_SHUTDOWN_WAIT, " 60"));
   script.Then(Step(IDC_BACKGROUND_STEP, 1, -1)).Then(Press(IDC_FACE_ANALOG)).Then(Press(IDOK));
   EXPECT_EQ(IDOK, Run(dialog));
