@@ -49,21 +49,23 @@ class StartedAt : public TimeSource {
 };
 #endif
 
+struct ClockSearch {
+  ATOM mark;
+  HWND found;
+};
+
+BOOL CALLBACK MatchClock(HWND window, LPARAM data) {
+  ClockSearch* search = reinterpret_cast<ClockSearch*>(data);
+  if (!GetPropA(window, MAKEINTATOM(search->mark))) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
 // The running clock of this program directory: the top-level window that
 // carries the instance's name as a property. Null while there is none.
 HWND FindRunningClock(ATOM mark) {
-  struct Search {
-    ATOM mark;
-    HWND found;
-  } search{mark, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        Search* s = reinterpret_cast<Search*>(data);
-        if (!GetPropA(window, MAKEINTATOM(s->mark))) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ClockSearch search{mark, nullptr};
+  EnumWindows(&MatchClock, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
