@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/gbk_text.h"
 #include "controls/edit_fit.h"
 
 std::string Edit::Text() const {
@@ -13,7 +14,18 @@ std::string Edit::Text() const {
   return text;
 }
 
-ByteLimitedEdit::ByteLimitedEdit() { OnReflected<WM_COMMAND>(&ByteLimitedEdit::OnCommand); }
+ByteLimitedEdit::ByteLimitedEdit() {
+  OnReflected<WM_COMMAND>(&ByteLimitedEdit::OnCommand);
+  OnRawMessage(WM_SETTEXT, &ByteLimitedEdit::OnSetText);
+}
+
+bool ByteLimitedEdit::OnSetText(UINT, WPARAM, LPARAM l, LRESULT& result) {
+  const char* text = reinterpret_cast<const char*>(l);
+  if (!text || maxBytes_ == 0 || std::strlen(text) <= maxBytes_) return false;  // the edit sets it
+  const std::string cut(text, gbk::FitLength(text, maxBytes_));
+  result = SendMessageA(hwnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(cut.c_str()));
+  return true;
+}
 
 bool ByteLimitedEdit::Attach(HWND edit, size_t maxBytes) {
   if (!SubclassedControl::Attach(edit)) return false;

@@ -26,7 +26,8 @@ class Edit {
 
 // An edit whose text goes to a field of maxBytes bytes in the program's code
 // page: a change that would make it longer (typed, pasted, dropped) is cut to
-// what fits, never in the middle of a character, with a beep. The dialog must
+// what fits, never in the middle of a character, with a beep; a whole text set
+// from outside (WM_SETTEXT) is cut at its end. The dialog must
 // reflect the edit's WM_COMMAND back to it (the Dialog base does).
 class ByteLimitedEdit : public SubclassedControl {
  public:
@@ -36,6 +37,7 @@ class ByteLimitedEdit : public SubclassedControl {
 
  private:
   void OnCommand(int id, int code, HWND control);
+  bool OnSetText(UINT msg, WPARAM w, LPARAM l, LRESULT& result);
 
   size_t maxBytes_ = 0;
   std::string accepted_;

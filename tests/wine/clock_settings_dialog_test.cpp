@@ -297,7 +297,7 @@ TEST(ClockSettingsDialog, AFailedSaveSaysSoClosesAndTheNextOkSavesAgain) {
   fs.failCreate = false;
   ClockSettingsDialog dialog(list, Recorder::Actions());
   ModalScript s;
-  const std::string longFolder = "C:\\" + std::string(124, 'x');  // 128 bytes
+  const std::string longFolder = "C:\\" + std::string(125, 'x');  // 128 bytes
   s.Then(SetText(IDC_THEME_DIRECTORY, longFolder.c_str())).Then(Press(IDOK)).Then(AnswerMessageBox(s, IDOK));
   s.Then([&](HWND dlg) {
     EXPECT_TRUE(list.modified());  // nothing saved by the refused OK
