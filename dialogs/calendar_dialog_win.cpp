@@ -173,9 +173,10 @@ void CalendarGrid::OnLeftButtonDown(POINT at, UINT) {
   RECT client{};
   GetClientRect(hwnd(), &client);
   const int cell = calendar::GridLayout{client.right, client.bottom}.CellAt(at.x, at.y);
-  if (cell < 0 || !listener_) return;
-  const calendar::Date first = calendar::GridFirstDay(selected_.year, selected_.month);
-  listener_->OnGridSelect(calendar::MoveDays(first, cell));
+  // The day under the pointer; a grey day outside the calendar's range does nothing.
+  calendar::Date day;
+  if (!listener_ || !calendar::GridDayAt(selected_.year, selected_.month, cell, &day)) return;
+  listener_->OnGridSelect(day);
 }
 
 CalendarDialog::CalendarDialog(TimeSource* time) : time_(time ? time : &systemTime_), grid_(this) {
