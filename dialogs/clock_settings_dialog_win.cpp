@@ -14,16 +14,11 @@
 #include "controls/list_row_colours_win.h"
 #include "dialogs/reminder_editor.h"
 #include "dialogs/reminder_editor_dialog_win.h"
+#include "dialogs/reminder_file_win.h"
 #include "reminders/program_reminders_win.h"
 #include "resources/clock_settings_ids.h"
 
 namespace {
-
-// The save failed: the changes are kept in the running program, and the
-// dialog stays open so that OK can be tried again.
-const char kSaveFailed[] =
-    "无法写入提醒事件文件 Ticora.rmd（磁盘已满或没有写入权限？）。\n"
-    "所做的修改仍在程序中有效，请排除问题后再按“确定”保存。";
 
 // The theme directory's browser: its status line shows the selected folder's path.
 class ThemeFolderBrowser : public FolderBrowser {
@@ -97,7 +92,7 @@ void ClockSettingsDialog::ShowRow(int row, const ReminderRecord& record, bool in
     list.SetItem(row, "", data);
   }
   list.SetItemText(row, 1, FieldText(record.sTitle).c_str());
-  list.SetItemText(row, 2, RepeatText(record.nRepeat));
+  list.SetItemText(row, 2, RepeatText(record).c_str());
   list.SetChecked(row, record.bEnabled != 0);
 }
 
@@ -197,14 +192,8 @@ void ClockSettingsDialog::OnOk(int, int, HWND) {
   const ListView list = List();
   const int rows = list.ItemCount();
   for (int row = 0; row < rows; ++row) reminders_.SetEnabledById(RowData(row), list.Checked(row) ? 1 : 0);
-  if (reminders_.modified()) {
-    char rmdPath[kProgramPathSize];
-    ProgramPath("Ticora.rmd", rmdPath);
-    if (!reminders_.Save(rmdPath)) {
-      MessageBoxA(hwnd(), kSaveFailed, kTicoraCaption, MB_OK | MB_ICONWARNING);
-      return;
-    }
-  }
+  // A failed save keeps the dialog open, so that OK can be tried again.
+  if (reminders_.modified() && !SaveReminderFile(hwnd(), reminders_)) return;
   ReadThemeDirectory();
   char iniPath[kProgramPathSize];
   ProgramPath("Ticora.ini", iniPath);
