@@ -97,12 +97,11 @@ bool ReminderEditorDialog::OnInitDialog(HWND) {
   CheckDlgButton(dlg, IDC_EDITOR_SOUND, soundOn_ ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(dlg, IDC_EDITOR_BOARD, boardOn_ ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(dlg, IDC_EDITOR_FORCE, forceOn_ ? BST_CHECKED : BST_UNCHECKED);
-  // A kind this program does not know checks none of the radios.
-  const int radio = choice_.radio == RepeatRadio::Daily ? IDC_EDITOR_DAILY
-                    : choice_.radio == RepeatRadio::Once ? IDC_EDITOR_ONCE
-                    : choice_.radio == RepeatRadio::Rule ? IDC_EDITOR_RULE
-                                                         : 0;
-  if (radio) CheckRadioButton(dlg, IDC_EDITOR_DAILY, IDC_EDITOR_RULE, radio);
+  // A kind this program does not know checks none of the radios. (Their ids
+  // are no range: the rule's came later.)
+  CheckDlgButton(dlg, IDC_EDITOR_DAILY, choice_.radio == RepeatRadio::Daily ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(dlg, IDC_EDITOR_ONCE, choice_.radio == RepeatRadio::Once ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(dlg, IDC_EDITOR_RULE, choice_.radio == RepeatRadio::Rule ? BST_CHECKED : BST_UNCHECKED);
   if (record.nAction <= ActionRunProgram)
     CheckRadioButton(dlg, IDC_EDITOR_ACTION_NONE, IDC_EDITOR_ACTION_PROGRAM, IDC_EDITOR_ACTION_NONE + record.nAction);
   ShowChoice();
