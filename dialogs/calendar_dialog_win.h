@@ -73,6 +73,7 @@ class CalendarDialog : public LookedDialog, private CalendarGrid::Listener {
 
   void Select(const calendar::Date& date);
   const calendar::Date& Selected() const { return selected_; }
+  const CalendarGrid& Grid() const { return grid_; }
   // Opens the reminder editor on a new once-only reminder of date; on OK adds
   // it to the list and saves the list.
   void AddReminderOn(const calendar::Date& date);
