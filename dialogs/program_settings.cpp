@@ -26,6 +26,8 @@ ProgramSettings ReadProgramSettings(const char* iniPath) {
   s.transparence = IniReadInt(iniPath, kSystem, kTransparence, 0);
   s.messageWait = IniReadInt(iniPath, kSystem, kMessageWait, 0);
   s.shutdownWait = IniReadInt(iniPath, kSystem, kShutdownWait, 0);
+  s.faceScale = IniReadInt(iniPath, kSystem, kFaceScale, 0);
+  if (s.faceScale < 0 || s.faceScale > 3) s.faceScale = 0;
   s.background = ReadSkinList(iniPath, kBackground);
   s.digits = ReadSkinList(iniPath, kNumber);
   return s;
@@ -40,6 +42,7 @@ void WriteProgramSettings(const char* iniPath, const ProgramSettings& s) {
   WriteIniInt(iniPath, kSystem, kTransparence, s.transparence);
   WriteIniInt(iniPath, kSystem, kMessageWait, s.messageWait);
   WriteIniInt(iniPath, kSystem, kShutdownWait, s.shutdownWait);
+  WriteIniInt(iniPath, kSystem, kFaceScale, s.faceScale);
   const int background = SkinIndexInRange(s.background.current, s.background.total);
   if (background > 0) WriteIniInt(iniPath, kBackground, kCurrent, background);
   const int digits = SkinIndexInRange(s.digits.current, s.digits.total);

@@ -21,17 +21,19 @@ struct ProgramSettings {
   int messageWait = 0;   // nMessageWait, seconds
   int shutdownWait = 0;  // nShutdownWait, seconds
   int clockMode = 0;     // bClockMode: 0 digital, 1 analog
+  int faceScale = 0;     // nFaceScale: 0 automatic, 1 to 3 fixed
   SkinList background;
   SkinList digits;
 };
 
 // Every key with default 0; a skin index that names no entry of a non-empty
-// list is brought to the nearest entry.
+// list is brought to the nearest entry, a face scale out of 0 to 3 counts as
+// automatic (0).
 ProgramSettings ReadProgramSettings(const char* iniPath);
 
 // Writes, in this order: SYSTEM bAutoStart, bSignalClock, bAffairRemind,
-// bClockMode, bTransparent, nTransparence, nMessageWait, nShutdownWait, then
-// BACKGROUND nCurrent and NUMBER nCurrent. The index of an empty skin list is
+// bClockMode, bTransparent, nTransparence, nMessageWait, nShutdownWait,
+// nFaceScale, then BACKGROUND nCurrent and NUMBER nCurrent. The index of an empty skin list is
 // not written: there is no entry it could name.
 void WriteProgramSettings(const char* iniPath, const ProgramSettings& settings);
 
