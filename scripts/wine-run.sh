@@ -4,7 +4,7 @@
 set -euo pipefail
 prefix=$1; shift
 here=$(cd "$(dirname "$0")" && pwd)
-[ -f "$prefix/.ready" ] || "$here/make-prefix.sh" "$prefix" "${TICORA_WINE_DRIVER:-null}" "${TICORA_WINE_VERSION:-}"
+[ -f "$prefix/.ready" ] || "$here/make-prefix.sh" "$prefix" "${TICORA_WINE_DRIVER:-null}" "${TICORA_WINE_VERSION:-}" "${TICORA_WINE_DPI:-}"
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 # Keep one persistent server per prefix: under emulation every process start is
