@@ -16,13 +16,14 @@ set_version() {
   printf '\n[Software\\\\Wine]\n"Version"="%s"\n' "$version" >> "$prefix/user.reg"
 }
 # The DPI: the user's setting, which the system's DPI follows, and the fonts'
-# (Wine's set-up writes that one into the machine's current hardware profile).
+# (Wine's set-up writes those into the machine's current hardware profile and
+# into its own fonts key).
 set_dpi() {
   [ -n "$dpi" ] || return 0
   local hex
   hex=$(printf '%08x' "$dpi")
+  sed -i "s/^\"LogPixels\"=dword:[0-9a-f]*/\"LogPixels\"=dword:$hex/" "$prefix/system.reg" "$prefix/user.reg"
   printf '\n[Control Panel\\\\Desktop]\n"LogPixels"=dword:%s\n' "$hex" >> "$prefix/user.reg"
-  sed -i "s/^\"LogPixels\"=dword:[0-9a-f]*/\"LogPixels\"=dword:$hex/" "$prefix/system.reg"
 }
 mkdir -p "$(dirname "$prefix")"
 exec 9>"$prefix.lock"

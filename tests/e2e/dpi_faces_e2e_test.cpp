@@ -81,6 +81,17 @@ std::vector<uint8_t> WindowShape(HWND window, int w, int h) {
   return px;
 }
 
+// The window's rectangle once the start's minimise and restore are over
+// (waits for the expected width a while, then takes what there is).
+RECT SettledRect(HWND window, int width) {
+  RECT r{0, 0, 0, 0};
+  RunningProgram::WaitUntil(20000, [&] {
+    return !IsIconic(window) && GetWindowRect(window, &r) && r.right - r.left == width;
+  });
+  GetWindowRect(window, &r);
+  return r;
+}
+
 void Close(RunningProgram& program, HWND window) {
   PostMessageA(window, WM_CLOSE, 0, 0);
   DWORD code = 99;
@@ -109,8 +120,7 @@ TEST(DpiFacesEndToEnd, EveryShippedSkinComesAtTheScaleOfTheDpi) {
     ASSERT_TRUE(program.Start(dir.Path("Ticora.exe"), dir.Dir()));
     HWND window = program.WaitForWindow(kTimeout);
     ASSERT_NE(nullptr, window);
-    RECT r;
-    ASSERT_TRUE(GetWindowRect(window, &r));
+    const RECT r = SettledRect(window, drawn.width);
     EXPECT_EQ(drawn.width, r.right - r.left);
     EXPECT_EQ(drawn.height, r.bottom - r.top);
     // The outline: every pixel of the drawn skin but those of its key colour.
@@ -135,8 +145,7 @@ TEST(DpiFacesEndToEnd, TheAnalogOutlineIsTheDialAndHandsAtTheScale) {
   HWND window = program.WaitForWindow(kTimeout);
   ASSERT_NE(nullptr, window);
   const int size = AnalogFaceSize(k);
-  RECT r;
-  ASSERT_TRUE(GetWindowRect(window, &r));
+  const RECT r = SettledRect(window, size);
   EXPECT_EQ(size, r.right - r.left);
   EXPECT_EQ(size, r.bottom - r.top);
   // The clock runs on while the outline is read: it must be the face of one
