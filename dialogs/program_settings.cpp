@@ -26,6 +26,8 @@ ProgramSettings ReadProgramSettings(const char* iniPath) {
   s.transparence = ClampTransparence(IniReadInt(iniPath, kSystem, kTransparence, 0));
   s.messageWait = ClampSetting(IniReadInt(iniPath, kSystem, kMessageWait, 0), kMinMessageWait, kMaxMessageWait);
   s.shutdownWait = ClampSetting(IniReadInt(iniPath, kSystem, kShutdownWait, 0), kMinShutdownWait, kMaxShutdownWait);
+  s.faceScale = IniReadInt(iniPath, kSystem, kFaceScale, 0);
+  if (s.faceScale < 0 || s.faceScale > 3) s.faceScale = 0;
   s.background = ReadSkinList(iniPath, kBackground);
   s.digits = ReadSkinList(iniPath, kNumber);
   return s;
@@ -40,6 +42,7 @@ bool WriteProgramSettings(const char* iniPath, const ProgramSettings& s) {
   ok = WriteIniInt(iniPath, kSystem, kTransparence, s.transparence) && ok;
   ok = WriteIniInt(iniPath, kSystem, kMessageWait, s.messageWait) && ok;
   ok = WriteIniInt(iniPath, kSystem, kShutdownWait, s.shutdownWait) && ok;
+  ok = WriteIniInt(iniPath, kSystem, kFaceScale, s.faceScale) && ok;
   const int background = SkinIndexInRange(s.background.current, s.background.total);
   if (background > 0) ok = WriteIniInt(iniPath, kBackground, kCurrent, background) && ok;
   const int digits = SkinIndexInRange(s.digits.current, s.digits.total);
