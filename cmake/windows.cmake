@@ -34,7 +34,7 @@ add_custom_target(generated_data
   VERBATIM)
 set(CMAKE_RC_FLAGS "-c 65001 -I ${TICORA_GEN_DIR} -I ${CMAKE_SOURCE_DIR}/resources -I ${CMAKE_SOURCE_DIR}")
 # Static runtime; the shipped programs are also stripped.
-set(TICORA_STATIC -static -static-libgcc -static-libstdc++)
+set(TICORA_STATIC -static -static-libgcc -static-libstdc++ -Wl,--gc-sections)
 # The shipped programs take the lighter pieces of the C++ runtime in
 # base/runtime (its terminate handler and the containers' throwers).
 set(TICORA_PROGRAM_RUNTIME ${CMAKE_SOURCE_DIR}/base/runtime/lean_runtime_win.cpp)
@@ -43,8 +43,10 @@ set(TICORA_PROGRAM_RUNTIME ${CMAKE_SOURCE_DIR}/base/runtime/lean_runtime_win.cpp
 # the tools alike); the native tree and GoogleTest keep the default. The files
 # of the clock's tick and of the skin outline scan keep -O2: their speed is
 # measured by tools/bench_win/tick_bench and skin_region_bench.
-set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG")
-set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG -include ${CMAKE_SOURCE_DIR}/base/runtime/string_instances.h")
+# Every function and datum in a section of its own, so that the linker drops
+# what no program calls (a folder's file often serves several programs).
+set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG -ffunction-sections -fdata-sections")
+set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG -ffunction-sections -fdata-sections -include ${CMAKE_SOURCE_DIR}/base/runtime/string_instances.h")
 set_source_files_properties(
   clock/analog_face_win.cpp clock/digital_face_win.cpp clock/clock_face_ops_win.cpp clock/face_geometry.cpp
   clock/region_shapes.cpp clock/skin_region_win.cpp clock/skin_scan.cpp
