@@ -9,6 +9,7 @@
 #include "calendar/month_view.h"
 #include "clock/program_resources_win.h"
 #include "controls/date_time_picker_win.h"
+#include "controls/dpi_win.h"
 #include "dialogs/reminder_editor.h"
 #include "dialogs/reminder_editor_dialog_win.h"
 #include "dialogs/reminder_file_win.h"
@@ -47,8 +48,10 @@ LocalTime ToPicker(const calendar::Date& d) {
   return t;
 }
 
+// A font of height pixels at 96 DPI, at the screen's DPI: the grid's cells
+// grow with the dialog's, and so do the texts in them.
 HFONT MakeFont(int height, int weight) {
-  return CreateFontA(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+  return CreateFontA(-ScaleToWindow(nullptr, height), 0, 0, 0, weight, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "宋体");
 }
 
@@ -198,8 +201,8 @@ bool CalendarGrid::DayAt(POINT at, calendar::Date* day) const {
   GetClientRect(hwnd(), &client);
   const int cell = calendar::GridLayout{client.right, client.bottom}.CellAt(at.x, at.y);
   if (cell < 0) return false;
-  *day = calendar::MoveDays(calendar::GridFirstDay(selected_.year, selected_.month), cell);
-  return true;
+  // The day under the pointer; a grey day outside the calendar's range is none.
+  return calendar::GridDayAt(selected_.year, selected_.month, cell, day);
 }
 
 void CalendarGrid::OnLeftButtonDown(POINT at, UINT) {

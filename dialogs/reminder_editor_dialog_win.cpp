@@ -17,11 +17,12 @@ namespace {
 
 const char kSoundFilter[] = "Wave Files\0*.wav\0All Files\0*.*\0";
 const char kProgramFilter[] = "Execute Files\0*.exe;*.com\0All Files\0*.*\0";
+// What the path edits take: well beyond the record's field, so that a path
+// too long is refused at OK rather than cut while it is typed or pasted.
+const size_t kTypedPathLimit = 1024;
 // Height of the repetition rule's rows (dialog units) that the template added
 // above the message.
 constexpr int kRuleRowsHeight = 28;
-// A path longer than the record's field would name some other file when cut.
-const char kPathTooLong[] = "所选文件的路径超过 255 个字符，无法保存在提醒事件中，请选择其他位置的文件。";
 
 // The picker's value; the system's time when it holds none.
 LocalTime PickerValue(HWND picker) {
@@ -87,11 +88,13 @@ bool ReminderEditorDialog::OnInitDialog(HWND) {
   ComboBox rules(GetDlgItem(dlg, IDC_EDITOR_RULE_LIST));
   for (int rule = 0; rule < kRepeatRules; ++rule) rules.AddItem(RepeatRuleText(static_cast<RepeatRule>(rule)));
   choice_ = RepeatChoiceOf(record, PickerValue(date.hwnd()));
-  // The edits take no more than their fields hold.
-  Edit(GetDlgItem(dlg, IDC_EDITOR_TITLE)).SetLimit(kReminderTitleSize - 1);
-  Edit(GetDlgItem(dlg, IDC_EDITOR_MESSAGE)).SetLimit(kReminderMessageSize - 1);
-  Edit(GetDlgItem(dlg, IDC_EDITOR_SOUND_PATH)).SetLimit(kReminderPathSize - 1);
-  Edit(GetDlgItem(dlg, IDC_EDITOR_PROGRAM_PATH)).SetLimit(kReminderPathSize - 1);
+  // The title and the message take no more bytes than their fields hold. A
+  // path cut short would name another file or drop a command's arguments:
+  // the path edits take more, and OK refuses what does not fit.
+  titleEdit_.Attach(GetDlgItem(dlg, IDC_EDITOR_TITLE), kReminderTitleSize - 1);
+  messageEdit_.Attach(GetDlgItem(dlg, IDC_EDITOR_MESSAGE), kReminderMessageSize - 1);
+  Edit(GetDlgItem(dlg, IDC_EDITOR_SOUND_PATH)).SetLimit(kTypedPathLimit);
+  Edit(GetDlgItem(dlg, IDC_EDITOR_PROGRAM_PATH)).SetLimit(kTypedPathLimit);
   SetDlgItemTextA(dlg, IDC_EDITOR_TITLE, FieldText(record.sTitle).c_str());
   SetDlgItemTextA(dlg, IDC_EDITOR_MESSAGE, FieldText(record.sMessage).c_str());
   CheckDlgButton(dlg, IDC_EDITOR_SOUND, soundOn_ ? BST_CHECKED : BST_UNCHECKED);
@@ -183,7 +186,7 @@ void ReminderEditorDialog::Browse(int editId, const char* filter) {
   gbk::CopyText(file, sizeof file, Text(editId).c_str());
   if (!actions_.openFile(hwnd(), filter, file)) return;
   if (std::strlen(file) >= kReminderPathSize) {
-    MessageBoxA(hwnd(), kPathTooLong, kTicoraCaption, MB_OK | MB_ICONWARNING);
+    MessageBoxA(hwnd(), EditorRefusalText(EditorVerdict::PathTooLong), kTicoraCaption, MB_OK | MB_ICONWARNING);
     return;
   }
   SetDlgItemTextA(hwnd(), editId, file);

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "controls/edit_win.h"
 #include "dialogs/dialog_actions_win.h"
 #include "dialogs/dialog_look_win.h"
 #include "dialogs/reminder_editor.h"
@@ -48,6 +49,8 @@ class ReminderEditorDialog : public LookedDialog {
   bool Checked(int id) const;
 
   DialogActions actions_;
+  ByteLimitedEdit titleEdit_;
+  ByteLimitedEdit messageEdit_;
   bool soundOn_ = false;
   bool boardOn_ = false;
   bool forceOn_ = false;

@@ -19,7 +19,7 @@
 # Needs a built tree (scripts/build.sh); uses the run prefix with the X11 driver.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=$root/build/shots/dialogs
+out=$root/build/shots${TICORA_SHOT_DPI:+-dpi$TICORA_SHOT_DPI}/dialogs
 source "$root/scripts/x-session.sh"
 x_session "$out" 1024 768
 source "$root/scripts/x-desktop.sh"

@@ -137,8 +137,29 @@ TEST(CalendarDialogTest, TheButtonsStopAtTheEndsOfTheRange) {
   EXPECT_TRUE(Enabled(dlg, IDC_CALENDAR_NEXT_MONTH));
   SendMessageA(GetDlgItem(dlg, IDC_CALENDAR_GRID), WM_KEYDOWN, VK_PRIOR, 0);
   EXPECT_EQ(calendar.Selected(), (calendar::Date{1901, 1, 15}));
+  // Clicks on the first page select the day under the pointer; a grey day
+  // of December 1900 selects nothing.
+  HWND grid = GetDlgItem(dlg, IDC_CALENDAR_GRID);
+  RECT client{};
+  GetClientRect(grid, &client);
+  const calendar::GridLayout layout{client.right, client.bottom};
+  const auto click = [&](int cell) {
+    const calendar::CellBox b = layout.CellRect(cell);
+    SendMessageA(grid, WM_LBUTTONDOWN, 0, MAKELPARAM(b.left + 3, b.top + 3));
+  };
+  click(10);  // the second week's Wednesday
+  EXPECT_EQ(calendar.Selected(), (calendar::Date{1901, 1, 9}));
+  click(0);
+  EXPECT_EQ(calendar.Selected(), (calendar::Date{1901, 1, 9}));
+  click(2);
+  EXPECT_EQ(calendar.Selected(), calendar::kFirstDate);
   Pick(dlg, 2100, 12, 31);
   EXPECT_EQ(Text(dlg, IDC_CALENDAR_DESCRIPTION).substr(0, 14), "2100年12月31日");
+  click(34);  // 1 January 2101
+  EXPECT_EQ(calendar.Selected(), calendar::kLastDate);
+  click(33 - 7);
+  EXPECT_EQ(calendar.Selected(), (calendar::Date{2100, 12, 24}));
+  Pick(dlg, 2100, 12, 31);
   EXPECT_FALSE(Enabled(dlg, IDC_CALENDAR_NEXT_MONTH));
   EXPECT_FALSE(Enabled(dlg, IDC_CALENDAR_NEXT_YEAR));
   EXPECT_TRUE(Enabled(dlg, IDC_CALENDAR_PREV_YEAR));

@@ -272,27 +272,45 @@ TEST(ClockSettingsDialog, KeepsTwoRemindersOfTheSameSecondApart) {
   EXPECT_EQ("first", FieldText(list.FindById(0x0700)->sTitle));
 }
 
-TEST(ClockSettingsDialog, AFailedSaveSaysSoAndKeepsTheChanges) {
+TEST(ClockSettingsDialog, AFailedSaveSaysSoClosesAndTheNextOkSavesAgain) {
   ProgramIni ini("[SYSTEM]\r\nsSignalFile=old\r\n");
   FakeFileSystem fs;
   fs.failCreate = true;
   ReminderList list(&fs);
   list.Append(MakeReminder(1, "A", RepeatDaily, 8, 0));
+  char value[160] = {};
+  {
+    ClockSettingsDialog dialog(list, Recorder::Actions());
+    ModalScript s;
+    s.Then(SetText(IDC_THEME_DIRECTORY, "new")).Then(Press(IDOK)).Then(AnswerMessageBox(s, IDOK));
+    EXPECT_EQ(IDOK, s.Run([&] { return dialog.Run(nullptr); }));
+    EXPECT_TRUE(s.Done());
+    ASSERT_EQ(1u, s.MessageBoxTexts().size());
+    EXPECT_NE(std::string::npos, s.MessageBoxTexts()[0].find("Ticora.rmd"));
+    EXPECT_TRUE(list.modified());
+    EXPECT_EQ(1u, list.count());
+    GetPrivateProfileStringA("SYSTEM", "sSignalFile", "?", value, sizeof value, ini.Path());
+    EXPECT_STREQ("new", value);
+  }
+  // A theme folder longer than sSignalFile holds is refused, not cut; once
+  // the file can be written, OK saves what the failed save left.
+  fs.failCreate = false;
   ClockSettingsDialog dialog(list, Recorder::Actions());
   ModalScript s;
-  s.Then(SetText(IDC_THEME_DIRECTORY, "new"))
-      .Then(Press(IDOK))
-      .Then(AnswerMessageBox(s, IDOK))
-      .Then(Press(IDCANCEL));
-  EXPECT_EQ(IDCANCEL, s.Run([&] { return dialog.Run(nullptr); }));
+  const std::string longFolder = "C:\\" + std::string(125, 'x');  // 128 bytes
+  s.Then(SetText(IDC_THEME_DIRECTORY, longFolder.c_str())).Then(Press(IDOK)).Then(AnswerMessageBox(s, IDOK));
+  s.Then([&](HWND dlg) {
+    EXPECT_TRUE(list.modified());  // nothing saved by the refused OK
+    SetDlgItemTextA(dlg, IDC_THEME_DIRECTORY, longFolder.substr(0, 127).c_str());
+  });
+  s.Then(Press(IDOK));
+  EXPECT_EQ(IDOK, s.Run([&] { return dialog.Run(nullptr); }));
   EXPECT_TRUE(s.Done());
   ASSERT_EQ(1u, s.MessageBoxTexts().size());
-  EXPECT_NE(std::string::npos, s.MessageBoxTexts()[0].find("Ticora.rmd"));
-  EXPECT_TRUE(list.modified());
-  EXPECT_EQ(1u, list.count());
-  char value[16] = {};
+  EXPECT_NE(std::string::npos, s.MessageBoxTexts()[0].find("127"));
+  EXPECT_FALSE(list.modified());
   GetPrivateProfileStringA("SYSTEM", "sSignalFile", "?", value, sizeof value, ini.Path());
-  EXPECT_STREQ("old", value);
+  EXPECT_EQ(longFolder.substr(0, 127), value);
 }
 
 TEST(ReminderEditorDialog, NewReminderRefusesUntilItsActionHasWhatItNeeds) {
@@ -335,6 +353,53 @@ TEST(ReminderEditorDialog, NewReminderRefusesUntilItsActionHasWhatItNeeds) {
   EXPECT_EQ((std::vector<std::string>{"open:Wave Files|*.wav|All Files|*.*|initial=",
                                       "play:C:\\sounds\\bell.wav", "help:#event"}),
             Recorder::calls);
+}
+
+// Text put in at the caret as a paste puts it (the edit's own limit applies).
+ModalScript::Step Paste(int id, std::string text) {
+  return [id, text](HWND dlg) {
+    SendDlgItemMessageA(dlg, id, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+  };
+}
+
+std::string DlgText(HWND dlg, int id) {
+  char text[1100] = {};
+  GetDlgItemTextA(dlg, id, text, sizeof text);
+  return text;
+}
+
+TEST(ReminderEditorDialog, TextsHoldWhatTheirFieldsHoldAndALongCommandLineIsRefused) {
+  ReminderEditorDialog editor(Recorder::Actions());
+  std::string zh;
+  for (int i = 0; i < 40; ++i) zh += "中";  // 80 bytes
+  std::vector<std::string> titles;
+  const std::string commandLine = "C:\\tool.exe " + std::string(345, 'a');  // 358 bytes
+  ModalScript s;
+  s.Then(SetText(IDC_EDITOR_TITLE, "")).Then(Paste(IDC_EDITOR_TITLE, zh)).Then([&](HWND d) {
+    titles.push_back(DlgText(d, IDC_EDITOR_TITLE));
+  });
+  s.Then(Paste(IDC_EDITOR_TITLE, "字")).Then(Paste(IDC_EDITOR_TITLE, "ab")).Then([&](HWND d) {
+    titles.push_back(DlgText(d, IDC_EDITOR_TITLE));
+  });
+  // In the middle: the text after the caret stays.
+  s.Then([](HWND d) { SendDlgItemMessageA(d, IDC_EDITOR_TITLE, EM_SETSEL, 0, 0); });
+  s.Then(SetText(IDC_EDITOR_MESSAGE, "end")).Then([](HWND d) {
+    SendDlgItemMessageA(d, IDC_EDITOR_MESSAGE, EM_SETSEL, 0, 0);
+  });
+  s.Then(Paste(IDC_EDITOR_MESSAGE, std::string(300, 'm'))).Then([&](HWND d) {
+    titles.push_back(DlgText(d, IDC_EDITOR_MESSAGE));
+  });
+  s.Then(Press(IDC_EDITOR_ACTION_PROGRAM)).Then(SetText(IDC_EDITOR_PROGRAM_PATH, commandLine.c_str()));
+  s.Then([&](HWND d) { EXPECT_EQ(commandLine, DlgText(d, IDC_EDITOR_PROGRAM_PATH)); });  // not cut
+  s.Then(Press(IDOK)).Then(AnswerMessageBox(s, IDOK)).Then(Press(IDCANCEL));
+  EXPECT_EQ(IDCANCEL, s.Run([&] { return editor.Run(nullptr); }));
+  EXPECT_TRUE(s.Done());
+  ASSERT_EQ(3u, titles.size());
+  EXPECT_EQ(zh.substr(0, 62), titles[0]);   // 31 characters, not half of the 32nd
+  EXPECT_EQ(zh.substr(0, 62) + "a", titles[1]);
+  EXPECT_EQ(std::string(252, 'm') + "end", titles[2]);
+  EXPECT_EQ((std::deque<std::string>{"所选文件的路径超过 255 个字符，无法保存在提醒事件中，请选择其他位置的文件。"}),
+            s.MessageBoxTexts());
 }
 
 TEST(ReminderEditorDialog, ExistingReminderOpensAsStoredAndCancelKeepsIt) {
