@@ -13,7 +13,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$root/build/shots${TICORA_SHOT_DPI:+-dpi$TICORA_SHOT_DPI}/calendar
 source "$root/scripts/x-session.sh"
-x_session "$out" 800 600
+x_session "$out" 1024 768
 
 # Shows the calendar on day $2 and saves the screen as $1 once it is up.
 calendar_shot() {
@@ -45,9 +45,10 @@ until id=$(xdotool search --onlyvisible --name '万年历' 2>/dev/null | head -1
 done
 sleep 3
 shot marked_days.png 2026-12-15
-# The grid has the focus; the next tab stop is "添加提醒...".
-xdotool windowfocus --sync "$id" 2>/dev/null || true
-xdotool key Tab; sleep 1; xdotool key space
+# "添加提醒..." at the bottom left of the window.
+eval "$(xdotool getwindowgeometry --shell "$id")"
+echo "calendar window at $X,$Y ${WIDTH}x$HEIGHT"
+xdotool mousemove $((X + 60)) $((Y + HEIGHT - 24)) click 1
 end=$(( $(date +%s) + 120 ))
 until xdotool search --onlyvisible --name '事件提醒' >/dev/null 2>&1; do
   [ "$(date +%s)" -ge "$end" ] && { echo "calendar-shots: no editor appeared" >&2; exit 1; }

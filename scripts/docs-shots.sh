@@ -35,10 +35,11 @@ keep "$b/shots/faces.png" faces.png
 keep "$b/shots/menu.png" menu.png
 keep "$b/shots/dialogs/settings_analog.png" program_settings.png
 keep "$b/shots/dialogs/clock_settings.png" clock_settings.png
-keep "$b/shots/dialogs/reminder_editor.png" reminder_editor.png
+keep "$b/shots/dialogs/editor_lunar.png" reminder_editor.png
 keep "$b/shots/dialogs/time_correction.png" time_correction.png
 keep "$b/shots-belvane/editor_24h.png" belvane.png
 keep "$b/shots/calendar/new_year.png" calendar.png
+keep "$b/shots/calendar/marked_days.png" calendar_reminders.png
 keep "$b/shots-installer/components.png" installer.png
 keep "$b/shots-dpi192/faces.png" faces_192dpi.png
 ls -l "$root/docs"/*.png
