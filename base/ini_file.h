@@ -17,6 +17,10 @@
 #include <string>
 #include <vector>
 
+// A file larger than this is unreadable: reads give their defaults and
+// writes fail, leaving it as it is (it is never read whole into memory).
+constexpr size_t kMaxIniFileBytes = 1u << 20;
+
 // Copies the value (or def when missing) into out, at most outSize - 1 bytes plus
 // the terminator; returns the number of bytes copied, terminator excluded.
 // Trailing spaces of def are dropped; a value in matching quotes loses them. A

@@ -10,7 +10,7 @@
 # Needs a built tree (scripts/build.sh); uses the run prefix with the X11 driver.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=$root/build/shots-belvane
+out=$root/build/shots-belvane${TICORA_SHOT_DPI:+-dpi$TICORA_SHOT_DPI}
 source "$root/scripts/x-session.sh"
 x_session "$out" 1024 768
 winpath() { printf 'Z:%s' "${1//\//\\}"; }

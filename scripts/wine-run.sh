@@ -13,7 +13,7 @@ if ! locale -a 2>/dev/null | grep -qix "$(echo "$lang" | sed 's/UTF-8/utf8/I')";
   [ -d "$locales/$lang" ] || { mkdir -p "$locales" && localedef -i "${lang%%.*}" -f "${lang#*.}" "$locales/$lang" >/dev/null 2>&1 || true; }
   export LOCPATH=$locales
 fi
-[ -f "$prefix/.ready" ] || "$here/make-prefix.sh" "$prefix" "${TICORA_WINE_DRIVER:-null}" "${TICORA_WINE_VERSION:-}"
+[ -f "$prefix/.ready" ] || "$here/make-prefix.sh" "$prefix" "${TICORA_WINE_DRIVER:-null}" "${TICORA_WINE_VERSION:-}" "${TICORA_WINE_DPI:-}"
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=$lang LC_ALL=$lang
 # Keep one persistent server per prefix: under emulation every process start is

@@ -22,7 +22,7 @@ add_test(NAME wine_tests COMMAND wine_tests --gtest_brief=1)
 file(GLOB E2E_TEST_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(e2e_tests ${E2E_TEST_SRC})
 target_compile_definitions(e2e_tests PRIVATE ${TEST_DEFS})
-target_link_libraries(e2e_tests PRIVATE test_support reminders base gtest_main gtest)
+target_link_libraries(e2e_tests PRIVATE test_support reference reminders base gtest_main gtest)
 target_link_options(e2e_tests PRIVATE ${TICORA_STATIC})
 add_dependencies(e2e_tests dist)
 add_test(NAME e2e_tests COMMAND e2e_tests --gtest_brief=1)
@@ -34,6 +34,15 @@ foreach(v ${TICORA_REPORTED_VERSIONS})
            COMMAND env TICORA_WINE_VERSION=${v} ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh
                    ${CMAKE_BINARY_DIR}/wineprefix-${v} $<TARGET_FILE:e2e_tests> --gtest_brief=1)
   set_tests_properties(e2e_as_${v} PROPERTIES LABELS windows_versions TIMEOUT 1200)
+endforeach()
+# The faces at other DPIs: the end-to-end face checks in prefixes set to 144
+# and 192 DPI (label dpi).
+foreach(dpi 144 192)
+  add_test(NAME e2e_at_${dpi}dpi
+           COMMAND env TICORA_WINE_DPI=${dpi} ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh
+                   ${CMAKE_BINARY_DIR}/wineprefix-dpi${dpi} $<TARGET_FILE:e2e_tests> --gtest_brief=1
+                   --gtest_filter=DpiFacesEndToEnd.*:Manifest.*)
+  set_tests_properties(e2e_at_${dpi}dpi PROPERTIES LABELS dpi TIMEOUT 1200)
 endforeach()
 
 # The test Dorvix.dll: same exports, records its calls instead of acting.

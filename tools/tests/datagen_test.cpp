@@ -176,6 +176,45 @@ TEST_F(GeneratedFiles, SkinEdgesHaveNoNearKeyFringe) {
     }
 }
 
+// The skins and strips drawn at 2x and 3x: drawn anew (not enlarged), yet
+// with the 1x outline and digit area exactly enlarged, so that the clock
+// finds both where it expects them; the strips' pieces where the clock
+// copies them from.
+TEST_F(GeneratedFiles, LargerSkinsAndStripsKeepTheLayoutEnlarged) {
+    for (int k : {2, 3}) {
+        const auto one = datagen::MakeSkins(1);
+        const auto big = datagen::MakeSkins(k);
+        ASSERT_EQ(one.size(), big.size());
+        for (size_t i = 0; i < one.size(); ++i) {
+            SCOPED_TRACE(big[i].file);
+            const Bmp small = LoadBmp(Dist(one[i].file));
+            const Bmp bmp = LoadBmp(Dist(big[i].file));
+            ASSERT_EQ(bmp.width, small.width * k);
+            ASSERT_EQ(bmp.height, small.height * k);
+            const uint32_t key = small.At(0, 0);
+            bool finer = false;
+            for (int y = 0; y < bmp.height; ++y)
+                for (int x = 0; x < bmp.width; ++x) {
+                    const bool cut = small.At(x / k, y / k) == key;
+                    ASSERT_EQ(cut, bmp.At(x, y) == key) << x << "," << y;
+                    const bool black = bmp.At(x, y) == 0;
+                    const int ux = x / k - one[i].digitX, uy = y / k - one[i].digitY;
+                    ASSERT_EQ(black, (ux == 0 || ux == 109) && uy >= 0 && uy < 25) << x << "," << y;
+                    if (!cut && bmp.At(x, y) != small.At(x / k, y / k)) finer = true;
+                }
+            EXPECT_TRUE(finer) << "drawn at the larger size, not enlarged";
+        }
+        for (const auto& strip : datagen::MakeDigitStrips(k)) {
+            SCOPED_TRACE(strip.file);
+            const Bmp bmp = LoadBmp(Dist(strip.file));
+            ASSERT_EQ(bmp.width, 162 * k);
+            ASSERT_EQ(bmp.height, 25 * k);
+            for (int y = 0; y < 25 * k; ++y)
+                for (int x = 0; x < 2 * k; ++x) EXPECT_EQ(bmp.At(160 * k + x, y), bmp.At(150 * k + x, y)) << y;
+        }
+    }
+}
+
 TEST_F(GeneratedFiles, DigitStripsHaveTheLayoutTheClockCopiesFrom) {
     const auto strips = datagen::MakeDigitStrips();
     ASSERT_GE(strips.size(), 2u);
@@ -322,6 +361,14 @@ TEST_F(GeneratedFiles, IconsWorkOnOldAndNewSystems) {
             has16 |= w == 16 && bpp == 8;
         }
         EXPECT_TRUE(has32 && has16);
+        // The theme editor's icon in true colour at every size the shell asks
+        // for from 100 % to 200 %.
+        if (std::string(name) != "belvane.ico") continue;
+        for (int size : {16, 20, 24, 32, 40, 48, 64}) {
+            bool found = false;
+            for (auto [w, bpp] : entries) found |= w == size && bpp == 32;
+            EXPECT_TRUE(found) << size;
+        }
     }
 }
 
