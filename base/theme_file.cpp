@@ -49,15 +49,15 @@ size_t ReadThemeHourFile(const char* themeFile, int number, char* out, size_t ou
   return len < outSize ? len : outSize - 1;
 }
 
-bool ThemeSoundPathForHour(const char* themeDir, int hour, char* out, size_t outSize) {
+bool ThemeSoundPathForHour(const char* themeDir, int hour, char* out, size_t outSize, gbk::LeadByteRule isLead) {
   if (!out || outSize == 0) return false;
   out[0] = '\0';
   char themeFile[kThemePathSize];
-  if (!JoinThemePath(themeDir, kThemeFileName, themeFile, sizeof themeFile)) return false;
+  if (!JoinThemePath(themeDir, kThemeFileName, themeFile, sizeof themeFile, isLead)) return false;
   const int k = ThemeKeyForHour(hour, ReadThemeMode(themeFile));
   char value[kThemeValueSize];
   ReadThemeHourFile(themeFile, k, value, sizeof value);
-  return JoinThemePath(themeDir, value, out, outSize);
+  return JoinThemePath(themeDir, value, out, outSize, isLead);
 }
 
 bool WriteTheme(const char* themeFile, int mode, const std::function<void(int number)>& afterKey) {

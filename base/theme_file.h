@@ -64,7 +64,8 @@ size_t ReadThemeHourFile(const char* themeFile, int number, char* out, size_t ou
 // "theme.ini" anew: dir + separator + value of the hour's key. An absent key
 // gives the directory path with its separator, which is no playable sound. False
 // (out empty) when a composed path does not fit.
-bool ThemeSoundPathForHour(const char* themeDir, int hour, char* out, size_t outSize);
+bool ThemeSoundPathForHour(const char* themeDir, int hour, char* out, size_t outSize,
+                           gbk::LeadByteRule isLead = gbk::IsLeadByte);
 
 // Writes nMode, then sClock01 ... sClock<mode> in ascending order, each holding
 // "Hour%02d.wav" of its own number, one profile write each; afterKey(n) runs right

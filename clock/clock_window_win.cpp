@@ -1,5 +1,6 @@
 #include "clock/clock_window_win.h"
 
+#include "base/gbk_text_win.h"
 #include "base/ini_file.h"
 #include "base/program_path.h"
 #include "base/safe_replace.h"
@@ -131,6 +132,7 @@ bool ClockWindow::CreateDesktop() {
   run.chimeOn = settings.chimeOn;
   faceMode_ = settings.faceMode;
   run.remindersOn = settings.remindersOn;
+  run.isLead = SystemLeadByte;
   SetThemeDirectory(run, settings.themeDir);
   run.waits.messageWait = settings.messageWait;
   run.waits.shutdownWait = settings.shutdownWait;

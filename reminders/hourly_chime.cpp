@@ -12,7 +12,7 @@ bool ChimeCheck(ChimeLatch& latch, const LocalTime& now) {
   return true;
 }
 
-void PlayHourlyChime(const char* themeDir, int hour, SoundPlayer& player) {
+void PlayHourlyChime(const char* themeDir, int hour, SoundPlayer& player, gbk::LeadByteRule isLead) {
   char path[kThemePathSize];
-  if (ThemeSoundPathForHour(themeDir, hour, path, sizeof path)) player.StartSound(path);
+  if (ThemeSoundPathForHour(themeDir, hour, path, sizeof path, isLead)) player.StartSound(path);
 }

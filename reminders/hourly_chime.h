@@ -1,6 +1,7 @@
 // The hourly chime: at the first tick of every full hour, the sound of that hour
 // from the chosen sound theme.
 #pragma once
+#include "base/gbk_text.h"
 #include "base/local_time.h"
 #include "reminders/reminder_effects.h"
 
@@ -18,4 +19,6 @@ bool ChimeCheck(ChimeLatch& latch, const LocalTime& now);
 // normally without a trailing separator), reading "theme.ini" anew. A missing
 // file or key still asks the player for the composed path (which plays
 // nothing); only a path too long to compose is not played at all.
-void PlayHourlyChime(const char* themeDir, int hour, SoundPlayer& player);
+// isLead tells the lead bytes of the directory's code page.
+void PlayHourlyChime(const char* themeDir, int hour, SoundPlayer& player,
+                     gbk::LeadByteRule isLead = gbk::IsLeadByte);

@@ -2,6 +2,7 @@
 // call so that the order is fixed in one place: the chime first, then the
 // reminders (a reminder's sound in the same tick thereby cuts off the chime).
 #pragma once
+#include "base/gbk_text.h"
 #include "base/local_time.h"
 #include "reminders/hourly_chime.h"
 #include "reminders/reminder_effects.h"
@@ -15,6 +16,9 @@ struct TimedCheckSettings {
   bool remindersOn = false;  // bAffairRemind
   ReminderSettings waits;    // nMessageWait, nShutdownWait
   char themeDir[128] = {};   // sSignalFile, the sound-theme directory
+  // The lead bytes of the code page the directory is in (the system's in the
+  // program).
+  gbk::LeadByteRule isLead = gbk::IsLeadByte;
 };
 
 // Sets the theme directory: at most 127 bytes of dir, never half a character.

@@ -550,9 +550,15 @@ std::vector<std::string> DialogLabels() {
             const size_t accel = label.find("(&");
             if (accel != std::string::npos) label.erase(accel, label.find(')', accel) - accel + 1);
             label.erase(std::remove(label.begin(), label.end(), '&'), label.end());
-            for (const std::string tail : {"...", "：", " "})
-                while (label.size() >= tail.size() && label.compare(label.size() - tail.size(), tail.size(), tail) == 0)
+            for (bool cut = true; cut;) {
+                cut = false;
+                for (const std::string tail : {"...", "：", " "}) {
+                    if (label.size() < tail.size() || label.compare(label.size() - tail.size(), tail.size(), tail) != 0)
+                        continue;
                     label.erase(label.size() - tail.size());
+                    cut = true;
+                }
+            }
             if (!label.empty()) labels.push_back(label);
         }
     }
