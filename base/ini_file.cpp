@@ -415,6 +415,13 @@ bool IniWriteString(const char* file, const char* section, const char* key, cons
     return WriteFileSafely(fs, file, out.data(), out.size());
 }
 
+std::string IniEditBytes(std::string bytes, const std::function<void(IniDocument&)>& edit) {
+    EncodedText text(std::move(bytes), IniCodePage());
+    IniDocument doc(text.Ansi());
+    if (edit) edit(doc);
+    return text.Encode(doc.Bytes());
+}
+
 void SetIniFileSystem(FileSystem* fs) { g_iniFiles = fs; }
 
 void SetIniCodePage(AnsiCodePage* codePage) { g_iniCodePage = codePage; }

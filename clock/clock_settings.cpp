@@ -20,6 +20,7 @@ ClockSettings ReadClockSettings(const char* iniPath) {
   s.shutdownWait = ClampSetting(IniReadInt(iniPath, kSystem, kShutdownWait, 0), kMinShutdownWait, kMaxShutdownWait);
   s.left = IniReadInt(iniPath, kSystem, kLostPosLeft, 0);
   s.top = IniReadInt(iniPath, kSystem, kLastPostop, 0);
+  s.faceScale = IniReadInt(iniPath, kSystem, kFaceScale, 0);
   return s;
 }
 

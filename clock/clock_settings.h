@@ -22,6 +22,7 @@ constexpr const char* kLastPostop = "nLastPostop";
 constexpr const char* kAutoStart = "bAutoStart";
 constexpr const char* kTotal = "nTotal";
 constexpr const char* kCurrent = "nCurrent";
+constexpr const char* kFaceScale = "nFaceScale";
 }  // namespace ini_keys
 
 // The ranges the program settings allow. A value outside its range read from
@@ -51,6 +52,7 @@ struct ClockSettings {
   int shutdownWait = 0;          // within kMinShutdownWait..kMaxShutdownWait
   int left = 0;                  // nLostPosLeft
   int top = 0;                   // nLastPostop
+  int faceScale = 0;             // nFaceScale: 0 automatic, 1 to 3 fixed
 };
 
 // Reads the desktop clock's settings in the order the clock needs them.

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "base/gbk_text.h"
+#include "base/gbk_text_win.h"
 #include "base/ini_file.h"
 #include "base/program_path.h"
 #include "base/theme_file.h"
@@ -14,16 +15,11 @@
 #include "controls/list_row_colours_win.h"
 #include "dialogs/reminder_editor.h"
 #include "dialogs/reminder_editor_dialog_win.h"
+#include "dialogs/reminder_file_win.h"
 #include "reminders/program_reminders_win.h"
 #include "resources/clock_settings_ids.h"
 
 namespace {
-
-// The save failed: the changes are kept in the running program and marked
-// unsaved, so that the next OK of this dialog writes them again.
-const char kSaveFailed[] =
-    "无法写入提醒事件文件 Ticora.rmd（磁盘已满或没有写入权限？）。\n"
-    "所做的修改仍在程序中有效，排除问题后再次打开本对话框并按“确定”即可保存。";
 
 // A cut folder would name another folder, and the chime would fall silent.
 const char kThemeDirectoryTooLong[] =
@@ -101,7 +97,7 @@ void ClockSettingsDialog::ShowRow(int row, const ReminderRecord& record, bool in
     list.SetItem(row, "", data);
   }
   list.SetItemText(row, 1, FieldText(record.sTitle).c_str());
-  list.SetItemText(row, 2, RepeatText(record.nRepeat));
+  list.SetItemText(row, 2, RepeatText(record).c_str());
   list.SetChecked(row, record.bEnabled != 0);
 }
 
@@ -139,9 +135,9 @@ void ClockSettingsDialog::OnTry(int, int, HWND) {
   char themeFile[kThemePathSize];
   char sound[kThemeValueSize];
   char path[kThemePathSize];
-  if (!JoinThemePath(themeDirectory, kThemeFileName, themeFile, sizeof themeFile)) return;
+  if (!JoinThemePath(themeDirectory, kThemeFileName, themeFile, sizeof themeFile, SystemLeadByte)) return;
   if (ReadThemeHourFile(themeFile, 4, sound, sizeof sound) == 0) return;
-  if (JoinThemePath(themeDirectory, sound, path, sizeof path)) actions_.playSound(path);
+  if (JoinThemePath(themeDirectory, sound, path, sizeof path, SystemLeadByte)) actions_.playSound(path);
 }
 
 void ClockSettingsDialog::OnBrowse(int, int, HWND) {
@@ -211,13 +207,9 @@ void ClockSettingsDialog::OnOk(int, int, HWND) {
   const ListView list = List();
   const int rows = list.ItemCount();
   for (int row = 0; row < rows; ++row) reminders_.SetEnabledById(RowData(row), list.Checked(row) ? 1 : 0);
-  if (reminders_.modified()) {
-    char rmdPath[kProgramPathSize];
-    ProgramPath("Ticora.rmd", rmdPath);
-    // A failed save is reported and the dialog closes all the same: the list
-    // stays marked modified, so the next OK saves it again.
-    if (!reminders_.Save(rmdPath)) MessageBoxA(dlg, kSaveFailed, kTicoraCaption, MB_OK | MB_ICONWARNING);
-  }
+  // A failed save is reported and the dialog closes all the same: the list
+  // stays marked modified, so the next OK saves it again.
+  if (reminders_.modified()) SaveReminderFile(hwnd(), reminders_);
   ReadThemeDirectory();
   char iniPath[kProgramPathSize];
   ProgramPath("Ticora.ini", iniPath);

@@ -26,24 +26,28 @@ ProgramSettings ReadProgramSettings(const char* iniPath) {
   s.transparence = ClampTransparence(IniReadInt(iniPath, kSystem, kTransparence, 0));
   s.messageWait = ClampSetting(IniReadInt(iniPath, kSystem, kMessageWait, 0), kMinMessageWait, kMaxMessageWait);
   s.shutdownWait = ClampSetting(IniReadInt(iniPath, kSystem, kShutdownWait, 0), kMinShutdownWait, kMaxShutdownWait);
+  s.faceScale = IniReadInt(iniPath, kSystem, kFaceScale, 0);
+  if (s.faceScale < 0 || s.faceScale > 3) s.faceScale = 0;
   s.background = ReadSkinList(iniPath, kBackground);
   s.digits = ReadSkinList(iniPath, kNumber);
   return s;
 }
 
-void WriteProgramSettings(const char* iniPath, const ProgramSettings& s) {
-  WriteIniInt(iniPath, kSystem, kAutoStart, s.autoStart);
-  WriteIniInt(iniPath, kSystem, kSignalClock, s.signalClock);
-  WriteIniInt(iniPath, kSystem, kAffairRemind, s.affairRemind);
-  WriteIniInt(iniPath, kSystem, kClockMode, s.clockMode);
-  WriteIniInt(iniPath, kSystem, kTransparent, s.transparent);
-  WriteIniInt(iniPath, kSystem, kTransparence, s.transparence);
-  WriteIniInt(iniPath, kSystem, kMessageWait, s.messageWait);
-  WriteIniInt(iniPath, kSystem, kShutdownWait, s.shutdownWait);
+bool WriteProgramSettings(const char* iniPath, const ProgramSettings& s) {
+  bool ok = WriteIniInt(iniPath, kSystem, kAutoStart, s.autoStart);
+  ok = WriteIniInt(iniPath, kSystem, kSignalClock, s.signalClock) && ok;
+  ok = WriteIniInt(iniPath, kSystem, kAffairRemind, s.affairRemind) && ok;
+  ok = WriteIniInt(iniPath, kSystem, kClockMode, s.clockMode) && ok;
+  ok = WriteIniInt(iniPath, kSystem, kTransparent, s.transparent) && ok;
+  ok = WriteIniInt(iniPath, kSystem, kTransparence, s.transparence) && ok;
+  ok = WriteIniInt(iniPath, kSystem, kMessageWait, s.messageWait) && ok;
+  ok = WriteIniInt(iniPath, kSystem, kShutdownWait, s.shutdownWait) && ok;
+  ok = WriteIniInt(iniPath, kSystem, kFaceScale, s.faceScale) && ok;
   const int background = SkinIndexInRange(s.background.current, s.background.total);
-  if (background > 0) WriteIniInt(iniPath, kBackground, kCurrent, background);
+  if (background > 0) ok = WriteIniInt(iniPath, kBackground, kCurrent, background) && ok;
   const int digits = SkinIndexInRange(s.digits.current, s.digits.total);
-  if (digits > 0) WriteIniInt(iniPath, kNumber, kCurrent, digits);
+  if (digits > 0) ok = WriteIniInt(iniPath, kNumber, kCurrent, digits) && ok;
+  return ok;
 }
 
 int ClampTransparence(int alpha) {

@@ -19,6 +19,7 @@ struct ProgramSettings {
   int messageWait = 0;   // nMessageWait, seconds
   int shutdownWait = 0;  // nShutdownWait, seconds
   int clockMode = 0;     // low byte of bClockMode: 0 digital, 1 analog
+  int faceScale = 0;     // nFaceScale: 0 automatic, 1 to 3 fixed
   SkinList background;
   SkinList digits;
 };
@@ -26,14 +27,19 @@ struct ProgramSettings {
 // Every key with default 0; the transparency and the waits brought into their
 // ranges, the face mode the low byte of bClockMode (as the clock takes it); a
 // skin index that names no entry of a non-empty list is brought to the nearest
-// entry.
+// entry; a face scale out of 0 to 3 counts as automatic (0).
 ProgramSettings ReadProgramSettings(const char* iniPath);
 
 // Writes, in this order: SYSTEM bAutoStart, bSignalClock, bAffairRemind,
-// bClockMode, bTransparent, nTransparence, nMessageWait, nShutdownWait, then
+// bClockMode, bTransparent, nTransparence, nMessageWait, nShutdownWait,
+// nFaceScale, then
 // BACKGROUND nCurrent and NUMBER nCurrent. The index of an empty skin list is
-// not written: there is no entry it could name.
-void WriteProgramSettings(const char* iniPath, const ProgramSettings& settings);
+// not written: there is no entry it could name. Every write is tried; false
+// when any failed (a read-only or unwritable file).
+bool WriteProgramSettings(const char* iniPath, const ProgramSettings& settings);
+
+// What program settings' OK says when the settings could not be written.
+constexpr const char* kSettingsNotSaved = "无法保存设置到 Ticora.ini。";
 
 // alpha brought into kMinTransparence..kMaxTransparence.
 int ClampTransparence(int alpha);

@@ -43,6 +43,8 @@ ProgramSettingsDialog::ProgramSettingsDialog(const ProgramSettingsServices& serv
   OnCommand(IDC_FACE_DIGITAL, BN_CLICKED, &ProgramSettingsDialog::OnFaceDigital);
   OnCommand(IDC_FACE_ANALOG, BN_CLICKED, &ProgramSettingsDialog::OnFaceAnalog);
   OnCommand(IDC_TRANSPARENT, BN_CLICKED, &ProgramSettingsDialog::OnTransparent);
+  for (int id = IDC_SCALE_AUTO; id <= IDC_SCALE_300; ++id)
+    OnCommand(id, BN_CLICKED, &ProgramSettingsDialog::OnFaceScale);
   OnCommand(IDC_TRANSPARENCE, EN_CHANGE, &ProgramSettingsDialog::OnTransparenceChanged);
   OnNotify(IDC_BACKGROUND_STEP, UDN_DELTAPOS, &ProgramSettingsDialog::OnBackgroundStep);
   OnNotify(IDC_DIGIT_STEP, UDN_DELTAPOS, &ProgramSettingsDialog::OnDigitStep);
@@ -67,6 +69,7 @@ bool ProgramSettingsDialog::OnInitDialog(HWND) {
   CheckDlgButton(dlg, IDC_AFFAIR_REMIND, settings_.affairRemind ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(dlg, IDC_TRANSPARENT, settings_.transparent ? BST_CHECKED : BST_UNCHECKED);
   CheckRadioButton(dlg, IDC_FACE_DIGITAL, IDC_FACE_ANALOG, settings_.clockMode ? IDC_FACE_ANALOG : IDC_FACE_DIGITAL);
+  CheckRadioButton(dlg, IDC_SCALE_AUTO, IDC_SCALE_300, IDC_SCALE_AUTO + settings_.faceScale);
 
   SetDlgItemInt(dlg, IDC_TRANSPARENCE, static_cast<UINT>(settings_.transparence), FALSE);
   SetUpDown(dlg, IDC_TRANSPARENCE_STEP, kMinTransparence, kMaxTransparence, settings_.transparence);
@@ -100,6 +103,7 @@ void ProgramSettingsDialog::EnableTransparence() {
 
 void ProgramSettingsDialog::CreatePreview() {
   preview_.SetFaceMode(static_cast<uint8_t>(settings_.clockMode));
+  preview_.SetFaceScaleSetting(settings_.faceScale);
   bool ready = settings_.clockMode != kFaceDigital ||
                (preview_.LoadBackground(backgroundPath_, false) && preview_.LoadDigitStrip(digitPath_));
   if (ready) {
@@ -193,6 +197,15 @@ LRESULT ProgramSettingsDialog::OnDigitStep(NMHDR& header) {
   return 0;
 }
 
+void ProgramSettingsDialog::OnFaceScale(int id, int, HWND) {
+  settings_.faceScale = id - IDC_SCALE_AUTO;
+  if (!HasPreview()) return;
+  // The preview shows the face at the chosen scale; automatic shows it at
+  // the size the preview area is made for.
+  preview_.SetFaceScaleSetting(settings_.faceScale == 0 ? 1 : settings_.faceScale);
+  RecentrePreview();
+}
+
 void ProgramSettingsDialog::OnOk(int, int, HWND) {
   HWND dlg = hwnd();
   settings_.autoStart = Checked(dlg, IDC_AUTO_START);
@@ -221,7 +234,10 @@ void ProgramSettingsDialog::OnOk(int, int, HWND) {
   if (ProgramAutoStartCommand(command, sizeof command) || !wanted) StoreAutoStart(*autoStart_, wanted, command);
   const bool stored = AutoStartStored(*autoStart_);
   settings_.autoStart = stored ? 1 : 0;
-  WriteProgramSettings(iniPath_, settings_);
+  // A failed write is said, and OK goes on: the clock still takes the
+  // settings up for this session.
+  if (!WriteProgramSettings(iniPath_, settings_))
+    MessageBoxA(dlg, kSettingsNotSaved, kTicoraCaption, MB_OK | MB_ICONEXCLAMATION);
   const char* failure = AutoStartFailureText(wanted, stored);
   if (failure[0]) {
     CheckDlgButton(dlg, IDC_AUTO_START, stored ? BST_CHECKED : BST_UNCHECKED);
@@ -253,6 +269,7 @@ void ApplyProgramSettings(ClockWindow& clock, const ProgramSettingsDialog& dialo
   run.waits.shutdownWait = s.shutdownWait;
   run.waits.messageWait = s.messageWait;
   clock.ApplySettings(run);
+  if (s.faceScale != clock.FaceScaleSetting()) clock.SetFaceScaleSetting(s.faceScale);
   if (dialog.AppearanceChanged())
     clock.ApplyAppearance(s.clockMode, dialog.BackgroundPath(), dialog.DigitPath(), true);
   SetWindowAlpha(clock.hwnd(), static_cast<BYTE>(s.transparent ? s.transparence : kMaxTransparence));

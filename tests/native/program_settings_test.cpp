@@ -136,6 +136,18 @@ TEST(ProgramSettingsFile, HandEditedValuesComeInRangeForTheDialogAndTheClock) {
   }
 }
 
+TEST(ProgramSettingsFile, FaceScaleRoundTripsAndAnUnknownOneIsAutomatic) {
+  for (const char* stored : {"0", "1", "2", "3", "4", "-1", "x"}) {
+    IniFile ini(std::string("[SYSTEM]\r\nnFaceScale=") + stored + "\r\n");
+    const int expected = stored[0] >= '0' && stored[0] <= '3' ? stored[0] - '0' : 0;
+    ProgramSettings s = ReadProgramSettings(ini.path.c_str());
+    EXPECT_EQ(expected, s.faceScale) << stored;
+    s.faceScale = 2;
+    WriteProgramSettings(ini.path.c_str(), s);
+    EXPECT_EQ(2, ReadProgramSettings(ini.path.c_str()).faceScale);
+  }
+}
+
 // Run values in memory; a hive can refuse writing.
 class FakeRunValues : public RunValueStore {
  public:

@@ -249,6 +249,23 @@ TEST_F(SettingsDialogTest, PreviewFollowsFaceSkinTranslucencyAndTheDialog) {
   EXPECT_TRUE(script.Done());
 }
 
+// A settings file the user marked read-only stays as it is, OK says so and
+// still closes the dialog.
+TEST_F(SettingsDialogTest, OkOnAReadOnlyFileSaysNothingWasSaved) {
+  Skins skins;
+  const std::string before = std::string(kSkinLists) + "[SYSTEM]\r\nnMessageWait=15\r\nnShutdownWait=30\r\n";
+  ProgramIni ini(before);
+  SetFileAttributesA(ini.Path(), FILE_ATTRIBUTE_READONLY);
+  ProgramSettingsDialog dialog(services);
+  script.Then(Press(IDC_SIGNAL_CLOCK)).Then(Press(IDOK)).Then(AnswerMessageBox(script, IDOK));
+  EXPECT_EQ(IDOK, Run(dialog));
+  SetFileAttributesA(ini.Path(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_TRUE(script.Done());
+  ASSERT_EQ(1u, script.MessageBoxTexts().size());
+  EXPECT_EQ("无法保存设置到 Ticora.ini。", script.MessageBoxTexts()[0]);
+  EXPECT_EQ(before, FileText(ini.Path()));
+}
+
 TEST_F(SettingsDialogTest, EmptySkinListsWarnOfNoPreviewAndWriteNoIndex) {
   const std::string lists = "[BACKGROUND]\r\nnTotal=0\r\nnCurrent=3\r\n[NUMBER]\r\nnTotal=0\r\n";
   ProgramIni ini(lists);
