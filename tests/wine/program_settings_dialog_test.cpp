@@ -132,7 +132,7 @@ TEST_F(SettingsDialogTest, OkWritesEveryKeyInOrderAndCancelWritesNothing) {
   EXPECT_EQ("[BACKGROUND]\r\nnTotal=2\r\nnCurrent=2\r\nsFile01=ps_bg_small.bmp\r\nsFile02=ps_bg_large.bmp\r\n"
             "[NUMBER]\r\nnTotal=1\r\nnCurrent=1\r\nsFile01=ps_digits.bmp\r\n"
             "[SYSTEM]\r\nnMessageWait=36000\r\nnShutdownWait=60\r\nbAutoStart=0\r\nbSignalClock=1\r\n"
-            "bAffairRemind=0\r\nbClockMode=1\r\nbTransparent=1\r\nnTransparence=255\r\n",
+            "bAffairRemind=0\r\nbClockMode=1\r\nbTransparent=1\r\nnTransparence=255\r\nnFaceScale=0\r\n",
             FileText(ini.Path()));
   EXPECT_TRUE(dialog.AppearanceChanged());
   EXPECT_EQ(nullptr, dialog.Preview().hwnd());  // closed with the dialog
