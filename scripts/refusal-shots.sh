@@ -23,18 +23,21 @@ wait_window() {
   echo "$id"
 }
 winexe() { wine "$root/build/win/$1.exe" "${@:2}" </dev/null >/dev/null 2>&1; }
-boxes() { xdotool search --onlyvisible --name '^Ticora$' 2>/dev/null | wc -l; }
+boxes() { xdotool search --onlyvisible --name '^Ticora$' 2>/dev/null | sort; }
 # Presses OK of the dialog named $1, waits for the warning box over it, takes
-# the shot $2 and closes the box.
+# the shot $2 and closes the box. The box is moved to stick out of the dialog:
+# a window wholly inside another of the same program can stay unpainted on
+# the X screen under Wine.
 refusal() {
-  local before end=$(( $(date +%s) + 120 ))
+  local before box end=$(( $(date +%s) + 120 ))
   before=$(boxes)
   winexe dialog_input "$1" click 1
-  until [ "$(boxes)" -gt "$before" ]; do
+  until box=$(comm -13 <(echo "$before") <(boxes) | head -1) && [ -n "$box" ]; do
     [ "$(date +%s)" -ge "$end" ] && { echo "refusal-shots: no message over $1" >&2; shot "$2"; return 1; }
     sleep 2
   done
-  sleep 2
+  xdotool windowmove "$box" 560 600 2>/dev/null || true
+  sleep 3
   shot "$2"
   winexe dialog_input Ticora click 1 || true
   sleep 2
