@@ -124,13 +124,14 @@ TEST_F(SettingsDialogTest, OkWritesEveryKeyInOrderAndCancelWritesNothing) {
   script.Then(Press(IDC_SIGNAL_CLOCK)).Then(Press(IDC_TRANSPARENT)).Then(SetText(IDC_TRANSPARENCE, "300"));
   // Typed waits are stored as typed, outside the up-downs' ranges too.
   script.Then(SetText(IDC_MESSAGE_WAIT, "0")).Then(SetText(IDC_SHUTDOWN_WAIT, "90000"));
-  script.Then(Step(IDC_BACKGROUND_STEP, 1, -1)).Then(Press(IDC_FACE_ANALOG)).Then(Press(IDOK));
+  script.Then(Step(IDC_BACKGROUND_STEP, 1, -1)).Then(Press(IDC_FACE_ANALOG)).Then(Press(IDC_SCALE_200));
+  script.Then(Press(IDOK));
   EXPECT_EQ(IDOK, Run(dialog));
   EXPECT_TRUE(script.Done());
   EXPECT_EQ("[BACKGROUND]\r\nnTotal=2\r\nnCurrent=2\r\nsFile01=ps_bg_small.bmp\r\nsFile02=ps_bg_large.bmp\r\n"
             "[NUMBER]\r\nnTotal=1\r\nnCurrent=1\r\nsFile01=ps_digits.bmp\r\n"
             "[SYSTEM]\r\nnMessageWait=0\r\nnShutdownWait=90000\r\nbAutoStart=0\r\nbSignalClock=1\r\n"
-            "bAffairRemind=0\r\nbClockMode=1\r\nbTransparent=1\r\nnTransparence=255\r\n",
+            "bAffairRemind=0\r\nbClockMode=1\r\nbTransparent=1\r\nnTransparence=255\r\nnFaceScale=2\r\n",
             FileText(ini.Path()));
   EXPECT_TRUE(dialog.AppearanceChanged());
   EXPECT_EQ(nullptr, dialog.Preview().hwnd());  // closed with the dialog
