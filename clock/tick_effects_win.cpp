@@ -1,5 +1,6 @@
 #include "clock/tick_effects_win.h"
 
+#include <new>
 
 #include "base/bitmap_file_win.h"
 #include "base/program_path.h"
@@ -38,10 +39,15 @@ void ClockEffects::OpenMessageBoard(const char* title, const char* message, int 
   char picturePath[kProgramPathSize];
   ProgramPath("WndBackgnd.bmp", picturePath);
   Bitmap picture(LoadBitmapFile(picturePath, LR_DEFAULTSIZE));
-  auto board = std::make_unique<MessageBoard>();
+  // Out of memory the board is skipped, as one whose window cannot be made.
+  std::unique_ptr<MessageBoard> board(new (std::nothrow) MessageBoard());
+  if (!board) return;
   board->Create(owner_ ? *owner_ : nullptr, title, message, std::move(picture), seconds);
   // Listed even when its window could not be created; the next tidying drops it.
-  boards_.push_back(std::move(board));
+  if (boards_.push_back(std::move(board))) return;
+  // No room in the list: an open board runs on by itself and deletes itself
+  // when its window goes, as every board does after a tidying.
+  if (!board->Closed()) board.release()->ReleaseToWindow();
 }
 
 void ClockEffects::StartProgram(const char* commandLine) {
@@ -60,7 +66,9 @@ bool ClockEffects::IsCountdownRunning() { return countdown_ && countdown_->IsOpe
 
 void ClockEffects::StartShutdownCountdown(bool force, bool restart, int seconds) {
   // One countdown object per run, made at the first shutdown or restart.
-  if (!countdown_) countdown_ = std::make_unique<ShutdownCountdownDialog>(actions_, ProgramIcon());
+  // Out of memory there is no countdown, as when its window cannot be made.
+  if (!countdown_) countdown_.reset(new (std::nothrow) ShutdownCountdownDialog(actions_, ProgramIcon()));
+  if (!countdown_) return;
   countdown_->Start(owner_ ? *owner_ : nullptr, force, restart, seconds);
 }
 

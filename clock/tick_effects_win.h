@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "base/owner_list.h"
+
 #include "reminders/message_board_win.h"
 #include "reminders/reminder_effects.h"
 #include "reminders/shutdown_countdown_win.h"
@@ -40,6 +42,6 @@ class ClockEffects : public ReminderEffects {
  private:
   HWND* owner_;
   CountdownActions actions_;
-  std::vector<std::unique_ptr<MessageBoard>> boards_;
+  OwnerList<MessageBoard> boards_;
   std::unique_ptr<ShutdownCountdownDialog> countdown_;
 };

@@ -6,6 +6,7 @@
 #include "clock/clock_settings.h"
 #include "clock/program_resources_win.h"
 #include "clock/runtime_bound_win.h"
+#include "controls/edit_win.h"
 #include "controls/up_down_win.h"
 #include "resources/program_settings_dialog_ids.h"
 
@@ -210,15 +211,37 @@ void ProgramSettingsDialog::OnOk(int, int, HWND) {
   settings_.signalClock = Checked(dlg, IDC_SIGNAL_CLOCK);
   settings_.affairRemind = Checked(dlg, IDC_AFFAIR_REMIND);
   settings_.transparent = Checked(dlg, IDC_TRANSPARENT);
-  settings_.transparence = ClampTransparence(NumberIn(dlg, IDC_TRANSPARENCE));
-  // The waits as typed: the up-downs step within a range, typing does not.
-  settings_.messageWait = NumberIn(dlg, IDC_MESSAGE_WAIT);
-  settings_.shutdownWait = NumberIn(dlg, IDC_SHUTDOWN_WAIT);
-  WriteProgramSettings(iniPath_, settings_);
-
+  // A paste can put anything into the digits-only fields, and a wait of 0
+  // would leave no time to cancel a shutdown: what is out of range is refused.
+  const SettingsRefusal refusal = TakeTypedSettings(
+      settings_.transparent != 0, Edit(GetDlgItem(dlg, IDC_TRANSPARENCE)).Text().c_str(),
+      Edit(GetDlgItem(dlg, IDC_MESSAGE_WAIT)).Text().c_str(), Edit(GetDlgItem(dlg, IDC_SHUTDOWN_WAIT)).Text().c_str(),
+      settings_);
+  if (refusal != SettingsRefusal::None) {
+    MessageBoxA(dlg, SettingsRefusalText(refusal), kTicoraCaption, MB_OK | MB_ICONWARNING);
+    const int field = refusal == SettingsRefusal::Transparence  ? IDC_TRANSPARENCE
+                      : refusal == SettingsRefusal::MessageWait ? IDC_MESSAGE_WAIT
+                                                                : IDC_SHUTDOWN_WAIT;
+    Edit(GetDlgItem(dlg, field)).SelectAll();
+    SetFocus(GetDlgItem(dlg, field));
+    return;
+  }
+  // The file and the box keep what the registry really holds: a machine-wide
+  // value a user cannot remove still starts the clock.
+  const bool wanted = settings_.autoStart != 0;
   char command[MAX_PATH + 3];
-  if (ProgramAutoStartCommand(command, sizeof command) || !settings_.autoStart)
-    StoreAutoStart(*autoStart_, settings_.autoStart != 0, command);
+  if (ProgramAutoStartCommand(command, sizeof command) || !wanted) StoreAutoStart(*autoStart_, wanted, command);
+  const bool stored = AutoStartStored(*autoStart_);
+  settings_.autoStart = stored ? 1 : 0;
+  // A failed write is said, and OK goes on: the clock still takes the
+  // settings up for this session.
+  if (!WriteProgramSettings(iniPath_, settings_))
+    MessageBoxA(dlg, kSettingsNotSaved, kTicoraCaption, MB_OK | MB_ICONEXCLAMATION);
+  const char* failure = AutoStartFailureText(wanted, stored);
+  if (failure[0]) {
+    CheckDlgButton(dlg, IDC_AUTO_START, stored ? BST_CHECKED : BST_UNCHECKED);
+    MessageBoxA(dlg, failure, kTicoraCaption, MB_OK | MB_ICONWARNING);
+  }
   preview_.CloseClock();
   End(IDOK);
 }

@@ -41,7 +41,7 @@ if [ -f "$cache/.ready" ]; then
   exit 0
 fi
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+export LANG=${TICORA_WINE_LANG:-zh_CN.UTF-8} LC_ALL=${TICORA_WINE_LANG:-zh_CN.UTF-8}
 unset DISPLAY || true
 wineboot -i >/dev/null 2>&1 || true
 wineserver -w

@@ -85,6 +85,17 @@ if(INI_WINE_SRC)
   target_link_libraries(program_path_probe PRIVATE base)
   target_link_options(program_path_probe PRIVATE ${TICORA_STATIC})
   add_dependencies(ini_wine_tests program_path_probe)
+  # The path helpers under a Western (1252) and a Japanese (932) code page as
+  # well, each in a prefix of its own.
+  foreach(cp "1252;en_US.UTF-8" "932;ja_JP.UTF-8")
+    list(GET cp 0 page)
+    list(GET cp 1 lang)
+    add_test(NAME paths_cp${page}
+             COMMAND env TICORA_WINE_LANG=${lang} TICORA_EXPECT_ACP=${page} ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh
+                     ${CMAKE_BINARY_DIR}/wineprefix-cp${page} $<TARGET_FILE:ini_wine_tests>
+                     --gtest_filter=SystemLeadBytePaths.* --gtest_brief=1)
+    set_tests_properties(paths_cp${page} PROPERTIES TIMEOUT 600)
+  endforeach()
 endif()
 
 # Dorvix under Wine: exports, version answers, and its branches with replaced system calls.

@@ -2,6 +2,7 @@
 // small independent readers, so they catch encoder faults as well as artwork
 // that would not work in the clock (digit area not found, black key colour).
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -506,6 +507,75 @@ TEST_F(GeneratedFiles, HelpPageIsGbkWithTheAnchorsTheDialogsOpen) {
         unsigned char trail = static_cast<unsigned char>(page[++i]);
         ASSERT_TRUE(trail >= 0x40 && trail <= 0xFE && trail != 0x7F) << i;
     }
+}
+
+// UTF-8 text in GBK, as the page holds it.
+std::string Gbk(const std::string& utf8) {
+    iconv_t cd = iconv_open("GBK", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::string();
+    std::string in = utf8, out(utf8.size() * 2 + 4, '\0');
+    char* src = &in[0];
+    char* dst = &out[0];
+    size_t left = in.size(), room = out.size();
+    const size_t done = iconv(cd, &src, &left, &dst, &room);
+    iconv_close(cd);
+    if (done == static_cast<size_t>(-1)) return std::string();
+    out.resize(out.size() - room);
+    return out;
+}
+
+// The labels of the dialogs and the menu as their resource scripts give them
+// (UTF-8), without accelerators, tabs, trailing "..." and colons.
+std::vector<std::string> DialogLabels() {
+    std::vector<std::string> labels;
+    const char* keywords[] = {"LTEXT", "CTEXT", "RTEXT", "GROUPBOX", "PUSHBUTTON", "AUTORADIOBUTTON",
+                              "AUTOCHECKBOX", "CONTROL", "MENUITEM"};
+    for (const auto& entry : fs::directory_iterator(fs::path(TICORA_SOURCE_DIR) / "resources")) {
+        const std::string name = entry.path().filename().string();
+        if (entry.path().extension() != ".rc" || name.rfind("about", 0) == 0 || name == "ticora.rc" ||
+            name == "belvane.rc" || name == "dorvix.rc")
+            continue;
+        std::ifstream in(entry.path());
+        std::string line;
+        while (std::getline(in, line)) {
+            const size_t first = line.find_first_not_of(" \t");
+            if (first == std::string::npos) continue;
+            bool control = false;
+            for (const char* k : keywords) control = control || line.compare(first, std::strlen(k), k) == 0;
+            const size_t open = line.find('"');
+            const size_t close = open == std::string::npos ? open : line.find('"', open + 1);
+            if (!control || close == std::string::npos) continue;
+            std::string label = line.substr(open + 1, close - open - 1);
+            label = label.substr(0, label.find("\\t"));
+            const size_t accel = label.find("(&");
+            if (accel != std::string::npos) label.erase(accel, label.find(')', accel) - accel + 1);
+            label.erase(std::remove(label.begin(), label.end(), '&'), label.end());
+            for (const std::string tail : {"...", "：", " "})
+                while (label.size() >= tail.size() && label.compare(label.size() - tail.size(), tail.size(), tail) == 0)
+                    label.erase(label.size() - tail.size());
+            if (!label.empty()) labels.push_back(label);
+        }
+    }
+    return labels;
+}
+
+// The page describes the product as it is: every label of the dialogs and the
+// menu, the ranges the dialogs keep, the calendar instead of a placeholder,
+// and the reminder kinds.
+TEST_F(GeneratedFiles, HelpPageNamesWhatTheDialogsShow) {
+    Bytes raw = ReadAll(Dist("Help/help.htm"));
+    const std::string page(raw.begin(), raw.end());
+    const std::vector<std::string> labels = DialogLabels();
+    ASSERT_GT(labels.size(), 60u);
+    for (const std::string& label : labels) {
+        const std::string gbk = Gbk(label);
+        ASSERT_FALSE(gbk.empty()) << label;
+        EXPECT_NE(page.find(gbk), std::string::npos) << label;
+    }
+    for (const char* text : {"10 到 255", "1 到 36000", "1 到 60", "name=\"calendar\"", "农历每年", "工作日",
+                             "每月", "每年", "每周"})
+        EXPECT_NE(page.find(text), std::string::npos) << text;
+    EXPECT_EQ(page.find("保留项目"), std::string::npos);
 }
 
 TEST(Generator, TwoRunsWriteIdenticalFiles) {
