@@ -111,10 +111,9 @@ void ClockWindow::SetFaceGeometry(int x, int y) {
 void ClockWindow::SetFaceScaleSetting(int setting) {
   faceScaleSetting_ = setting;
   if (!hwnd()) {
-    // Before creation (the preview): a fixed scale applies to the pictures
-    // loaded from now on; automatic stays at the size the preview area is
-    // made for.
-    faceScale_ = setting >= 1 && setting <= kMaxChosenFaceScale ? setting : 1;
+    // Before creation (the preview): the scale applies to the pictures
+    // loaded from now on.
+    faceScale_ = EffectiveFaceScale(setting, WindowDpi(nullptr));
     digital_.SetScale(faceScale_);
     analog_.SetScale(faceScale_);
     return;

@@ -81,8 +81,8 @@ class ClockWindow : public Window {
   // The face scale: the setting (0 automatic, 1 to 3 fixed; the desktop
   // clock reads it at creation) and the scale the face is drawn at. A new
   // setting redraws the face at its scale where the window is; before the
-  // window exists it sets the scale of the pictures loaded next (automatic:
-  // 1), as the preview's owner does.
+  // window exists it sets the scale of the pictures loaded next, as the
+  // preview's owner does.
   void SetFaceScaleSetting(int setting);
   int FaceScaleSetting() const { return faceScaleSetting_; }
   int FaceScale() const { return faceScale_; }

@@ -200,9 +200,8 @@ LRESULT ProgramSettingsDialog::OnDigitStep(NMHDR& header) {
 void ProgramSettingsDialog::OnFaceScale(int id, int, HWND) {
   settings_.faceScale = id - IDC_SCALE_AUTO;
   if (!HasPreview()) return;
-  // The preview shows the face at the chosen scale; automatic shows it at
-  // the size the preview area is made for.
-  preview_.SetFaceScaleSetting(settings_.faceScale == 0 ? 1 : settings_.faceScale);
+  // The preview shows the face at the chosen scale.
+  preview_.SetFaceScaleSetting(settings_.faceScale);
   RecentrePreview();
 }
 

@@ -20,16 +20,19 @@ win=$root/build/win
 # waits, captures the screen, ends the program.
 shot() {
   local name=$1 wait=$2; shift 2
-  (cd "$root/build/dist" && wine explorer /desktop=shot,900x640 "$@" </dev/null >/dev/null 2>&1 &)
+  # The desktop is as much larger as the screen is denser.
+  local dpi=${TICORA_SHOT_DPI:-96}
+  local w=$(( 900 * dpi / 96 )) h=$(( 640 * dpi / 96 ))
+  (cd "$root/build/dist" && wine explorer /desktop=shot,${w}x${h} "$@" </dev/null >/dev/null 2>&1 &)
   # Until the pointer enters the desktop window, Wine takes it for the middle
   # of the screen, where the About boxes open: put it in a corner of the desktop.
   sleep 2
-  for at in "20 620" "30 610" "40 600"; do
+  for at in "20 $(( h - 20 ))" "30 $(( h - 30 ))" "40 $(( h - 40 ))"; do
     xdotool mousemove $at >/dev/null 2>&1 || true
     sleep 0.3
   done
   sleep "$wait"
-  xwd -root -silent | convert xwd:- -crop 900x640+0+0 "$out/$name"
+  xwd -root -silent | convert xwd:- -crop ${w}x${h}+0+0 +repage "$out/$name"
   echo "screenshot: $out/$name"
   wineserver -k >/dev/null 2>&1 || true
   sleep 1

@@ -23,7 +23,7 @@ out=$root/build/shots${TICORA_SHOT_DPI:+-dpi$TICORA_SHOT_DPI}/dialogs
 source "$root/scripts/x-session.sh"
 x_session "$out" 1024 768
 source "$root/scripts/x-desktop.sh"
-x_desktop "$out" 1024 768
+x_desktop "$out" $(( 1024 * ${TICORA_SHOT_DPI:-96} / 96 )) $(( 768 * ${TICORA_SHOT_DPI:-96} / 96 ))
 wineserver -p </dev/null >/dev/null 2>&1 || true
 
 # Waits up to $1 seconds for a visible window named $2; prints its id.

@@ -41,5 +41,6 @@ keep "$b/shots-belvane/editor_24h.png" belvane.png
 keep "$b/shots/calendar/new_year.png" calendar.png
 keep "$b/shots/calendar/marked_days.png" calendar_reminders.png
 keep "$b/shots-installer/components.png" installer.png
-keep "$b/shots-dpi192/faces.png" faces_192dpi.png
+# The faces at 192 DPI: the part of the larger screen the clocks take.
+convert "$b/shots-dpi192/faces.png" -crop 1560x1000+0+0 +repage -strip -colors 128 "PNG8:$root/docs/faces_192dpi.png"
 ls -l "$root/docs"/*.png

@@ -73,8 +73,9 @@ for entry in "${clocks[@]}"; do
   set_key "$ini" bClockMode "$mode"
   set_key "$ini" bTransparent "$transparent"
   set_key "$ini" nTransparence "$alpha"
-  set_key "$ini" nLostPosLeft "$x"
-  set_key "$ini" nLastPostop "$y"
+  # The places are for 96 DPI; a denser screen has them as much further out.
+  set_key "$ini" nLostPosLeft "$(( x * ${TICORA_SHOT_DPI:-96} / 96 ))"
+  set_key "$ini" nLastPostop "$(( y * ${TICORA_SHOT_DPI:-96} / 96 ))"
   start_clock "$dir"
 done
 
@@ -115,7 +116,7 @@ openbox >/dev/null 2>&1 &
 sleep 2
 dir=$out/board
 cp -a "$root/build/dist" "$dir"
-sed -i "s/^bClockMode=.*/bClockMode=1/; s/^nLostPosLeft=.*/nLostPosLeft=860/; s/^nLastPostop=.*/nLastPostop=440/" "$dir/Ticora.ini"
+sed -i "s/^bClockMode=.*/bClockMode=1/; s/^nLostPosLeft=.*/nLostPosLeft=$(( 860 * ${TICORA_SHOT_DPI:-96} / 96 ))/; s/^nLastPostop=.*/nLastPostop=$(( 440 * ${TICORA_SHOT_DPI:-96} / 96 ))/" "$dir/Ticora.ini"
 due=$(date -d "+${TICORA_BOARD_LEAD:-75} seconds" +'%H %M')
 "$root/build/native/tools/make_reminder" "$dir/Ticora.rmd" $due
 before=$(clock_windows)
@@ -133,8 +134,8 @@ for kind in shutdown restart; do
   cp -a "$root/build/dist" "$dir"
   cp "$root/build/win/FakeDorvix.dll" "$dir/Dorvix.dll"
   sed -i "s/^bClockMode=.*/bClockMode=1/; s/^nShutdownWait=.*/nShutdownWait=90/" "$dir/Ticora.ini"
-  [ $kind = shutdown ] && sed -i "s/^nLostPosLeft=.*/nLostPosLeft=860/; s/^nLastPostop=.*/nLastPostop=20/" "$dir/Ticora.ini"
-  [ $kind = restart ] && sed -i "s/^nLostPosLeft=.*/nLostPosLeft=860/; s/^nLastPostop=.*/nLastPostop=200/" "$dir/Ticora.ini"
+  [ $kind = shutdown ] && sed -i "s/^nLostPosLeft=.*/nLostPosLeft=$(( 860 * ${TICORA_SHOT_DPI:-96} / 96 ))/; s/^nLastPostop=.*/nLastPostop=$(( 20 * ${TICORA_SHOT_DPI:-96} / 96 ))/" "$dir/Ticora.ini"
+  [ $kind = restart ] && sed -i "s/^nLostPosLeft=.*/nLostPosLeft=$(( 860 * ${TICORA_SHOT_DPI:-96} / 96 ))/; s/^nLastPostop=.*/nLastPostop=$(( 200 * ${TICORA_SHOT_DPI:-96} / 96 ))/" "$dir/Ticora.ini"
   "$root/build/native/tools/make_reminder" "$dir/Ticora.rmd" $due $kind
   start_clock "$dir"
 done

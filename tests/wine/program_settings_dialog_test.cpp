@@ -126,13 +126,14 @@ TEST_F(SettingsDialogTest, OkWritesEveryKeyInOrderAndCancelWritesNothing) {
   ProgramSettingsDialog dialog(services);
   script.Then(Press(IDC_SIGNAL_CLOCK)).Then(Press(IDC_TRANSPARENT)).Then(SetText(IDC_TRANSPARENCE, "255"));
   script.Then(SetText(IDC_MESSAGE_WAIT, "36000")).Then(SetText(IDC_SHUTDOWN_WAIT, " 60"));
-  script.Then(Step(IDC_BACKGROUND_STEP, 1, -1)).Then(Press(IDC_FACE_ANALOG)).Then(Press(IDOK));
+  script.Then(Step(IDC_BACKGROUND_STEP, 1, -1)).Then(Press(IDC_FACE_ANALOG)).Then(Press(IDC_SCALE_200));
+  script.Then(Press(IDOK));
   EXPECT_EQ(IDOK, Run(dialog));
   EXPECT_TRUE(script.Done());
   EXPECT_EQ("[BACKGROUND]\r\nnTotal=2\r\nnCurrent=2\r\nsFile01=ps_bg_small.bmp\r\nsFile02=ps_bg_large.bmp\r\n"
             "[NUMBER]\r\nnTotal=1\r\nnCurrent=1\r\nsFile01=ps_digits.bmp\r\n"
             "[SYSTEM]\r\nnMessageWait=36000\r\nnShutdownWait=60\r\nbAutoStart=0\r\nbSignalClock=1\r\n"
-            "bAffairRemind=0\r\nbClockMode=1\r\nbTransparent=1\r\nnTransparence=255\r\nnFaceScale=0\r\n",
+            "bAffairRemind=0\r\nbClockMode=1\r\nbTransparent=1\r\nnTransparence=255\r\nnFaceScale=2\r\n",
             FileText(ini.Path()));
   EXPECT_TRUE(dialog.AppearanceChanged());
   EXPECT_EQ(nullptr, dialog.Preview().hwnd());  // closed with the dialog
