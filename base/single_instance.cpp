@@ -1,9 +1,9 @@
 #include "base/single_instance.h"
 
 #include <cstdint>
-#include <cstdio>
 
 #include "base/gbk_text.h"
+#include "base/text_format.h"
 
 bool InstanceName(const char* modulePath, char* out, size_t outSize) {
   if (!out || outSize == 0) return false;
@@ -25,7 +25,7 @@ bool InstanceName(const char* modulePath, char* out, size_t outSize) {
     }
     hash = (hash ^ c) * 1099511628211ull;
   }
-  std::snprintf(out, outSize, "Ticora.Instance.%08lX%08lX", static_cast<unsigned long>(hash >> 32),
+  FormatText(out, outSize, "Ticora.Instance.%08lX%08lX", static_cast<unsigned long>(hash >> 32),
                 static_cast<unsigned long>(hash & 0xFFFFFFFFu));
   return true;
 }

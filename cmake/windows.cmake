@@ -79,7 +79,7 @@ endforeach()
 add_executable(Ticora WIN32 programs/ticora/ticora_main_win.cpp ${TICORA_PROGRAM_RUNTIME} resources/ticora.rc)
 target_link_libraries(Ticora PRIVATE dialogs clock)
 target_compile_options(Ticora PRIVATE ${TICORA_NO_EXCEPTIONS})
-target_link_options(Ticora PRIVATE ${TICORA_STATIC} -s)
+target_link_options(Ticora PRIVATE ${TICORA_STATIC} -s -Wl,-Map=${CMAKE_BINARY_DIR}/Ticora.map)
 
 # Dorvix.dll
 if(EXISTS ${CMAKE_SOURCE_DIR}/programs/dorvix/dorvix.def)

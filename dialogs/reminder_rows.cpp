@@ -1,9 +1,9 @@
 #include "dialogs/reminder_rows.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "base/gbk_text.h"
+#include "base/text_format.h"
 #include "calendar/lunar_calendar.h"
 #include "reminders/repeat_rules.h"
 
@@ -72,7 +72,7 @@ std::string DayRemindersText(const std::vector<const ReminderRecord*>& reminders
   std::string text;
   for (const ReminderRecord* r : reminders) {
     char time[8];
-    std::snprintf(time, sizeof time, "%02d:%02d", r->stWhen.wHour % 100, r->stWhen.wMinute % 100);
+    FormatText(time, sizeof time, "%02d:%02d", r->stWhen.wHour % 100, r->stWhen.wMinute % 100);
     text += text.empty() ? "提醒：" : "、";
     text += std::string(time) + " " + FieldText(r->sTitle);
   }
