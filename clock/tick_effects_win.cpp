@@ -34,12 +34,49 @@ void ClockEffects::TidyMessageBoards() {
   boards_.clear();
 }
 
-void ClockEffects::OpenMessageBoard(const char* title, const char* message, int seconds) {
+namespace {
+
+Bitmap LoadBoardPicture() {
   char picturePath[kProgramPathSize];
   ProgramPath("WndBackgnd.bmp", picturePath);
-  Bitmap picture(LoadBitmapFile(picturePath, LR_DEFAULTSIZE));
+  return Bitmap(LoadBitmapFile(picturePath, LR_DEFAULTSIZE));
+}
+
+}  // namespace
+
+void ClockEffects::Attach(TrayIcon* tray, BoardSnooze* snooze) {
+  tray_ = tray;
+  snooze_ = snooze;
+}
+
+void ClockEffects::OpenMessageBoard(const char* title, const char* message, int seconds) {
+  OpenReminderBoard(ReminderKey(), title, message, seconds);
+}
+
+void ClockEffects::ShowTaskbarMessage(const ReminderKey& key, const char* title, const char* message, int seconds) {
+  // A balloon needs some text: an empty message shows the title.
+  const char* text = message && *message ? message : title;
+  const UINT timeout = seconds > 0 ? static_cast<UINT>(seconds) * 1000u : 0u;
+  if (tray_ && tray_->ShowBalloon(title, text, timeout)) return;
+  // No balloons on this shell (or the shell refused): the board instead.
+  OpenReminderBoard(key, title, message, seconds);
+}
+
+void ClockEffects::ReportMissed(const MissedReminder* missed, size_t count) {
+  if (!missed || count == 0) return;
+  const std::vector<MissedReminder> items(missed, missed + count);
+  if (missed_ && missed_->IsOpen()) {
+    missed_->Add(items);
+    return;
+  }
+  if (!missed_) missed_ = std::make_unique<MissedBoard>();
+  missed_->Open(owner_ ? *owner_ : nullptr, items, LoadBoardPicture());
+}
+
+void ClockEffects::OpenReminderBoard(const ReminderKey& key, const char* title, const char* message, int seconds) {
   auto board = std::make_unique<MessageBoard>();
-  board->Create(owner_ ? *owner_ : nullptr, title, message, std::move(picture), seconds);
+  if (snooze_) board->EnableSnooze(snooze_, key);
+  board->Create(owner_ ? *owner_ : nullptr, title, message, LoadBoardPicture(), seconds);
   // Listed even when its window could not be created; the next tidying drops it.
   boards_.push_back(std::move(board));
 }
@@ -67,6 +104,7 @@ void ClockEffects::StartShutdownCountdown(bool force, bool restart, int seconds)
 void ClockEffects::CloseAll() {
   for (auto& board : boards_) board->Close();
   boards_.clear();
+  if (missed_) missed_->Close();
   // The countdown's window goes first, then the object itself.
   if (countdown_) countdown_->Close();
   countdown_.reset();

@@ -7,7 +7,9 @@
 #include <memory>
 #include <vector>
 
+#include "clock/tray_icon_win.h"
 #include "reminders/message_board_win.h"
+#include "reminders/missed_board_win.h"
 #include "reminders/reminder_effects.h"
 #include "reminders/shutdown_countdown_win.h"
 
@@ -29,6 +31,14 @@ class ClockEffects : public ReminderEffects {
   void StartProgram(const char* commandLine) override;
   bool IsCountdownRunning() override;
   void StartShutdownCountdown(bool force, bool restart, int seconds) override;
+  void OpenReminderBoard(const ReminderKey& key, const char* title, const char* message, int seconds) override;
+  void ShowTaskbarMessage(const ReminderKey& key, const char* title, const char* message, int seconds) override;
+  void ReportMissed(const MissedReminder* missed, size_t count) override;
+  // The icon the taskbar messages come from and what the boards' snooze box
+  // does; either may be null (no balloons, no snooze box).
+  void Attach(TrayIcon* tray, BoardSnooze* snooze);
+  // The board of missed reminders, null before the first gap.
+  MissedBoard* Missed() const { return missed_.get(); }
   // Closes every board and the countdown without acting (the clock is closing).
   void CloseAll();
   // The boards opened since the last tidying, oldest first.
@@ -42,4 +52,7 @@ class ClockEffects : public ReminderEffects {
   CountdownActions actions_;
   std::vector<std::unique_ptr<MessageBoard>> boards_;
   std::unique_ptr<ShutdownCountdownDialog> countdown_;
+  std::unique_ptr<MissedBoard> missed_;
+  TrayIcon* tray_ = nullptr;
+  BoardSnooze* snooze_ = nullptr;
 };

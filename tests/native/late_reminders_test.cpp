@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "clock/clock_settings.h"
 #include "reminders/late_reminders.h"
 #include "reminders/timed_checks.h"
 #include "tests/support/reminder_fakes.h"
@@ -243,4 +246,34 @@ TEST(QuietHoursTest, ChimeIsSilentButRemindersFire) {
   RunTimedChecks(MakeTime(2024, 3, 5, 0, 0, 0), settings, state, list, later);
   ASSERT_EQ(later.Visible().size(), 1u);
   EXPECT_EQ(later.Visible()[0].rfind("sound:", 0), 0u);
+}
+
+TEST(QuietHoursTest, StoredHoursAndTypedHours) {
+  struct Case {
+    const char* text;
+    int hour;
+  } cases[] = {{"0", 0}, {"7", 7}, {" 23 ", 23}, {"07", 7}, {"24", -1}, {"", -1}, {"-1", -1}, {"1a", -1}, {"999", -1}};
+  for (const Case& c : cases) EXPECT_EQ(HourFromText(c.text, -1), c.hour) << "'" << c.text << "'";
+
+  char dir[] = "/tmp/quiet_hours_XXXXXX";
+  ASSERT_TRUE(mkdtemp(dir));
+  const std::string ini = std::string(dir) + "/Ticora.ini";
+  QuietHours q = ReadQuietHours(ini.c_str());
+  EXPECT_FALSE(q.on);
+  EXPECT_EQ(q.from, 22);
+  EXPECT_EQ(q.to, 7);
+  FILE* f = fopen(ini.c_str(), "wb");
+  ASSERT_TRUE(f);
+  fputs("[SYSTEM]\r\nbSignalClock=1\r\nbQuietHours=1\r\nnQuietFrom=25\r\nnQuietTo=6\r\n", f);
+  fclose(f);
+  q = ReadQuietHours(ini.c_str());
+  EXPECT_TRUE(q.on);
+  EXPECT_EQ(q.from, 22) << "an hour out of range falls back";
+  EXPECT_EQ(q.to, 6);
+  ASSERT_TRUE(WriteQuietHours(ini.c_str(), QuietHours{false, 0, 0}));
+  q = ReadQuietHours(ini.c_str());
+  EXPECT_FALSE(q.on);
+  EXPECT_EQ(q.from, 0);
+  std::remove(ini.c_str());
+  std::remove(dir);
 }
