@@ -64,13 +64,18 @@ void ClockEffects::ShowTaskbarMessage(const ReminderKey& key, const char* title,
 
 void ClockEffects::ReportMissed(const MissedReminder* missed, size_t count) {
   if (!missed || count == 0) return;
-  const std::vector<MissedReminder> items(missed, missed + count);
-  if (missed_ && missed_->IsOpen()) {
-    missed_->Add(items);
+  // A board still open takes the new ones; a closed one starts afresh.
+  const bool open = missed_ && !missed_->Closed();
+  if (!open) missedItems_.clear();
+  MergeMissed(missedItems_, std::vector<MissedReminder>(missed, missed + count));
+  char text[512];
+  FormatMissedBoard(missedItems_, text, sizeof text);
+  if (open) {
+    missed_->SetMessage(text);
     return;
   }
-  if (!missed_) missed_ = std::make_unique<MissedBoard>();
-  missed_->Open(owner_ ? *owner_ : nullptr, items, LoadBoardPicture());
+  missed_ = std::make_unique<MessageBoard>();
+  missed_->CreateLasting(owner_ ? *owner_ : nullptr, "错过的提醒", text, LoadBoardPicture());
 }
 
 void ClockEffects::OpenReminderBoard(const ReminderKey& key, const char* title, const char* message, int seconds) {

@@ -9,7 +9,7 @@
 
 #include "clock/tray_icon_win.h"
 #include "reminders/message_board_win.h"
-#include "reminders/missed_board_win.h"
+#include "reminders/late_reminders.h"
 #include "reminders/reminder_effects.h"
 #include "reminders/shutdown_countdown_win.h"
 
@@ -37,8 +37,10 @@ class ClockEffects : public ReminderEffects {
   // The icon the taskbar messages come from and what the boards' snooze box
   // does; either may be null (no balloons, no snooze box).
   void Attach(TrayIcon* tray, BoardSnooze* snooze);
-  // The board of missed reminders, null before the first gap.
-  MissedBoard* Missed() const { return missed_.get(); }
+  // The board of missed reminders, null before the first gap, and the
+  // reminders it lists (one each, at its latest due time).
+  MessageBoard* Missed() const { return missed_.get(); }
+  const std::vector<MissedReminder>& MissedItems() const { return missedItems_; }
   // Closes every board and the countdown without acting (the clock is closing).
   void CloseAll();
   // The boards opened since the last tidying, oldest first.
@@ -52,7 +54,8 @@ class ClockEffects : public ReminderEffects {
   CountdownActions actions_;
   std::vector<std::unique_ptr<MessageBoard>> boards_;
   std::unique_ptr<ShutdownCountdownDialog> countdown_;
-  std::unique_ptr<MissedBoard> missed_;
+  std::unique_ptr<MessageBoard> missed_;
+  std::vector<MissedReminder> missedItems_;
   TrayIcon* tray_ = nullptr;
   BoardSnooze* snooze_ = nullptr;
 };

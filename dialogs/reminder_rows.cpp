@@ -4,12 +4,19 @@
 #include <cstring>
 
 #include "base/gbk_text.h"
+#include "base/text_format.h"
 #include "calendar/lunar_calendar.h"
 #include "reminders/repeat_rules.h"
 
 namespace {
 
-std::string Number(int n) { return std::to_string(n); }
+// Through the system's runtime: std::to_string and std::snprintf would link
+// the C++ library's own printf family, some 17 KiB.
+std::string Number(int n) {
+  char text[16];
+  FormatText(text, sizeof text, "%d", n);
+  return text;
+}
 
 std::string WeeklyText(uint16_t mask) {
   mask &= kWeekdayBits;
@@ -72,7 +79,7 @@ std::string DayRemindersText(const std::vector<const ReminderRecord*>& reminders
   std::string text;
   for (const ReminderRecord* r : reminders) {
     char time[8];
-    std::snprintf(time, sizeof time, "%02d:%02d", r->stWhen.wHour % 100, r->stWhen.wMinute % 100);
+    FormatText(time, sizeof time, "%02d:%02d", r->stWhen.wHour % 100, r->stWhen.wMinute % 100);
     text += text.empty() ? "提醒：" : "、";
     text += std::string(time) + " " + FieldText(r->sTitle);
   }

@@ -1,6 +1,5 @@
 #include "reminders/late_reminders.h"
 
-#include <string>
 
 #include "base/gbk_text.h"
 #include "base/text_format.h"
@@ -9,19 +8,13 @@
 
 namespace {
 
-constexpr int64_t kDaySeconds = 86400;
 constexpr int64_t kDayMinutes = 1440;
 
-int64_t FloorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+// Valid stamps lie in 0 .. 2^32 - 1 (up to the year 2106), so that they are
+// divided in 32 bits.
+constexpr int kLastDayNumber = 49709;  // 2106-02-06
 
-// Copies of the records to carry out, taken before any of them runs.
-std::vector<ReminderRecord> CopiesOf(const ReminderList& list, const std::vector<size_t>& indices) {
-  std::vector<ReminderRecord> out;
-  for (size_t i : indices) {
-    if (const ReminderRecord* r = list.At(i)) out.push_back(*r);
-  }
-  return out;
-}
+uint32_t Minute(int64_t seconds) { return static_cast<uint32_t>(seconds) / 60u; }
 
 }  // namespace
 
@@ -29,13 +22,14 @@ int64_t SecondStamp(const LocalTime& time) {
   const calendar::Date date{time.wYear, time.wMonth, time.wDay};
   if (!calendar::IsValidDate(date) || time.wHour > 23 || time.wMinute > 59 || time.wSecond > 59) return -1;
   const int64_t day = calendar::DayNumber(date);
-  if (day < 0) return -1;
-  return day * kDaySeconds + time.wHour * 3600 + time.wMinute * 60 + time.wSecond;
+  if (day < 0 || day > kLastDayNumber) return -1;
+  return day * 86400 + time.wHour * 3600 + time.wMinute * 60 + time.wSecond;
 }
 
 LocalTime TimeOfStamp(int64_t seconds) {
-  const int64_t day = FloorDiv(seconds, kDaySeconds);
-  const int64_t rest = seconds - day * kDaySeconds;
+  const uint32_t s = seconds < 0 ? 0u : static_cast<uint32_t>(seconds);
+  const uint32_t day = s / 86400u;
+  const uint32_t rest = s % 86400u;
   const calendar::Date date = calendar::DateOfDayNumber(static_cast<int>(day));
   LocalTime t;
   t.wYear = static_cast<uint16_t>(date.year);
@@ -86,8 +80,8 @@ void MergeMissed(std::vector<MissedReminder>& list, const std::vector<MissedRemi
 SkippedMinutes ScanSkippedMinutes(const ReminderList& list, int64_t previous, int64_t now) {
   SkippedMinutes out;
   if (previous < 0 || now <= previous) return out;
-  const int64_t nowMinute = now / 60;
-  int64_t first = previous / 60 + 1;
+  const int64_t nowMinute = Minute(now);
+  int64_t first = static_cast<int64_t>(Minute(previous)) + 1;
   const int64_t lookBack = nowMinute - kGapLookBackDays * kDayMinutes;
   if (first < lookBack) first = lookBack;
   const int64_t last = nowMinute - 1;
@@ -95,14 +89,14 @@ SkippedMinutes ScanSkippedMinutes(const ReminderList& list, int64_t previous, in
 
   const size_t count = list.count();
   std::vector<int64_t> latest(count, -1);
-  for (int64_t day = first / kDayMinutes; day <= last / kDayMinutes; ++day) {
+  for (uint32_t day = static_cast<uint32_t>(first) / 1440u; day <= static_cast<uint32_t>(last) / 1440u; ++day) {
     const DueDay dueDay = MakeDueDay(calendar::DateOfDayNumber(static_cast<int>(day)));
     for (size_t i = 0; i < count; ++i) {
       const ReminderRecord* r = list.At(i);
       if (!r || r->bEnabled == 0 || !IsKnownRepeat(r->nRepeat)) continue;
       const int minute = DueMinuteOfDay(*r);
       if (minute < 0) continue;
-      const int64_t at = day * kDayMinutes + minute;
+      const int64_t at = static_cast<int64_t>(day) * kDayMinutes + minute;
       if (at < first || at > last || at <= latest[i]) continue;
       if (FallsDueOn(*r, dueDay)) latest[i] = at;
     }
@@ -135,8 +129,13 @@ int ReminderWatch::Tick(ReminderList& list, const LocalTime& now, bool reminders
   SkippedMinutes skipped;
   if (stamp >= 0) skipped = ScanSkippedMinutes(list, previous_, stamp);
   int fired = 0;
-  for (const ReminderRecord& record : CopiesOf(list, skipped.fireLate)) {
-    FireReminder(record, effects, settings);
+  for (size_t i : skipped.fireLate) {
+    const ReminderRecord* record = list.At(i);  // null if an effect shortened the list
+    if (!record) break;
+    // The effects get a copy, so nothing they do to the list can pull the
+    // record away underneath them.
+    const ReminderRecord copy = *record;
+    FireReminder(copy, effects, settings);
     ++fired;
   }
   fired += CheckReminders(list, now, effects, settings);
@@ -200,22 +199,56 @@ const char* NotCarriedOutText(uint16_t action) {
   }
 }
 
+namespace {
+
+// Appends text to out (outSize bytes) as far as it fits without splitting a
+// character; *length is the length so far.
+void Append(char* out, size_t outSize, size_t* length, const char* text) {
+  *length += gbk::CopyText(out + *length, outSize - *length, text);
+}
+
+}  // namespace
+
 void FormatMissedLine(const MissedReminder& missed, char* out, size_t outSize) {
   if (!out || outSize == 0) return;
+  size_t length = 0;
   char head[48];
   FormatText(head, sizeof head, "%02d-%02d %02d:%02d ", missed.due.wMonth, missed.due.wDay, missed.due.wHour,
              missed.due.wMinute);
-  std::string line = head;
-  line += missed.title;
+  Append(out, outSize, &length, head);
+  Append(out, outSize, &length, missed.title);
   const char* note = NotCarriedOutText(missed.action);
   if (*note) {
-    line += " ";
-    line += note;
+    Append(out, outSize, &length, " ");
+    Append(out, outSize, &length, note);
   }
   if (missed.message[0]) {
     // The message comes last, so that cutting it keeps date, title and note.
-    line += "：";
-    for (const char* p = missed.message; *p; ++p) line += (*p == '\r' || *p == '\n' || *p == '\t') ? ' ' : *p;
+    char message[kReminderMessageSize];
+    size_t i = 0;
+    for (; missed.message[i] && i + 1 < sizeof message; ++i) {
+      const char c = missed.message[i];
+      message[i] = (c == '\r' || c == '\n' || c == '\t') ? ' ' : c;
+    }
+    message[i] = '\0';
+    Append(out, outSize, &length, "：");
+    Append(out, outSize, &length, message);
   }
-  gbk::CopyText(out, outSize, line.c_str());
+}
+
+void FormatMissedBoard(const std::vector<MissedReminder>& missed, char* out, size_t outSize) {
+  if (!out || outSize == 0) return;
+  out[0] = '\0';
+  size_t length = 0;
+  for (size_t i = 0; i < missed.size(); ++i) {
+    char line[kMissedLineBytes + 1];
+    if (missed.size() > kMissedBoardLines && i + 1 == kMissedBoardLines) {
+      FormatText(line, sizeof line, "……另有 %u 条", static_cast<unsigned>(missed.size() - i));
+    } else {
+      FormatMissedLine(missed[i], line, sizeof line);
+    }
+    if (i > 0) Append(out, outSize, &length, "\r\n");
+    Append(out, outSize, &length, line);
+    if (i + 1 == kMissedBoardLines) break;
+  }
 }

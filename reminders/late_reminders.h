@@ -92,7 +92,13 @@ int64_t ParseStamp(const char* text);
 
 // The words of a missed line for an action not carried out, "" for none.
 const char* NotCarriedOutText(uint16_t action);
-// One line of the missed board: "12-09 08:30 title: message" with line breaks
-// of the message turned into blanks, cut to fit outSize without splitting a
-// character, and "未执行：..." for an action.
+// One line of the missed board: "12-09 08:30 title 未执行：... ：message"
+// (the note only for an action) with line breaks of the message turned into
+// blanks, cut to fit outSize without splitting a character.
 void FormatMissedLine(const MissedReminder& missed, char* out, size_t outSize);
+// The text of the missed board: a line of at most kMissedLineBytes bytes for
+// each reminder, at most kMissedBoardLines lines; when there are more, the
+// last line says how many are not shown. Lines end in CR LF.
+constexpr size_t kMissedLineBytes = 46;
+constexpr size_t kMissedBoardLines = 6;
+void FormatMissedBoard(const std::vector<MissedReminder>& missed, char* out, size_t outSize);

@@ -80,7 +80,7 @@ bool MessageBoard::Create(HWND owner, const char* title, const char* message, Bi
   static const ClassSpec kClass = {"MessageBoard", CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
                                    LoadCursor(nullptr, IDC_ARROW),
                                    reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)};
-  if (!CreateWindowFor(kClass, WS_EX_TOPMOST, "", WS_POPUP, x, y, width, height, owner_, nullptr))
+  if (!CreateWindowFor(kClass, WS_EX_TOPMOST, lasting_ ? title_ : "", WS_POPUP, x, y, width, height, owner_, nullptr))
     return false;
   // Minimize and restore once so that the system animates the board into
   // place; restored without activation, so that keys typed meanwhile go on
@@ -89,6 +89,16 @@ bool MessageBoard::Create(HWND owner, const char* title, const char* message, Bi
   ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
   ShowWindow(hwnd(), SW_SHOWNA);
   return hwnd() != nullptr;
+}
+
+bool MessageBoard::CreateLasting(HWND owner, const char* title, const char* message, Bitmap picture) {
+  lasting_ = true;
+  return Create(owner, title, message, std::move(picture), 0);
+}
+
+void MessageBoard::SetMessage(const char* message) {
+  FormatText(message_, sizeof message_, "%s", message ? message : "");
+  if (hwnd()) InvalidateRect(hwnd(), &kMessageRect, FALSE);
 }
 
 void MessageBoard::StopTimer() {
@@ -117,7 +127,7 @@ void MessageBoard::OnFinalMessage() {
 }
 
 bool MessageBoard::OnCreate(const CREATESTRUCTA&) {
-  timerSet_ = SetTimer(hwnd(), kMessageBoardTimerId, 1000, nullptr) != 0;
+  timerSet_ = !lasting_ && SetTimer(hwnd(), kMessageBoardTimerId, 1000, nullptr) != 0;
   return true;
 }
 

@@ -57,6 +57,11 @@ class MessageBoard : public Window {
   // taking the activation from the window the user works in, and starts the
   // countdown of seconds. Returns whether the window was created.
   bool Create(HWND owner, const char* title, const char* message, Bitmap picture, int seconds);
+  // The same board without a countdown: it stays until the user closes it,
+  // and title is also its window text. For the list of missed reminders.
+  bool CreateLasting(HWND owner, const char* title, const char* message, Bitmap picture);
+  // Replaces the message of an open board and redraws it.
+  void SetMessage(const char* message);
   // Stops the countdown, deletes the picture and destroys the window.
   void Close();
   // Whether the window is gone (or was never created).
@@ -103,7 +108,8 @@ class MessageBoard : public Window {
 
   HWND owner_ = nullptr;
   char title_[64] = {};
-  char message_[256] = {};
+  // Room for a reminder's message (255 bytes) or the list of missed ones.
+  char message_[512] = {};
   // The title plus "(" the seconds ")" for any int value.
   char caption_[64 + 16] = {};
   Bitmap picture_;
@@ -116,4 +122,5 @@ class MessageBoard : public Window {
   BoardSnooze* snooze_ = nullptr;
   ReminderKey key_;
   bool selfOwned_ = false;
+  bool lasting_ = false;
 };

@@ -17,8 +17,8 @@ int64_t SnoozeEnd(const ReminderRecord& record, int64_t now, int minutes) {
   const int64_t end = now + static_cast<int64_t>(ValidSnoozeMinutes(minutes)) * 60;
   const int dueMinute = DueMinuteOfDay(record);
   if (now < 0 || dueMinute < 0 || record.bEnabled == 0 || !IsKnownRepeat(record.nRepeat)) return end;
-  const int64_t nowMinute = now / 60;
-  for (int64_t day = nowMinute / 1440; day <= end / 86400; ++day) {
+  const int64_t nowMinute = static_cast<uint32_t>(now) / 60u;
+  for (int64_t day = static_cast<uint32_t>(nowMinute) / 1440u; day <= static_cast<uint32_t>(end) / 86400u; ++day) {
     const int64_t at = day * 1440 + dueMinute;
     if (at <= nowMinute || at * 60 > end) continue;
     if (FallsDueOn(record, MakeDueDay(calendar::DateOfDayNumber(static_cast<int>(day))))) return at * 60;
@@ -112,8 +112,6 @@ bool SnoozeList::Tick(const ReminderList& list, const LocalTime& now, bool remin
   const int64_t stamp = SecondStamp(now);
   if (stamp < 0) return false;
   bool changed = false;
-  std::vector<MissedReminder> missed;
-  std::vector<ReminderRecord> show;
   for (size_t i = 0; i < items_.size();) {
     const Snooze s = items_[i];
     const ReminderRecord* record = FindByKey(list, s.key);
@@ -123,17 +121,16 @@ bool SnoozeList::Tick(const ReminderList& list, const LocalTime& now, bool remin
     }
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(i));
     changed = true;
-    if (!record) continue;
-    if (record->bEnabled != 0 && IsReminderDue(*record, now)) continue;
+    if (!record || (record->bEnabled != 0 && IsReminderDue(*record, now))) continue;
+    // The effects get a copy; they do not touch the snoozes.
+    const ReminderRecord copy = *record;
     if (stamp - s.due <= kLateFireSeconds) {
-      show.push_back(*record);
+      ShowReminderAgain(copy, effects, settings);
     } else {
-      MissedReminder m = MakeMissed(*record, s.due);
+      MissedReminder m = MakeMissed(copy, s.due);
       m.action = ActionNone;  // a snooze never carries out an action
-      missed.push_back(m);
+      effects.ReportMissed(&m, 1);
     }
   }
-  for (const ReminderRecord& r : show) ShowReminderAgain(r, effects, settings);
-  if (!missed.empty()) effects.ReportMissed(missed.data(), missed.size());
   return changed;
 }

@@ -196,6 +196,18 @@ TEST(LateRemindersTest, MissedLineKeepsDateTitleAndNoteAndCutsTheMessage) {
   FormatMissedLine(MakeMissed(r, At(2024, 3, 4, 8, 30)), cut, sizeof cut);
   EXPECT_EQ(std::strlen(cut) % 2, 0u) << "no half character at the end";
   EXPECT_EQ(std::string(cut).rfind("03-04 08:30 开会：", 0), 0u);
+
+  // The board: one short line each, at most six, the sixth counting the rest.
+  std::vector<MissedReminder> many;
+  for (int i = 0; i < 8; ++i) many.push_back(MakeMissed(r, At(2024, 3, 4, 8, i)));
+  char board[512];
+  FormatMissedBoard({many.begin(), many.begin() + 2}, board, sizeof board);
+  const std::string two = board;
+  EXPECT_EQ(two.find("\r\n"), kMissedLineBytes - (kMissedLineBytes % 2)) << two;
+  EXPECT_EQ(two.find("03-04 08:01 开会：字"), two.find("\r\n") + 2);
+  FormatMissedBoard(many, board, sizeof board);
+  const std::string eight = board;
+  EXPECT_EQ(eight.substr(eight.rfind("\r\n") + 2), "……另有 3 条");
 }
 
 TEST(LateRemindersTest, LastSeenIsWrittenEveryTenMinutesAndAfterASetBack) {

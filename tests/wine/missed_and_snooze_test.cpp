@@ -115,12 +115,14 @@ TEST(QuietBoards, MissedRemindersShareOneBoardThatStaysUntilClosed) {
   const int64_t day = SecondStamp(MakeTime(2026, 12, 9, 0, 0));
   const MissedReminder first[] = {MakeMissed(off, day + 8 * 3600 + 1800)};
   fx.ReportMissed(first, 1);
-  MissedBoard* board = fx.Missed();
-  ASSERT_TRUE(board && board->IsOpen());
+  MessageBoard* board = fx.Missed();
+  ASSERT_TRUE(board && !board->Closed());
   HWND hwnd = board->hwnd();
   char text[64] = {};
   GetWindowTextA(hwnd, text, sizeof text);
   EXPECT_STREQ("错过的提醒", text);
+  EXPECT_STREQ("错过的提醒", board->Caption());
+  EXPECT_FALSE(board->CanSnooze());
   EXPECT_TRUE(IsWindowVisible(hwnd));
   EXPECT_EQ(user.hwnd(), GetActiveWindow());
   EXPECT_EQ(owner, GetWindow(hwnd, GW_OWNER));
@@ -130,21 +132,20 @@ TEST(QuietBoards, MissedRemindersShareOneBoardThatStaysUntilClosed) {
   fx.ReportMissed(second, 2);
   EXPECT_EQ(board, fx.Missed());
   EXPECT_EQ(hwnd, board->hwnd());
-  const std::vector<std::string> lines = board->Lines();
-  ASSERT_EQ(2u, lines.size());
-  EXPECT_EQ("12-10 08:30 关机 未执行：关闭计算机", lines[0]);
-  EXPECT_EQ("12-10 09:00 tea：message", lines[1]);
+  EXPECT_EQ(2u, fx.MissedItems().size());
+  EXPECT_STREQ("12-10 08:30 关机 未执行：关闭计算机\r\n12-10 09:00 tea：message", board->Message());
   // No countdown: time passes and it stays; "确定" closes it.
-  Sleep(1200);
+  Sleep(1500);
   Pump();
   EXPECT_TRUE(IsWindow(hwnd));
-  ClickAt(hwnd, MissedBoard::kOkBox);
+  EXPECT_STREQ("错过的提醒", board->Caption());
+  ClickAt(hwnd, MessageBoard::kOkBox);
   Pump();
   EXPECT_FALSE(IsWindow(hwnd));
   // After it closed, the next gap opens it anew.
   fx.ReportMissed(first, 1);
-  EXPECT_TRUE(fx.Missed()->IsOpen());
-  EXPECT_EQ(1u, fx.Missed()->Items().size());
+  EXPECT_FALSE(fx.Missed()->Closed());
+  EXPECT_EQ(1u, fx.MissedItems().size());
   fx.CloseAll();
 }
 
@@ -211,10 +212,10 @@ TEST(ClockGaps, SleepOverAReminderListsItOnWaking) {
   EXPECT_EQ(SecondStamp(MakeTime(2026, 12, 9, 8, 5, 0)), ReadLastSeen(ini.Path()));
   time.Set(9, 3, 9, 0, 0);
   SendMessageA(clock.hwnd(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
-  MissedBoard* missed = clock.OwnEffects()->Missed();
-  ASSERT_TRUE(missed && missed->IsOpen());
-  ASSERT_EQ(1u, missed->Items().size());
-  EXPECT_STREQ("stand-up", missed->Items()[0].title);
+  MessageBoard* missed = clock.OwnEffects()->Missed();
+  ASSERT_TRUE(missed && !missed->Closed());
+  ASSERT_EQ(1u, clock.OwnEffects()->MissedItems().size());
+  EXPECT_STREQ("stand-up", clock.OwnEffects()->MissedItems()[0].title);
   SendMessageA(clock.hwnd(), WM_CLOSE, 0, 0);
   DrainQuit();
   EXPECT_EQ(SecondStamp(MakeTime(2026, 12, 9, 9, 0, 0)), ReadLastSeen(ini.Path()));
