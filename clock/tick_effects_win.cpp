@@ -50,7 +50,11 @@ void ClockEffects::Attach(TrayIcon* tray, BoardSnooze* snooze) {
 }
 
 void ClockEffects::OpenMessageBoard(const char* title, const char* message, int seconds) {
-  OpenReminderBoard(ReminderKey(), title, message, seconds);
+  OpenBoard(nullptr, ReminderKey(), title, message, seconds);
+}
+
+void ClockEffects::OpenReminderBoard(const ReminderKey& key, const char* title, const char* message, int seconds) {
+  OpenBoard(snooze_, key, title, message, seconds);
 }
 
 void ClockEffects::ShowTaskbarMessage(const ReminderKey& key, const char* title, const char* message, int seconds) {
@@ -78,9 +82,10 @@ void ClockEffects::ReportMissed(const MissedReminder* missed, size_t count) {
   missed_->CreateLasting(owner_ ? *owner_ : nullptr, "错过的提醒", text, LoadBoardPicture());
 }
 
-void ClockEffects::OpenReminderBoard(const ReminderKey& key, const char* title, const char* message, int seconds) {
+void ClockEffects::OpenBoard(BoardSnooze* snooze, const ReminderKey& key, const char* title, const char* message,
+                             int seconds) {
   auto board = std::make_unique<MessageBoard>();
-  if (snooze_) board->EnableSnooze(snooze_, key);
+  if (snooze) board->EnableSnooze(snooze, key);
   board->Create(owner_ ? *owner_ : nullptr, title, message, LoadBoardPicture(), seconds);
   // Listed even when its window could not be created; the next tidying drops it.
   boards_.push_back(std::move(board));

@@ -50,6 +50,7 @@ class ClockEffects : public ReminderEffects {
   ShutdownCountdownDialog* Countdown() const { return countdown_.get(); }
 
  private:
+  void OpenBoard(BoardSnooze* snooze, const ReminderKey& key, const char* title, const char* message, int seconds);
   HWND* owner_;
   CountdownActions actions_;
   std::vector<std::unique_ptr<MessageBoard>> boards_;

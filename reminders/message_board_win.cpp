@@ -10,6 +10,8 @@ namespace {
 
 volatile LONG g_liveBoards = 0;
 
+const size_t kReminderMessageBytes = 256;
+
 // Without a picture the board shows a dark strip behind the (yellow) caption
 // and a light field behind the (blue) message, so both stay readable.
 const COLORREF kPlainStripColour = RGB(36, 52, 112);
@@ -60,7 +62,8 @@ bool MessageBoard::Create(HWND owner, const char* title, const char* message, Bi
                           int seconds) {
   owner_ = owner;
   FormatText(title_, sizeof title_, "%s", title ? title : "");
-  FormatText(message_, sizeof message_, "%s", message ? message : "");
+  // A reminder's message keeps at most 255 bytes, a lasting board's list more.
+  FormatText(message_, lasting_ ? sizeof message_ : kReminderMessageBytes, "%s", message ? message : "");
   FormatText(caption_, sizeof caption_, "%s", title_);
   picture_ = std::move(picture);
   secondsLeft_ = seconds;
@@ -82,11 +85,17 @@ bool MessageBoard::Create(HWND owner, const char* title, const char* message, Bi
                                    reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)};
   if (!CreateWindowFor(kClass, WS_EX_TOPMOST, lasting_ ? title_ : "", WS_POPUP, x, y, width, height, owner_, nullptr))
     return false;
-  // Minimize and restore once so that the system animates the board into
-  // place; restored without activation, so that keys typed meanwhile go on
-  // to the window the user works in (a stray Enter cannot dismiss it).
-  SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, MAKELPARAM(x, y));
-  ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+  // The system's restore animation brings the board from the notification
+  // area into place. The board is not really minimized and restored: a
+  // window restored from the minimized state takes the keyboard focus, and
+  // keys typed meanwhile must go on to the window the user works in (a stray
+  // Enter cannot dismiss the board).
+  RECT work{};
+  if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
+    work = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const RECT from{work.right - 48, work.bottom - 16, work.right, work.bottom};
+  const RECT to{x, y, x + width, y + height};
+  DrawAnimatedRects(hwnd(), IDANI_CAPTION, &from, &to);
   ShowWindow(hwnd(), SW_SHOWNA);
   return hwnd() != nullptr;
 }
