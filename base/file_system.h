@@ -42,6 +42,17 @@ class FileSystem {
   // runtime) and nothing was touched. The safe sequence built on these calls
   // is in base/safe_replace.h.
   virtual ReplaceResult Replace(const char* source, const char* target) = 0;
+  // True when the last Rename or Replace that failed was refused because
+  // another program holds the file (a sharing violation or access denied).
+  virtual bool LastRefused() { return false; }
+  // True for a file the user marked read-only.
+  virtual bool IsReadOnly(const char*) { return false; }
+  // Opens an existing file for writing over it in place while other programs
+  // keep it open for reading and writing; Close() cuts it to what was written.
+  // Null when it cannot be opened so.
+  virtual std::unique_ptr<FileStream> OpenInPlace(const char*) { return nullptr; }
+  // Waits a while before a refused step is tried again.
+  virtual void Pause(unsigned /*milliseconds*/) {}
 };
 
 // The standard C library's files (fopen, rename, remove). Replace is POSIX
@@ -55,6 +66,9 @@ class StdFileSystem : public FileSystem {
   bool Remove(const char* path) override;
   bool Rename(const char* source, const char* target) override;
   ReplaceResult Replace(const char* source, const char* target) override;
+  bool IsReadOnly(const char* path) override;
+  std::unique_ptr<FileStream> OpenInPlace(const char* path) override;
+  void Pause(unsigned milliseconds) override;
 };
 
 // The program's files on this system: StdFileSystem natively, Win32FileSystem

@@ -12,4 +12,14 @@ class Win32FileSystem : public StdFileSystem {
   // the system has it (NT family); kNotAvailable on Windows 9x, where that call
   // is missing or not implemented.
   ReplaceResult Replace(const char* source, const char* target) override;
+  // Sharing violations, lock violations and access denied: another program
+  // holds the file.
+  bool LastRefused() override { return lastRefused_; }
+  // FILE_ATTRIBUTE_READONLY.
+  bool IsReadOnly(const char* path) override;
+  void Pause(unsigned milliseconds) override;
+
+ private:
+  bool Note(bool ok);
+  bool lastRefused_ = false;
 };

@@ -94,8 +94,8 @@ bool ReadFileBytes(const char* path, std::string* out, bool* missing) {
     }
     char buf[4096];
     size_t got;
-    while ((got = std::fread(buf, 1, sizeof buf, f)) > 0) out->append(buf, got);
-    bool ok = !std::ferror(f);
+    while (out->size() <= kMaxIniFileBytes && (got = std::fread(buf, 1, sizeof buf, f)) > 0) out->append(buf, got);
+    bool ok = !std::ferror(f) && out->size() <= kMaxIniFileBytes;
     std::fclose(f);
     return ok;
 }
@@ -117,11 +117,12 @@ bool ReadFileBytes(FileSystem& fs, const char* path, std::string* out, bool* mis
         return false;
     }
     *missing = false;
+    const int64_t size = f->Size();
+    if (size < 0 || static_cast<uint64_t>(size) > kMaxIniFileBytes) return false;
     char buf[4096];
     size_t got;
-    while ((got = f->Read(buf, sizeof buf)) > 0) out->append(buf, got);
-    const int64_t size = f->Size();
-    return size >= 0 && static_cast<uint64_t>(size) == out->size();
+    while (out->size() <= kMaxIniFileBytes && (got = f->Read(buf, sizeof buf)) > 0) out->append(buf, got);
+    return static_cast<uint64_t>(size) == out->size();
 }
 
 // The default the caller passed, without its trailing spaces.
@@ -412,6 +413,13 @@ bool IniWriteString(const char* file, const char* section, const char* key, cons
     if (!changed) return true;
     const std::string out = text.Encode(doc.Bytes());
     return WriteFileSafely(fs, file, out.data(), out.size());
+}
+
+std::string IniEditBytes(std::string bytes, const std::function<void(IniDocument&)>& edit) {
+    EncodedText text(std::move(bytes), IniCodePage());
+    IniDocument doc(text.Ansi());
+    if (edit) edit(doc);
+    return text.Encode(doc.Bytes());
 }
 
 void SetIniFileSystem(FileSystem* fs) { g_iniFiles = fs; }

@@ -13,8 +13,13 @@
 // only ASCII white space and Ctrl-Z count as blanks around names and values.
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
+
+// A file larger than this is unreadable: reads give their defaults and
+// writes fail, leaving it as it is (it is never read whole into memory).
+constexpr size_t kMaxIniFileBytes = 1u << 20;
 
 // Copies the value (or def when missing) into out, at most outSize - 1 bytes plus
 // the terminator; returns the number of bytes copied, terminator excluded.
@@ -46,6 +51,12 @@ void SetIniFileSystem(FileSystem* fs);
 // DefaultAnsiCodePage() unless a test sets another (nullptr restores it).
 class AnsiCodePage;
 void SetIniCodePage(AnsiCodePage* codePage);
+
+// A whole file's bytes after edit changed its text: a file with a byte-order
+// mark is edited as ANSI text and keeps its encoding and mark, as
+// IniWriteString keeps them.
+class IniDocument;
+std::string IniEditBytes(std::string bytes, const std::function<void(IniDocument&)>& edit);
 
 // Writes value as "%d" text.
 bool WriteIniInt(const char* file, const char* section, const char* key, int value);

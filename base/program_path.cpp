@@ -2,17 +2,17 @@
 
 #include <cstring>
 
-#include "base/gbk_text.h"
 
-bool JoinProgramPath(const char* modulePath, const char* name, char* out, size_t outSize) {
+bool JoinProgramPath(const char* modulePath, const char* name, char* out, size_t outSize,
+                     gbk::LeadByteRule isLead) {
     if (!out || outSize == 0) return false;
     out[0] = '\0';
     if (!modulePath) return false;
     if (!name) name = "";
 
-    // Last backslash, stepping over two-byte GBK characters whose second byte
+    // Last backslash, stepping over two-byte characters whose second byte
     // may equal a backslash.
-    const size_t dirLen = gbk::DirectoryLength(modulePath);
+    const size_t dirLen = gbk::DirectoryLength(modulePath, isLead);
     if (dirLen == 0) return false;
 
     const size_t nameLen = std::strlen(name);

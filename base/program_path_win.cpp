@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "base/gbk_text_win.h"
+
 char* ProgramPath(const char* name, char* buffer) {
     if (!buffer) return buffer;
     buffer[0] = '\0';
@@ -16,7 +18,7 @@ char* ProgramPath(const char* name, char* buffer) {
         if (got == 0) return buffer;
         if (got < size) {
             module[got] = '\0';
-            JoinProgramPath(module.data(), name, buffer, kProgramPathSize);
+            JoinProgramPath(module.data(), name, buffer, kProgramPathSize, SystemLeadByte);
             return buffer;
         }
     }

@@ -26,8 +26,8 @@ void ThemeSoundFileName(int number, char* out, size_t outSize) {
   if (out && outSize > 0) FormatText(out, outSize, "Hour%02d.wav", number);
 }
 
-bool JoinThemePath(const char* dir, const char* name, char* out, size_t outSize) {
-  return gbk::JoinPath(dir, name, kThemePathSeparator, out, outSize);
+bool JoinThemePath(const char* dir, const char* name, char* out, size_t outSize, gbk::LeadByteRule isLead) {
+  return gbk::JoinPath(dir, name, kThemePathSeparator, out, outSize, isLead);
 }
 
 int ReadThemeModeRaw(const char* themeFile) {
@@ -77,25 +77,32 @@ bool WriteTheme(const char* themeFile, int mode, const std::function<void(int nu
 bool SaveTheme(FileSystem& fs, const char* themeFile, int mode, const std::function<void(int number)>& afterKey) {
   if (!themeFile) return false;
   RecoverReplacement(fs, themeFile);
-  if (fs.Exists(ReplacementOldPath(themeFile).c_str())) return false;
-  // The temporary file starts as a copy of the current theme file, so that
-  // its other lines stay.
-  const std::string temp = ReplacementTempPath(themeFile);
+  // The new file is the current one with the theme's keys set, so that its
+  // other lines stay. One that exists but cannot be read whole is not
+  // written over; the hours' sounds are copied all the same.
   std::string bytes;
+  bool readable = !fs.Exists(ReplacementOldPath(themeFile).c_str());
   if (std::unique_ptr<FileStream> in = fs.OpenRead(themeFile)) {
     char buffer[4096];
     size_t got;
     while ((got = in->Read(buffer, sizeof buffer)) > 0) bytes.append(buffer, got);
-    if (in->Size() != static_cast<int64_t>(bytes.size())) return false;
+    if (in->Size() != static_cast<int64_t>(bytes.size())) readable = false;
   } else if (fs.Exists(themeFile)) {
-    return false;
+    readable = false;
   }
-  bool ok = WriteFileSafely(fs, temp.c_str(), bytes.data(), bytes.size());
-  // No copies when not even the theme file can be begun: nothing is saved.
-  ok = ok && WriteTheme(temp.c_str(), mode, afterKey);
-  ok = ok && CommitReplacement(fs, temp.c_str(), themeFile);
-  // The temporary file stays only while it is the one complete new copy
-  // beside a moved-aside old file.
-  if (!ok && (fs.Exists(themeFile) || !fs.Exists(ReplacementOldPath(themeFile).c_str()))) fs.Remove(temp.c_str());
-  return ok;
+  const int cycle = NormalizeThemeMode(mode);
+  const std::string text = IniEditBytes(std::move(bytes), [&](IniDocument& doc) {
+    char number[16];
+    FormatText(number, sizeof number, "%d", cycle);
+    doc.Set(kThemeSection, kThemeModeKey, number);
+    for (int n = 1; n <= cycle; ++n) {
+      char key[kThemeKeySize];
+      char value[kThemeKeySize];
+      ThemeKeyName(n, key, sizeof key);
+      ThemeSoundFileName(n, value, sizeof value);
+      doc.Set(kThemeSection, key, value);
+      if (afterKey) afterKey(n);
+    }
+  });
+  return readable && WriteFileSafely(fs, themeFile, text.data(), text.size());
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "base/file_system.h"
+#include "base/gbk_text.h"
 
 constexpr const char* kThemeSection = "THEME";
 constexpr const char* kThemeFileName = "theme.ini";
@@ -46,7 +47,9 @@ void ThemeSoundFileName(int number, char* out, size_t outSize);
 // in a backslash or slash (a character of its own, not the second byte of a
 // double-byte character). A result that would not fit in outSize leaves out
 // empty and returns false: a cut path could name some other file.
-bool JoinThemePath(const char* dir, const char* name, char* out, size_t outSize);
+// isLead tells the lead bytes of the code page the path is in.
+bool JoinThemePath(const char* dir, const char* name, char* out, size_t outSize,
+                   gbk::LeadByteRule isLead = gbk::IsLeadByte);
 
 // nMode of a theme file exactly as stored (12 when the file or key is missing).
 int ReadThemeModeRaw(const char* themeFile);
@@ -71,11 +74,13 @@ bool ThemeSoundPathForHour(const char* themeDir, int hour, char* out, size_t out
 bool WriteTheme(const char* themeFile, int mode,
                 const std::function<void(int number)>& afterKey = nullptr);
 
-// Saves a theme as the editor does: WriteTheme on "<themeFile>.tmp", begun as a
-// copy of the current file so that its other lines stay, which then takes the
-// file's place through CommitReplacement (base/safe_replace.h). The profile
-// writes go through the INI engine's files (SetIniFileSystem), the rest
-// through fs. After a failure themeFile keeps its old content; no afterKey
-// runs when the copy cannot be begun.
+// Saves a theme as the editor does: the current file with nMode and
+// sClock01 ... sClock<mode> set as WriteTheme sets them (its other lines kept)
+// is written through WriteFileSafely (base/safe_replace.h), so that a failure
+// leaves the old file whole and nothing of the save's own behind. afterKey(n)
+// runs after key n was set (the editor copies that hour's sound there), for
+// every hour, also when the file cannot be read or written. False when the
+// file was not written; the profile bytes are edited by the INI engine's
+// rules and code page, the file read and written through fs.
 bool SaveTheme(FileSystem& fs, const char* themeFile, int mode,
                const std::function<void(int number)>& afterKey = nullptr);

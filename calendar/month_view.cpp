@@ -13,6 +13,14 @@ int GridCellOf(int year, int month, const Date& date) {
   return cell >= 0 && cell < kGridDays ? cell : -1;
 }
 
+bool GridDayAt(int year, int month, int cell, Date* day) {
+  if (cell < 0 || cell >= kGridDays) return false;
+  const int n = DayNumber(GridFirstDay(year, month)) + cell;
+  if (n < DayNumber(kFirstDate) || n > DayNumber(kLastDate)) return false;
+  if (day) *day = DateOfDayNumber(n);
+  return true;
+}
+
 Date ClampToRange(const Date& date) {
   if (date.year < kFirstDate.year) return kFirstDate;
   if (date.year > kLastDate.year) return kLastDate;

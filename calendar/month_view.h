@@ -14,6 +14,12 @@ Date GridFirstDay(int year, int month);
 // The cell (0..41) of date on the page of (year, month); -1 when not shown.
 int GridCellOf(int year, int month, const Date& date);
 
+// The day shown in cell (0..41) of the page of (year, month): the page's
+// first day plus cell days, counted before anything is held in range. False
+// for a cell outside the grid or a day outside 1901-01-01 .. 2100-12-31 (the
+// grey days before the first and after the last day of the range).
+bool GridDayAt(int year, int month, int cell, Date* day);
+
 Date ClampToRange(const Date& date);
 // The day `days` days away, held inside the range.
 Date MoveDays(const Date& date, int days);

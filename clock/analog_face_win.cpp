@@ -33,9 +33,9 @@ void AnalogFace::BuildDial() {
   // The kept hands were joined to the previous dial.
   slowPart_.Reset();
   if (!dial_ || !hourMarks_ || !minuteMarks_) return;
-  AddDot(dial_.get(), CenterDot());
-  AddDot(hourMarks_.get(), CenterDot());
-  for (const DialMark& mark : DialMarks()) {
+  AddDot(dial_.get(), CenterDot(scale_));
+  AddDot(hourMarks_.get(), CenterDot(scale_));
+  for (const DialMark& mark : DialMarks(scale_)) {
     AddDot(dial_.get(), mark.box);
     AddDot(mark.hourMark ? hourMarks_.get() : minuteMarks_.get(), mark.box);
   }
@@ -58,11 +58,11 @@ bool AnalogFace::BuildSlowHands(const std::vector<DotBox>& hourDots, const std::
 }
 
 Region AnalogFace::BuildHands(int hour, int minute, int second) {
-  const std::vector<DotBox> hourDots = HandDots(HandKind::kHour, hour, minute, second);
-  const std::vector<DotBox> minuteDots = HandDots(HandKind::kMinute, hour, minute, second);
+  const std::vector<DotBox> hourDots = HandDots(HandKind::kHour, hour, minute, second, scale_);
+  const std::vector<DotBox> minuteDots = HandDots(HandKind::kMinute, hour, minute, second, scale_);
   if ((!slowPart_ || hourDots != hourDots_ || minuteDots != minuteDots_) && !BuildSlowHands(hourDots, minuteDots))
     return Region();
-  secondHand_ = DotsRegion(HandDots(HandKind::kSecond, hour, minute, second));
+  secondHand_ = DotsRegion(HandDots(HandKind::kSecond, hour, minute, second, scale_));
   Region outline(EmptyRegion());
   if (!outline || !secondHand_) return Region();
   CombineRgn(outline.get(), slowPart_.get(), secondHand_.get(), RGN_OR);

@@ -20,6 +20,10 @@ class AnalogFace {
   static constexpr COLORREF kMinuteHandColour = RGB(255, 0, 255);
   static constexpr COLORREF kSecondHandColour = RGB(0, 255, 0);
 
+  // The scale the face is drawn at (every length k times); takes effect at
+  // the next BuildDial, which the scale's change must be followed by.
+  void SetScale(int k) { scale_ = k < 1 ? 1 : k; }
+  int Scale() const { return scale_; }
   // Builds the dial anew.
   void BuildDial();
   // Builds the hands for a time and returns the window outline they make with
@@ -44,4 +48,5 @@ class AnalogFace {
   // made of.
   Region slowPart_;
   std::vector<DotBox> hourDots_, minuteDots_;
+  int scale_ = 1;
 };

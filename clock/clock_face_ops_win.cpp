@@ -3,7 +3,10 @@
 #include "clock/clock_window_win.h"
 
 #include "clock/clock_settings.h"
+#include "base/gbk_text.h"
 #include "clock/face_geometry.h"
+#include "clock/face_scale.h"
+#include "clock/face_scale_win.h"
 
 void ClockWindow::PaintFace(HDC dc) {
   if (faceMode_ == kFaceAnalog) {
@@ -14,8 +17,9 @@ void ClockWindow::PaintFace(HDC dc) {
 }
 
 bool ClockWindow::LoadBackground(const char* path, bool relayout) {
-  Bitmap loaded = DigitalFace::LoadSkin(path);
+  Bitmap loaded = DigitalFace::LoadSkin(path, faceScale_);
   if (!loaded) return false;
+  if (path != backgroundPath_) gbk::CopyText(backgroundPath_, sizeof backgroundPath_, path);
   if (relayout && hwnd()) {
     ShowWindow(hwnd(), SW_HIDE);
     SendMessageA(hwnd(), WM_SETREDRAW, FALSE, 0);
@@ -32,8 +36,9 @@ bool ClockWindow::LoadBackground(const char* path, bool relayout) {
 }
 
 bool ClockWindow::LoadDigitStrip(const char* path) {
-  Bitmap loaded = DigitalFace::LoadSkin(path);
+  Bitmap loaded = DigitalFace::LoadSkin(path, faceScale_);
   if (!loaded) return false;
+  if (path != digitPath_) gbk::CopyText(digitPath_, sizeof digitPath_, path);
   if (hwnd()) SendMessageA(hwnd(), WM_SETREDRAW, FALSE, 0);
   digital_.SetDigitStrip(std::move(loaded));
   if (hwnd()) SendMessageA(hwnd(), WM_SETREDRAW, TRUE, 0);
@@ -86,8 +91,9 @@ void ClockWindow::ShowFace() {
 void ClockWindow::SetFaceGeometry(int x, int y) {
   if (!hwnd()) return;
   if (faceMode_ == kFaceAnalog) {
-    MoveWindow(hwnd(), x, y, kAnalogFaceSize, kAnalogFaceSize, FALSE);
-    faceRect_ = {0, 0, kAnalogFaceSize, kAnalogFaceSize};
+    const int size = AnalogFaceSize(faceScale_);
+    MoveWindow(hwnd(), x, y, size, size, FALSE);
+    faceRect_ = {0, 0, size, size};
     analog_.BuildDial();
     return;
   }
@@ -98,4 +104,65 @@ void ClockWindow::SetFaceGeometry(int x, int y) {
   Region outline = digital_.Outline();
   // Once given to the window, the region belongs to the system.
   if (outline && SetWindowRgn(hwnd(), outline.get(), FALSE)) windowRegion_ = outline.Release();
+}
+
+// ------------------------------------------------------------------ face scale
+
+void ClockWindow::SetFaceScaleSetting(int setting) {
+  faceScaleSetting_ = setting;
+  if (!hwnd()) {
+    // Before creation (the preview): a fixed scale applies to the pictures
+    // loaded from now on; automatic stays at the size the preview area is
+    // made for.
+    faceScale_ = setting >= 1 && setting <= kMaxChosenFaceScale ? setting : 1;
+    digital_.SetScale(faceScale_);
+    analog_.SetScale(faceScale_);
+    return;
+  }
+  RECT r{0, 0, 0, 0};
+  GetWindowRect(hwnd(), &r);
+  RescaleFace(EffectiveFaceScale(setting, WindowDpi(hwnd())), r.left, r.top);
+}
+
+void ClockWindow::FollowDpi(int dpi, const RECT* suggested) {
+  if (!hwnd()) return;
+  RECT r{0, 0, 0, 0};
+  GetWindowRect(hwnd(), &r);
+  if (suggested) r = *suggested;
+  const int k = EffectiveFaceScale(faceScaleSetting_, dpi);
+  if (k != faceScale_) {
+    RescaleFace(k, r.left, r.top);
+  } else if (suggested) {
+    // The face keeps its size; only its place follows the system's choice.
+    SetWindowPos(hwnd(), nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void ClockWindow::RescaleFace(int k, int x, int y) {
+  if (k == faceScale_) return;
+  const int before = faceScale_;
+  faceScale_ = k;
+  if (faceMode_ == kFaceAnalog) {
+    analog_.SetScale(k);
+    digital_.SetScale(k);
+    SetFaceGeometry(x, y);
+    if (last_.wYear) RedrawHands();
+    return;
+  }
+  // Both pictures are loaded for the new scale before either is taken, so a
+  // scale whose pictures cannot be made leaves the face as it was.
+  Bitmap background = DigitalFace::LoadSkin(backgroundPath_, k);
+  Bitmap digits = DigitalFace::LoadSkin(digitPath_, k);
+  if (!background || !digits) {
+    faceScale_ = before;
+    return;
+  }
+  SendMessageA(hwnd(), WM_SETREDRAW, FALSE, 0);
+  digital_.SetScale(k);
+  analog_.SetScale(k);
+  digital_.SetBackground(std::move(background));
+  digital_.SetDigitStrip(std::move(digits));
+  SetFaceGeometry(x, y);
+  SendMessageA(hwnd(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(hwnd(), nullptr, FALSE);
 }

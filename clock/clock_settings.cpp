@@ -15,12 +15,13 @@ ClockSettings ReadClockSettings(const char* iniPath) {
   s.remindersOn = IniReadInt(iniPath, kSystem, kAffairRemind, 0) != 0;
   IniReadString(iniPath, kSystem, kSignalFile, "", s.themeDir, sizeof s.themeDir);
   s.transparent = IniReadInt(iniPath, kSystem, kTransparent, 0) != 0;
-  s.transparence = IniReadInt(iniPath, kSystem, kTransparence, 0);
-  s.messageWait = IniReadInt(iniPath, kSystem, kMessageWait, 0);
-  s.shutdownWait = IniReadInt(iniPath, kSystem, kShutdownWait, 0);
+  s.transparence = ClampSetting(IniReadInt(iniPath, kSystem, kTransparence, 0), kMinTransparence, kMaxTransparence);
+  s.messageWait = ClampSetting(IniReadInt(iniPath, kSystem, kMessageWait, 0), kMinMessageWait, kMaxMessageWait);
+  s.shutdownWait = ClampSetting(IniReadInt(iniPath, kSystem, kShutdownWait, 0), kMinShutdownWait, kMaxShutdownWait);
   s.left = IniReadInt(iniPath, kSystem, kLostPosLeft, 0);
   s.top = IniReadInt(iniPath, kSystem, kLastPostop, 0);
   s.quiet = ReadQuietHours(iniPath);
+  s.faceScale = IniReadInt(iniPath, kSystem, kFaceScale, 0);
   return s;
 }
 

@@ -27,7 +27,21 @@ constexpr const char* kQuietFrom = "nQuietFrom";
 constexpr const char* kQuietTo = "nQuietTo";
 constexpr const char* kTotal = "nTotal";
 constexpr const char* kCurrent = "nCurrent";
+constexpr const char* kFaceScale = "nFaceScale";
 }  // namespace ini_keys
+
+// The ranges the program settings allow. A value outside its range read from
+// the file (edited by hand) counts as the nearest end: a shutdown wait of 0
+// would leave no time to cancel, an alpha of 0 an invisible clock.
+constexpr int kMinTransparence = 10;  // the most transparent
+constexpr int kMaxTransparence = 255;  // opaque
+constexpr int kMinMessageWait = 1;
+constexpr int kMaxMessageWait = 36000;
+constexpr int kMinShutdownWait = 1;
+constexpr int kMaxShutdownWait = 60;
+
+// value brought into low..high.
+constexpr int ClampSetting(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
 
 constexpr int kFaceDigital = 0;
 constexpr int kFaceAnalog = 1;
@@ -38,12 +52,13 @@ struct ClockSettings {
   bool remindersOn = false;
   char themeDir[128] = {};       // sSignalFile, at most 127 characters
   bool transparent = false;
-  int transparence = 0;          // as read; only the settings dialog clamps
-  int messageWait = 0;
-  int shutdownWait = 0;
+  int transparence = 0;          // within kMinTransparence..kMaxTransparence
+  int messageWait = 0;           // within kMinMessageWait..kMaxMessageWait
+  int shutdownWait = 0;          // within kMinShutdownWait..kMaxShutdownWait
   int left = 0;                  // nLostPosLeft
   int top = 0;                   // nLastPostop
   QuietHours quiet;              // bQuietHours, nQuietFrom, nQuietTo
+  int faceScale = 0;             // nFaceScale: 0 automatic, 1 to 3 fixed
 };
 
 // The chime's quiet hours as stored: off, 22 to 7 when missing; hours

@@ -5,6 +5,8 @@
 #include "base/safe_replace.h"
 #include "clock/clock_settings.h"
 #include "clock/face_geometry.h"
+#include "clock/face_scale.h"
+#include "clock/face_scale_win.h"
 #include "clock/monitor_placement_win.h"
 #include "clock/program_resources_win.h"
 #include "clock/runtime_bound_win.h"
@@ -64,6 +66,7 @@ ClockWindow::ClockWindow(const ClockServices& services)
   OnMessage<WM_PAINT>(&ClockWindow::OnPaint);
   OnMessage<WM_ERASEBKGND>(&ClockWindow::OnEraseBackground);
   OnMessage<WM_CLOSE>(&ClockWindow::OnClose);
+  OnMessage<crack::kDpiChanged>(&ClockWindow::OnDpiChanged);
 }
 
 ClockWindow::~ClockWindow() {
@@ -169,6 +172,11 @@ bool ClockWindow::CreateDesktop() {
   // tick; snoozes not yet shown come back.
   desktop_->checks.watch.Start(ReadLastSeen(iniPath));
   desktop_->checks.snoozes.Set(ReadSnoozes(iniPath));
+  // The face is loaded for the scale of the system's DPI (or the user's).
+  faceScaleSetting_ = settings.faceScale;
+  faceScale_ = EffectiveFaceScale(faceScaleSetting_, WindowDpi(nullptr));
+  digital_.SetScale(faceScale_);
+  analog_.SetScale(faceScale_);
 
   char remindersPath[kProgramPathSize];
   ProgramPath("Ticora.rmd", remindersPath);
@@ -178,12 +186,16 @@ bool ClockWindow::CreateDesktop() {
   if (!CreateWindowIn(nullptr, WS_EX_TOOLWINDOW | WS_EX_TOPMOST)) return false;
 
   // A clock saved on a monitor that has gone starts where it can be reached.
-  const SIZE size = faceMode_ == kFaceAnalog ? SIZE{kAnalogFaceSize, kAnalogFaceSize} : digital_.BackgroundSize();
+  const SIZE size = faceMode_ == kFaceAnalog ? SIZE{AnalogFaceSize(faceScale_), AnalogFaceSize(faceScale_)}
+                                             : digital_.BackgroundSize();
   const POINT pos = ReachablePosition(settings.left, settings.top, size.cx, size.cy);
   SetFaceGeometry(pos.x, pos.y);
   SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, MAKELPARAM(pos.x, pos.y));
   ShowWindow(hwnd(), SW_RESTORE);
   ShowWindow(hwnd(), SW_SHOW);
+  // A window that the system placed on a monitor of another scale than the
+  // system's takes that monitor's scale.
+  FollowDpi(WindowDpi(hwnd()), nullptr);
   if (settings.transparent) SetWindowAlpha(hwnd(), static_cast<BYTE>(settings.transparence));
   return hwnd() != nullptr && IsWindow(hwnd());
 }
@@ -204,7 +216,7 @@ bool ClockWindow::OnCreate(const CREATESTRUCTA&) {
   timerSet_ = SetTimer(hwnd(), kClockTimerId, 1000, nullptr) != 0;
   if (desktop_) {
     LoadProgramIcon();
-    desktop_->tray.Add(hwnd(), ProgramIcon(), WM_TRAYNOTIFY, time_->Now());
+    desktop_->tray.Add(hwnd(), SmallProgramIcon(), WM_TRAYNOTIFY, time_->Now());
   }
   return true;
 }
@@ -234,6 +246,8 @@ void ClockWindow::CloseDesktop() {
 }
 
 void ClockWindow::OnClose() { CloseClock(); }
+
+void ClockWindow::OnDpiChanged(UINT dpi, const RECT& suggested) { FollowDpi(static_cast<int>(dpi), &suggested); }
 
 void ClockWindow::OnDestroy() { PostQuitMessage(0); }
 
@@ -379,7 +393,7 @@ void ClockWindow::OnMenuLoop(bool) {}
 void ClockWindow::OnMenuSelect(UINT, UINT, HMENU) {}
 
 void ClockWindow::OnTaskbarCreated() {
-  if (hwnd()) desktop_->tray.Add(hwnd(), ProgramIcon(), WM_TRAYNOTIFY, time_->Now());
+  if (hwnd()) desktop_->tray.Add(hwnd(), SmallProgramIcon(), WM_TRAYNOTIFY, time_->Now());
 }
 
 // ------------------------------------------------------------------ commands

@@ -12,6 +12,7 @@
 
 #include "base/local_time.h"
 #include "base/local_time_win.h"
+#include "base/program_path.h"
 #include "clock/analog_face_win.h"
 #include "clock/digital_face_win.h"
 #include "clock/menu_painter_win.h"
@@ -84,6 +85,18 @@ class ClockWindow : public Window {
   // DC in tests).
   void PaintFace(HDC dc);
 
+  // The face scale: the setting (0 automatic, 1 to 3 fixed; the desktop
+  // clock reads it at creation) and the scale the face is drawn at. A new
+  // setting redraws the face at its scale where the window is; before the
+  // window exists it sets the scale of the pictures loaded next (automatic:
+  // 1), as the preview's owner does.
+  void SetFaceScaleSetting(int setting);
+  int FaceScaleSetting() const { return faceScaleSetting_; }
+  int FaceScale() const { return faceScale_; }
+  // Follows the window's DPI: the face is drawn anew at the scale the DPI
+  // gives (automatic setting), its top-left corner at suggested's when given.
+  void FollowDpi(int dpi, const RECT* suggested);
+
   // The preview's face mode is set by its owner before creation.
   void SetFaceMode(uint8_t mode) { faceMode_ = mode; }
   uint8_t FaceMode() const { return faceMode_; }
@@ -130,6 +143,9 @@ class ClockWindow : public Window {
   void WriteLastSeen(const LocalTime& now);
   void RedrawHands();
   void ShowFace();
+  // Draws the face at scale k with its top-left corner at (x, y): the digital
+  // face's pictures loaded again for the scale, the analog face rebuilt.
+  void RescaleFace(int k, int x, int y);
 
   // Every clock.
   bool OnCreate(const CREATESTRUCTA& create);
@@ -137,6 +153,7 @@ class ClockWindow : public Window {
   void OnPaint();
   bool OnEraseBackground(HDC dc);
   void OnClose();
+  void OnDpiChanged(UINT dpi, const RECT& suggested);
   // The desktop clock only.
   void OnLeftButtonDown(POINT at, UINT keys);
   void OnRightButtonDown(POINT at, UINT keys);
@@ -164,6 +181,11 @@ class ClockWindow : public Window {
   RECT faceRect_{0, 0, 0, 0};
   LocalTime last_{};
   uint8_t faceMode_ = 0;
+  int faceScaleSetting_ = 0;
+  int faceScale_ = 1;
+  // The skin files last loaded, loaded again when the scale changes.
+  char backgroundPath_[kProgramPathSize] = {};
+  char digitPath_[kProgramPathSize] = {};
   bool timerSet_ = false;
   DigitalFace digital_;
   AnalogFace analog_;

@@ -2,9 +2,10 @@
 
 #include "base/bitmap_file_win.h"
 #include "clock/face_geometry.h"
+#include "clock/face_scale_win.h"
 #include "clock/skin_region_win.h"
 
-Bitmap DigitalFace::LoadSkin(const char* path) { return Bitmap(LoadBitmapFile(path, LR_DEFAULTSIZE)); }
+Bitmap DigitalFace::LoadSkin(const char* path, int k) { return LoadScaledPicture(path, k); }
 
 void DigitalFace::Release() {
   DropCanvas();
@@ -30,7 +31,7 @@ Region DigitalFace::Outline() {
   if (!background_) return Region();
   // The scan may move the digit origin.
   DropCanvas();
-  return Region(SkinRegion(background_.get(), s.cx, s.cy, &digitOrigin_));
+  return Region(SkinRegion(background_.get(), s.cx, s.cy, &digitOrigin_, scale_));
 }
 
 bool DigitalFace::MakeCanvas(HDC dc, SIZE size) {
@@ -71,7 +72,8 @@ void DigitalFace::Paint(HDC dc, SIZE size, const LocalTime& time) {
     DropCanvas();
     if (!MakeCanvas(dc, size)) return;
   }
-  const std::array<DigitPiece, kDigitPieceCount> pieces = DigitLayout(time.wHour, time.wMinute, time.wSecond);
+  const std::array<DigitPiece, kDigitPieceCount> pieces = DigitLayout(time.wHour, time.wMinute, time.wSecond, scale_);
+  const int height = kDigitAreaHeight * scale_;
   {
     SelectGuard selectBackground(backgroundDc_.get(), background_.get());
     SelectGuard selectDigits(stripDc_.get(), digits_.get());
@@ -86,10 +88,10 @@ void DigitalFace::Paint(HDC dc, SIZE size, const LocalTime& time) {
       // lies on exactly what a composition from scratch would have under it,
       // also where the piece reaches past the background.
       if (piecesDrawn_) {
-        PatBlt(canvasDc_.get(), x, y, piece.width, kDigitAreaHeight, BLACKNESS);
-        BitBlt(canvasDc_.get(), x, y, piece.width, kDigitAreaHeight, backgroundDc_.get(), x, y, SRCCOPY);
+        PatBlt(canvasDc_.get(), x, y, piece.width, height, BLACKNESS);
+        BitBlt(canvasDc_.get(), x, y, piece.width, height, backgroundDc_.get(), x, y, SRCCOPY);
       }
-      BitBlt(canvasDc_.get(), x, y, piece.width, kDigitAreaHeight, stripDc_.get(), piece.sourceX, 0, SRCCOPY);
+      BitBlt(canvasDc_.get(), x, y, piece.width, height, stripDc_.get(), piece.sourceX, 0, SRCCOPY);
     }
   }
   drawn_ = pieces;

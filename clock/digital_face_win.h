@@ -19,9 +19,17 @@ class DigitalFace {
   DigitalFace(const DigitalFace&) = delete;
   DigitalFace& operator=(const DigitalFace&) = delete;
 
-  // A skin bitmap file as a bitmap; null when the file is missing, damaged or
+  // A skin bitmap file as a bitmap for face scale k (the file drawn for the
+  // scale, or the file enlarged); null when the file is missing, damaged or
   // cannot be loaded.
-  static Bitmap LoadSkin(const char* path);
+  static Bitmap LoadSkin(const char* path, int k = 1);
+  // The scale the bitmaps are drawn at: the digit area is found and the
+  // digits placed in units of k pixels.
+  void SetScale(int k) {
+    DropCanvas();
+    scale_ = k < 1 ? 1 : k;
+  }
+  int Scale() const { return scale_; }
   void SetBackground(Bitmap background) {
     DropCanvas();
     background_ = std::move(background);
@@ -60,6 +68,7 @@ class DigitalFace {
   Bitmap background_;
   Bitmap digits_;
   POINT digitOrigin_{0, 0};
+  int scale_ = 1;
   // The face as last composed, while background, strip, digit origin and size
   // stay what they were: the canvas bitmap stays selected into canvasDc_; the
   // background and the strip are selected into the source surfaces only

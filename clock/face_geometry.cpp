@@ -54,19 +54,31 @@ std::array<DigitPiece, kDigitPieceCount> DigitLayout(int hour, int minute,
   }};
 }
 
-DotBox CenterDot() { return BoxAround(kAnalogCenter, kAnalogCenter, 4); }
+std::array<DigitPiece, kDigitPieceCount> DigitLayout(int hour, int minute,
+                                                     int second, int k) {
+  std::array<DigitPiece, kDigitPieceCount> pieces = DigitLayout(hour, minute, second);
+  for (DigitPiece& p : pieces) {
+    p.destX *= k;
+    p.width *= k;
+    p.sourceX *= k;
+  }
+  return pieces;
+}
 
-std::array<DialMark, kDialMarkCount> DialMarks() {
+DotBox CenterDot(int k) { return BoxAround(kAnalogCenter * k, kAnalogCenter * k, 4 * k); }
+
+std::array<DialMark, kDialMarkCount> DialMarks(int k) {
   std::array<DialMark, kDialMarkCount> marks;
-  const double cx = kAnalogCenter;
-  const double cy = kAnalogCenter;
+  const double cx = kAnalogCenter * k;
+  const double cy = kAnalogCenter * k;
+  const int radius = 60 * k;
   for (int i = 0; i < kDialMarkCount; ++i) {
     const int degrees = i * 6;
     const double a = Exact(Exact(degrees * kPi) * kDegreeFactor);
-    const int x = Trunc(Exact(cx + Exact(60 * std::cos(a))));
-    const double y = Exact(cy + Exact(60 * std::sin(a)));
+    const int x = Trunc(Exact(cx + Exact(radius * std::cos(a))));
+    const double y = Exact(cy + Exact(radius * std::sin(a)));
     const bool hourMark = degrees % 30 == 0;
-    const int half = hourMark ? 4 : 2;
+    const int half = (hourMark ? 4 : 2) * k;
     marks[i].hourMark = hourMark;
     marks[i].box = DotBox{x - half, Trunc(Exact(y - half)), x + half,
                           Trunc(Exact(y + half))};
@@ -106,24 +118,25 @@ int HandDotCount(HandKind hand) {
   }
 }
 
-std::vector<DotBox> HandDots(HandKind hand, int hour, int minute, int second) {
+std::vector<DotBox> HandDots(HandKind hand, int hour, int minute, int second, int k) {
   const double theta = HandAngle(hand, hour, minute, second);
   const double sine = std::sin(theta);
   const double cosine = std::cos(theta);
-  const double cx = kAnalogCenter;
-  const double cy = kAnalogCenter;
-  const int length = (HandDotCount(hand) - 1) * 10;
+  const double cx = kAnalogCenter * k;
+  const double cy = kAnalogCenter * k;
+  const int step = 10 * k;
+  const int length = (HandDotCount(hand) - 1) * step;
 
   std::vector<DotBox> dots;
   dots.reserve(HandDotCount(hand));
-  for (int r = 10; r <= length; r += 10) {
+  for (int r = step; r <= length; r += step) {
     const int px = Trunc(Exact(cx + Exact(r * sine)));
     const int py = Trunc(Exact(cy - Exact(r * cosine)));
-    dots.push_back(BoxAround(px, py, 4));
-    if (r == 10) {
-      const int tx = Trunc(Exact(cx - Exact(10 * sine)));
-      const int ty = Trunc(Exact(cy + Exact(10 * cosine)));
-      dots.push_back(BoxAround(tx, ty, 4));
+    dots.push_back(BoxAround(px, py, 4 * k));
+    if (r == step) {
+      const int tx = Trunc(Exact(cx - Exact(step * sine)));
+      const int ty = Trunc(Exact(cy + Exact(step * cosine)));
+      dots.push_back(BoxAround(tx, ty, 4 * k));
     }
   }
   return dots;

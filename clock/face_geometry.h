@@ -49,6 +49,11 @@ struct DigitPiece {
 // two decimal digits of a value are shown.
 std::array<DigitPiece, kDigitPieceCount> DigitLayout(int hour, int minute,
                                                      int second);
+// The same pieces for a face drawn k times larger (background and strip k
+// times the size): every position and width times k; the pieces are then
+// kDigitAreaHeight * k pixels high.
+std::array<DigitPiece, kDigitPieceCount> DigitLayout(int hour, int minute,
+                                                     int second, int k);
 
 // ----------------------------------------------------------------- analog face
 
@@ -56,8 +61,12 @@ constexpr int kAnalogFaceSize = 136;            // window and face are square
 constexpr int kAnalogCenter = kAnalogFaceSize / 2;  // centre x and y (68)
 constexpr int kDialMarkCount = 60;
 
+// The analog face drawn k times larger: every length below (size, centre,
+// radii, distances, dot boxes) is k times as long. k = 1 is the face itself.
+inline int AnalogFaceSize(int k) { return kAnalogFaceSize * k; }
+
 // The centre dot (8 x 8 around the centre); part of the hour-mark region.
-DotBox CenterDot();
+DotBox CenterDot(int k = 1);
 
 struct DialMark {
   DotBox box;
@@ -67,7 +76,7 @@ struct DialMark {
 // The 60 dial marks for a = 0, 6, ..., 354 degrees (index = a / 6; 0 degrees
 // is 3 o'clock, angles grow clockwise on screen). Every fifth mark (a multiple
 // of 30 degrees) is an hour mark.
-std::array<DialMark, kDialMarkCount> DialMarks();
+std::array<DialMark, kDialMarkCount> DialMarks(int k = 1);
 
 enum class HandKind { kHour, kMinute, kSecond };
 
@@ -81,4 +90,4 @@ int HandDotCount(HandKind hand);
 
 // The dots of one hand, 8 x 8 each, in the order the regions are built:
 // distance 10, the tail dot (distance 10 on the opposite side), then 20, 30, ...
-std::vector<DotBox> HandDots(HandKind hand, int hour, int minute, int second);
+std::vector<DotBox> HandDots(HandKind hand, int hour, int minute, int second, int k = 1);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "controls/dpi_win.h"
 #include "controls/handles_win.h"
 
 namespace {
@@ -115,6 +116,7 @@ bool MenuPainter::ItemText(HMENU menu, UINT id, std::string* text) const {
 
 void MenuPainter::InitMenu(HMENU menu) {
   menu_ = menu;
+  font_.Reset(CreateUiFont(UiFont::kMenu, nullptr));
   if (menu != keptFor_) {
     kept_.clear();
     keptFor_ = menu;
@@ -157,7 +159,7 @@ bool MenuPainter::MeasureItem(MEASUREITEMSTRUCT* item) const {
     int width = 0;
     if (read) {
       WindowDC screen(nullptr);
-      SelectGuard font(screen.get(), GetStockObject(DEFAULT_GUI_FONT));
+      SelectGuard font(screen.get(), font_ ? static_cast<HGDIOBJ>(font_.get()) : GetStockObject(DEFAULT_GUI_FONT));
       RECT r{0, 0, 0, 0};
       DrawTextA(screen.get(), text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
       width = r.right - r.left;
@@ -190,7 +192,7 @@ bool MenuPainter::DrawItem(const DRAWITEMSTRUCT* item) const {
     request.selected = (item->itemState & ODS_SELECTED) != 0;
   }
   DcStateGuard state(item->hDC);
-  SelectGuard font(item->hDC, GetStockObject(DEFAULT_GUI_FONT));
+  SelectGuard font(item->hDC, font_ ? static_cast<HGDIOBJ>(font_.get()) : GetStockObject(DEFAULT_GUI_FONT));
   for (const MenuDrawOp& op : PaintMenuItem(palette_, request)) Execute(item->hDC, op, text);
   return true;
 }

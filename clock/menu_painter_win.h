@@ -8,6 +8,7 @@
 #include <string>
 
 #include "clock/menu_painter.h"
+#include "controls/handles_win.h"
 
 // The menu item calls the painter makes; a seam for tests that play an older
 // system.
@@ -25,9 +26,13 @@ class MenuPainter {
   // nor MIIM_STRING) the older MIIM_TYPE call takes dwTypeData as the item's
   // data and drops its text: the painter then keeps the text itself and hands
   // the system a pointer to that copy.
+  // It also takes the system's menu font at the screen's DPI for the items.
   void InitMenu(HMENU menu);
   // WM_EXITMENULOOP: the menu is gone.
-  void ExitMenuLoop() { menu_ = nullptr; }
+  void ExitMenuLoop() {
+    menu_ = nullptr;
+    font_.Reset();
+  }
   // WM_MEASUREITEM / WM_DRAWITEM: false for anything but a menu item.
   bool MeasureItem(MEASUREITEMSTRUCT* item) const;
   bool DrawItem(const DRAWITEMSTRUCT* item) const;
@@ -42,6 +47,8 @@ class MenuPainter {
   MenuItemCalls calls_;
   HMENU menu_ = nullptr;
   MenuPalette palette_;
+  // The items' font while the menu is open; without it the default GUI font.
+  Font font_;
   // Texts kept for the items of keptFor_ whose text the system dropped, by
   // command id; a map's strings stay where they are while others are added.
   HMENU keptFor_ = nullptr;

@@ -7,6 +7,9 @@
 
 // Null until the desktop clock has loaded them (and after it released them).
 HICON ProgramIcon();
+// The program icon at the system's small-icon size, for the notification
+// area (the large one where no small one could be loaded).
+HICON SmallProgramIcon();
 HIMAGELIST SkinImageList();
 
 // Loads the program icon once; later calls keep the one loaded.

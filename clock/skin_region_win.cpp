@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "clock/face_scale.h"
 #include "clock/skin_scan.h"
 #include "controls/handles_win.h"
 
@@ -205,9 +206,11 @@ namespace {
 // of one band are all that is held, whatever the picture's size.
 constexpr int kBandRows = 64;
 
-HRGN BuildSkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin) {
+HRGN BuildSkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin, int k) {
   // A 32-bit DIB section is scanned where it lies; any other bitmap is read
   // into a 32-bit band of rows at a time.
+  // A band holds whole rows of cells.
+  const int bandRows = kBandRows * k;
   PixelGrid whole;
   const bool inPlace = DibSectionPixels(bitmap, width, height, whole);
   MemoryDC dc;
@@ -217,7 +220,7 @@ HRGN BuildSkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin) 
   if (!inPlace) {
     dc.Reset(CreateCompatibleDC(nullptr));
     if (!dc) return nullptr;
-    rows.reset(new (std::nothrow) uint32_t[static_cast<size_t>(width) * std::min(kBandRows, height)]);
+    rows.reset(new (std::nothrow) uint32_t[static_cast<size_t>(width) * std::min(bandRows, height)]);
     if (!rows) return nullptr;
   }
   // A band's working lists (its spans, then its rectangles) grow with the
@@ -225,15 +228,16 @@ HRGN BuildSkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin) 
   // hold twice what they use as they grow. Memory for that much is asked for
   // first without ending the program: a picture the memory cannot take is one
   // that cannot be used. The block is given back at once, so the lists find it.
-  const size_t bandSpans = static_cast<size_t>(std::min(kBandRows, height)) * (static_cast<size_t>(width) / 2 + 1);
+  const size_t bandSpans = static_cast<size_t>(std::min(bandRows, height)) * (static_cast<size_t>(width) / 2 + 1);
   std::unique_ptr<char[]> headroom(new (std::nothrow) char[2 * bandSpans * (sizeof(RowSpan) + sizeof(RegionRect))]);
   if (!headroom) return nullptr;
   headroom.reset();
-  SkinScanner scanner(width, height);
+  SkinScanner scanner((width + k - 1) / k, (height + k - 1) / k);
   RegionAccumulator accumulator;
-  std::vector<RowSpan> spans;
-  for (int top = 0; top < height; top += kBandRows) {
-    const int count = std::min(kBandRows, height - top);
+  std::vector<RowSpan> spans, cellSpans;
+  std::vector<uint32_t> cells;
+  for (int top = 0; top < height; top += bandRows) {
+    const int count = std::min(bandRows, height - top);
     PixelGrid band;
     band.width = width;
     band.height = count;
@@ -252,18 +256,24 @@ HRGN BuildSkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin) 
       band.stride = -static_cast<std::ptrdiff_t>(width);
     }
     spans.clear();
-    if (!scanner.AddBand(band, top, spans)) return nullptr;
+    if (k == 1) {
+      if (!scanner.AddBand(band, top, spans)) return nullptr;
+    } else {
+      cellSpans.clear();
+      if (!scanner.AddBand(SampleCells(band, k, cells), top / k, cellSpans)) return nullptr;
+      ExpandCellSpans(cellSpans, k, width, height, spans);
+    }
     if (!AddRects(accumulator, MergeRowSpans(std::move(spans)))) return nullptr;
     spans = std::vector<RowSpan>();
   }
   const DigitOriginResult& digit = scanner.Digit();
-  if (digit.found && digitOrigin) *digitOrigin = {digit.x, digit.y};
+  if (digit.found && digitOrigin) *digitOrigin = {digit.x * k, digit.y * k};
   return accumulator.Finish();
 }
 
 }  // namespace
 
-HRGN SkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin) {
-  if (!bitmap || width <= 0 || height <= 0) return nullptr;
-  return BuildSkinRegion(bitmap, width, height, digitOrigin);
+HRGN SkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin, int k) {
+  if (!bitmap || width <= 0 || height <= 0 || k < 1 || k > kMaxFaceScale) return nullptr;
+  return BuildSkinRegion(bitmap, width, height, digitOrigin, k);
 }

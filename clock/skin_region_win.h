@@ -28,4 +28,6 @@ HRGN RegionFromRects(const std::vector<RegionRect>& rects);
 // The skin's outline: the bitmap's rectangle without every pixel of the colour
 // at (0, 0). digitOrigin receives the first black-bordered 110 x 25 digit area
 // in column order and is left unchanged when there is none. Null on failure.
-HRGN SkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin);
+// With k above 1 the bitmap is a picture drawn k times larger and is read in
+// units of k x k cells (ScanSkinCells): the digit area is then 110k x 25k.
+HRGN SkinRegion(HBITMAP bitmap, int width, int height, POINT* digitOrigin, int k = 1);

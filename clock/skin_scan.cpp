@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "clock/face_geometry.h"
+#include "clock/face_scale.h"
 
 namespace {
 
@@ -100,5 +101,37 @@ SkinOutline ScanSkin(const PixelGrid& grid) {
   SkinScanner scanner(grid.width, grid.height);
   scanner.AddBand(grid, 0, out.spans);
   out.digit = scanner.Digit();
+  return out;
+}
+
+PixelGrid SampleCells(const PixelGrid& grid, int k, std::vector<uint32_t>& buffer) {
+  PixelGrid cells;
+  if (!grid.Valid() || k < 1) return cells;
+  cells.width = (grid.width + k - 1) / k;
+  cells.height = (grid.height + k - 1) / k;
+  buffer.resize(static_cast<size_t>(cells.width) * cells.height);
+  for (int y = 0; y < cells.height; ++y) {
+    const uint32_t* row = grid.pixels + static_cast<std::ptrdiff_t>(y) * k * grid.stride;
+    uint32_t* out = buffer.data() + static_cast<size_t>(y) * cells.width;
+    for (int x = 0; x < cells.width; ++x) out[x] = row[static_cast<std::ptrdiff_t>(x) * k];
+  }
+  cells.pixels = buffer.data();
+  cells.stride = cells.width;
+  cells.order = grid.order;
+  return cells;
+}
+
+SkinOutline ScanSkinCells(const PixelGrid& grid, int k) {
+  if (k <= 1) return ScanSkin(grid);
+  SkinOutline out;
+  if (!grid.Valid()) return out;
+  std::vector<uint32_t> buffer;
+  const SkinOutline cells = ScanSkin(SampleCells(grid, k, buffer));
+  out.width = grid.width;
+  out.height = grid.height;
+  ExpandCellSpans(cells.spans, k, grid.width, grid.height, out.spans);
+  out.digit = cells.digit;
+  out.digit.x *= k;
+  out.digit.y *= k;
   return out;
 }

@@ -66,6 +66,19 @@ struct SkinOutline {
 // that it must match exactly.)
 SkinOutline ScanSkin(const PixelGrid& grid);
 
+// A picture drawn k times larger is read in units of k x k cells: the top-left
+// pixel of each cell stands for the cell. The outline and the digit area are
+// those of the picture of cells, in full-size pixels (positions and spans k
+// times larger, cut at the picture's edges); so a picture enlarged pixel by
+// pixel, or drawn larger with the same key-coloured cells, has exactly the
+// outline of the original, enlarged. k = 1 is ScanSkin.
+SkinOutline ScanSkinCells(const PixelGrid& grid, int k);
+
+// The picture of cells of grid: ceil(width / k) x ceil(height / k) pixels,
+// the top-left pixel of each cell, copied into buffer (in the grid's pixel
+// order). An invalid grid gives an empty one.
+PixelGrid SampleCells(const PixelGrid& grid, int k, std::vector<uint32_t>& buffer);
+
 // The same scan fed a band of rows at a time, so that a large picture needs
 // neither a copy of all its pixels nor all its spans at once. Bands come top
 // to bottom and together hold every row of a width x height picture; the key

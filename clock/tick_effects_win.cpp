@@ -1,5 +1,6 @@
 #include "clock/tick_effects_win.h"
 
+#include <new>
 
 #include "base/bitmap_file_win.h"
 #include "base/program_path.h"
@@ -78,17 +79,22 @@ void ClockEffects::ReportMissed(const MissedReminder* missed, size_t count) {
     missed_->SetMessage(text);
     return;
   }
-  missed_ = std::make_unique<MessageBoard>();
-  missed_->CreateLasting(owner_ ? *owner_ : nullptr, "错过的提醒", text, LoadBoardPicture());
+  missed_.reset(new (std::nothrow) MessageBoard());
+  if (missed_) missed_->CreateLasting(owner_ ? *owner_ : nullptr, "错过的提醒", text, LoadBoardPicture());
 }
 
 void ClockEffects::OpenBoard(BoardSnooze* snooze, const ReminderKey& key, const char* title, const char* message,
                              int seconds) {
-  auto board = std::make_unique<MessageBoard>();
+  // Out of memory the board is skipped, as one whose window cannot be made.
+  std::unique_ptr<MessageBoard> board(new (std::nothrow) MessageBoard());
+  if (!board) return;
   if (snooze) board->EnableSnooze(snooze, key);
   board->Create(owner_ ? *owner_ : nullptr, title, message, LoadBoardPicture(), seconds);
   // Listed even when its window could not be created; the next tidying drops it.
-  boards_.push_back(std::move(board));
+  if (boards_.push_back(std::move(board))) return;
+  // No room in the list: an open board runs on by itself and deletes itself
+  // when its window goes, as every board does after a tidying.
+  if (!board->Closed()) board.release()->ReleaseToWindow();
 }
 
 void ClockEffects::StartProgram(const char* commandLine) {
@@ -107,7 +113,9 @@ bool ClockEffects::IsCountdownRunning() { return countdown_ && countdown_->IsOpe
 
 void ClockEffects::StartShutdownCountdown(bool force, bool restart, int seconds) {
   // One countdown object per run, made at the first shutdown or restart.
-  if (!countdown_) countdown_ = std::make_unique<ShutdownCountdownDialog>(actions_, ProgramIcon());
+  // Out of memory there is no countdown, as when its window cannot be made.
+  if (!countdown_) countdown_.reset(new (std::nothrow) ShutdownCountdownDialog(actions_, ProgramIcon()));
+  if (!countdown_) return;
   countdown_->Start(owner_ ? *owner_ : nullptr, force, restart, seconds);
 }
 

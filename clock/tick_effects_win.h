@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/owner_list.h"
 #include "clock/tray_icon_win.h"
 #include "reminders/message_board_win.h"
 #include "reminders/late_reminders.h"
@@ -53,7 +54,7 @@ class ClockEffects : public ReminderEffects {
   void OpenBoard(BoardSnooze* snooze, const ReminderKey& key, const char* title, const char* message, int seconds);
   HWND* owner_;
   CountdownActions actions_;
-  std::vector<std::unique_ptr<MessageBoard>> boards_;
+  OwnerList<MessageBoard> boards_;
   std::unique_ptr<ShutdownCountdownDialog> countdown_;
   std::unique_ptr<MessageBoard> missed_;
   std::vector<MissedReminder> missedItems_;

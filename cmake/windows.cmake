@@ -157,6 +157,9 @@ include(${CMAKE_SOURCE_DIR}/tests/windows_tests.cmake)
 # for the generation first.
 file(GLOB TICORA_RC_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
 set_property(SOURCE ${TICORA_RC_FILES} APPEND PROPERTY OBJECT_DEPENDS ${DATAGEN_GEN_OUTPUTS})
+# and when the programs' manifests change.
+file(GLOB TICORA_MANIFESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.manifest)
+set_property(SOURCE ${TICORA_RC_FILES} APPEND PROPERTY OBJECT_DEPENDS ${TICORA_MANIFESTS})
 get_property(all_targets DIRECTORY PROPERTY BUILDSYSTEM_TARGETS)
 foreach(t ${all_targets})
   get_target_property(sources ${t} SOURCES)

@@ -39,8 +39,8 @@ bool ConvertChild(HWND child, FlatButtonList& buttons) {
     if (b && b->Button() == child) return false;
   std::unique_ptr<FlatButton> button(new (std::nothrow) FlatButton());
   if (!button) return false;
-  button->AttachButton(child);
-  buttons.push_back(std::move(button));
+  if (!buttons.push_back(std::move(button))) return false;
+  buttons[buttons.size() - 1]->AttachButton(child);
   return true;
 }
 

@@ -3,6 +3,7 @@
 // border, a raised edge while the mouse is over them, a sunken edge while
 // pressed and grey corner marks while focused. Ids, texts and commands stay.
 #pragma once
+#include "base/owner_list.h"
 #include <windows.h>
 
 #include <memory>
@@ -40,7 +41,8 @@ class FlatButton : public SubclassedControl {
 };
 
 // The flat buttons a dialog owns. The dialog clears it after its window is gone.
-using FlatButtonList = std::vector<std::unique_ptr<FlatButton>>;
+// Out of memory, a button stays a system button.
+using FlatButtonList = OwnerList<FlatButton>;
 
 // Turns every push button among the dialog's child windows into a FlatButton
 // appended to buttons. Stops at a button already in the list.

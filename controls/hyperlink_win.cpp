@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "controls/handles_win.h"
+#include "controls/module_win.h"
 
 namespace {
 
@@ -19,6 +20,11 @@ bool ReadClassValue(const char* keyName, char* out, LONG outSize) {
   lstrcpynA(out, value, outSize);
   return true;
 }
+
+// The system's static control procedure, under the link's own window class.
+const char kLinkClass[] = "Ticora.HyperLink";
+WNDPROC g_staticProc = nullptr;
+const char kCreatingProperty[] = "Ticora.HyperLink.Creating";
 
 }  // namespace
 
@@ -37,6 +43,7 @@ INT_PTR OpenLink(const char* target, int showCommand) {
 }
 
 HyperLink::HyperLink(Opener opener) : opener_(opener) {
+  OnMessage<WM_CREATE>(&HyperLink::OnCreate);
   OnMessage<WM_PAINT>(&HyperLink::OnPaint);
   OnMessage<WM_PRINTCLIENT>(&HyperLink::OnPrintClient);
   OnMessage<WM_MOUSEMOVE>(&HyperLink::OnMouseMove);
@@ -47,6 +54,11 @@ HyperLink::HyperLink(Opener opener) : opener_(opener) {
 
 bool HyperLink::AttachStatic(HWND control) {
   if (!Attach(control)) return false;
+  Initialise(control);
+  return true;
+}
+
+void HyperLink::Initialise(HWND control) {
   const LONG style = GetWindowLongA(control, GWL_STYLE);
   if (!(style & SS_NOTIFY)) SetWindowLongA(control, GWL_STYLE, style | SS_NOTIFY);
   if (target_[0] == '\0') {
@@ -54,6 +66,52 @@ bool HyperLink::AttachStatic(HWND control) {
     GetWindowTextA(control, text, sizeof text);
     hyperlink::TargetFromText(text, target_);
   }
+}
+
+HWND HyperLink::Create(HWND parent, const char* text, DWORD style, const RECT& place, int id) {
+  if (attached()) return nullptr;
+  WNDCLASSA link{};
+  if (!GetClassInfoA(module::Instance(), kLinkClass, &link)) {
+    WNDCLASSA system{};
+    if (!GetClassInfoA(nullptr, "STATIC", &system)) return nullptr;
+    g_staticProc = system.lpfnWndProc;
+    link = system;
+    link.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
+    link.lpfnWndProc = &HyperLink::CreationProc;
+    link.hInstance = module::Instance();
+    link.lpszClassName = kLinkClass;
+    if (!RegisterClassA(&link)) return nullptr;
+  }
+  return CreateWindowExA(0, kLinkClass, text, style | WS_CHILD, place.left, place.top, place.right - place.left,
+                         place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         module::Instance(), this);
+}
+
+// The class's procedure: binds the object handed in at creation before the
+// window's first message, then leaves every message to the object's
+// procedure (which passes what it does not handle on to the static's).
+LRESULT CALLBACK HyperLink::CreationProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
+  if (msg == WM_NCCREATE && !GetPropA(hwnd, kCreatingProperty)) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(l);
+    auto* self = create ? static_cast<HyperLink*>(create->lpCreateParams) : nullptr;
+    if (!self) return FALSE;
+    SetPropA(hwnd, kCreatingProperty, reinterpret_cast<HANDLE>(1));
+    const bool bound = self->Attach(hwnd);
+    if (!bound) {
+      RemovePropA(hwnd, kCreatingProperty);
+      return FALSE;
+    }
+    const auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+    const LRESULT result = CallWindowProcA(proc, hwnd, msg, w, l);
+    RemovePropA(hwnd, kCreatingProperty);
+    return result;
+  }
+  return g_staticProc ? CallWindowProcA(g_staticProc, hwnd, msg, w, l) : DefWindowProcA(hwnd, msg, w, l);
+}
+
+bool HyperLink::OnCreate(const CREATESTRUCTA&) {
+  if (ForwardToPrevious() == -1) return false;
+  Initialise(hwnd());
   return true;
 }
 
@@ -123,7 +181,7 @@ bool HyperLink::OnSetCursor(HWND, UINT, UINT) {
     return false;
   }
   ::SetCursor(cursor_);
-  return true;
+  return false;  // handled; the answer is 0
 }
 
 void HyperLink::OnClicked(int, int code, HWND) {

@@ -24,6 +24,10 @@ class HyperLink : public SubclassedControl {
   // Subclasses the static, adds SS_NOTIFY and takes the target from its text
   // when none is set yet. False when the window cannot be subclassed.
   bool AttachStatic(HWND control);
+  // Creates the link directly as a static child window of parent (text is
+  // its target); the window's WM_CREATE runs the same set-up as
+  // AttachStatic. Null when the window cannot be made.
+  HWND Create(HWND parent, const char* text, DWORD style, const RECT& place, int id);
   // Shown while the mouse is over the link; the caller keeps ownership.
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
 
@@ -32,6 +36,9 @@ class HyperLink : public SubclassedControl {
   COLORREF TextColour() const { return hover_ ? kLinkHoverText : kLinkText; }
 
  private:
+  static LRESULT CALLBACK CreationProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
+  void Initialise(HWND control);
+  bool OnCreate(const CREATESTRUCTA& create);
   void OnPaint();
   void OnPrintClient(HDC dc, UINT flags);
   void Paint(HDC dc);

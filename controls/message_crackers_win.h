@@ -57,6 +57,26 @@ struct Cracker<WM_TIMER> {
   }
 };
 
+// The window's monitor changed its DPI, or the window moved to a monitor of
+// another DPI (sent only to programs aware of the DPI per monitor; the
+// system's headers name it only for newer targets than these programs).
+constexpr UINT kDpiChanged = 0x02E0;
+
+// void(UINT dpi, const RECT& suggested): the new DPI and the window rectangle
+// the system suggests for it.
+template <>
+struct Cracker<kDpiChanged> {
+  using Signature = void(UINT, const RECT&);
+  template <class H>
+  static bool Call(H& h, WPARAM w, LPARAM l, LRESULT& r) {
+    const auto* suggested = reinterpret_cast<const RECT*>(l);
+    if (!suggested) return false;
+    h(static_cast<UINT>(HIWORD(w)), *suggested);
+    r = 0;
+    return true;
+  }
+};
+
 // bool(HDC): true when the background counts as erased.
 template <>
 struct Cracker<WM_ERASEBKGND> {

@@ -1,5 +1,7 @@
 // The thread's message loop: GetMessage, TranslateMessage, DispatchMessage until
-// the quit message, whose parameter becomes the exit code.
+// the quit message, whose parameter becomes the exit code. A message for a
+// modeless dialog (or one of its controls) goes through the dialog's keyboard
+// handling first.
 #pragma once
 #include <windows.h>
 

@@ -32,3 +32,9 @@ bool StoreAutoStart(RunValueStore& store, bool on, const char* command) {
 bool AutoStartStored(RunValueStore& store) {
   return store.Holds(RunHive::Machine) || store.Holds(RunHive::User);
 }
+
+const char* AutoStartFailureText(bool wanted, bool stored) {
+  if (wanted == stored) return "";
+  if (stored) return "需要管理员权限才能取消所有用户的开机自动运行。";
+  return "无法在注册表中写入开机自动运行的设置。";
+}

@@ -28,5 +28,10 @@ bool AutoStartCommand(const char* programPath, char* out, size_t outSize);
 // user's. Off: removed from both. Returns whether what is stored now matches on.
 bool StoreAutoStart(RunValueStore& store, bool on, const char* command);
 
+// The message after storing: wanted is what the box asked for, stored what
+// AutoStartStored says now. "" when they agree. A machine-wide value that a
+// user without the rights cannot remove is named as such.
+const char* AutoStartFailureText(bool wanted, bool stored);
+
 // Whether the clock starts with the system: a value in either hive.
 bool AutoStartStored(RunValueStore& store);

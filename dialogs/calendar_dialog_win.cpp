@@ -9,6 +9,13 @@
 #include "calendar/month_view.h"
 #include "clock/program_resources_win.h"
 #include "controls/date_time_picker_win.h"
+#include "controls/dpi_win.h"
+#include "dialogs/reminder_editor.h"
+#include "dialogs/reminder_editor_dialog_win.h"
+#include "dialogs/reminder_file_win.h"
+#include "dialogs/reminder_rows.h"
+#include "reminders/program_reminders_win.h"
+#include "reminders/reminder_days.h"
 #include "resources/calendar_dialog_ids.h"
 
 namespace {
@@ -24,6 +31,9 @@ constexpr COLORREF kLunarText = RGB(90, 90, 90);
 constexpr COLORREF kSelectedBackground = RGB(255, 236, 160);
 constexpr COLORREF kTodayFrame = RGB(0, 0, 255);
 constexpr COLORREF kGridLine = RGB(220, 230, 220);
+// The corner mark of a day with a reminder: apart from the red festivals and
+// weekends, the green solar terms and the blue frame of today.
+constexpr COLORREF kReminderMark = RGB(255, 140, 0);
 
 const char* const kWeekdayHeaders[7] = {"日", "一", "二", "三", "四", "五", "六"};
 
@@ -38,8 +48,10 @@ LocalTime ToPicker(const calendar::Date& d) {
   return t;
 }
 
+// A font of height pixels at 96 DPI, at the screen's DPI: the grid's cells
+// grow with the dialog's, and so do the texts in them.
 HFONT MakeFont(int height, int weight) {
-  return CreateFontA(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+  return CreateFontA(-ScaleToWindow(nullptr, height), 0, 0, 0, weight, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "宋体");
 }
 
@@ -68,11 +80,13 @@ CalendarGrid::CalendarGrid(Listener* listener)
   OnMessage<WM_GETDLGCODE>(&CalendarGrid::OnGetDialogCode);
   OnMessage<WM_KEYDOWN>(&CalendarGrid::OnKeyDown);
   OnMessage<WM_LBUTTONDOWN>(&CalendarGrid::OnLeftButtonDown);
+  OnMessage<WM_LBUTTONDBLCLK>(&CalendarGrid::OnLeftButtonDoubleClick);
 }
 
-void CalendarGrid::Show(const calendar::Date& selected, const calendar::Date& today) {
+void CalendarGrid::Show(const calendar::Date& selected, const calendar::Date& today, uint64_t marks) {
   selected_ = selected;
   today_ = today;
+  marks_ = marks;
   if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -101,6 +115,20 @@ void CalendarGrid::Draw(HDC dc, int width, int height) const {
     const calendar::CellBox b = layout.CellRect(cell);
     if (cell == selectedCell) FillSolid(dc, RECT{b.left, b.top, b.right, b.bottom}, kSelectedBackground);
     FillSolid(dc, RECT{b.left, b.bottom - 1, b.right, b.bottom}, kGridLine);
+  }
+  if (marks_ != 0) {
+    // A small triangle in the top right corner, inside today's frame.
+    Brush fill(CreateSolidBrush(kReminderMark));
+    Pen edge(CreatePen(PS_SOLID, 1, kReminderMark));
+    SelectGuard brush(dc, fill.get());
+    SelectGuard pen(dc, edge.get());
+    for (int cell = 0; cell < calendar::kGridDays; ++cell) {
+      if (!(marks_ >> cell & 1)) continue;
+      const calendar::CellBox b = layout.CellRect(cell);
+      const int size = (b.bottom - b.top) / 4 > 5 ? (b.bottom - b.top) / 4 : 5;
+      const POINT corner[3] = {{b.right - 3 - size, b.top + 3}, {b.right - 3, b.top + 3}, {b.right - 3, b.top + 3 + size}};
+      Polygon(dc, corner, 3);
+    }
   }
   for (int cell = 0; cell < calendar::kGridDays; ++cell) {
     const calendar::CellBox b = layout.CellRect(cell);
@@ -168,35 +196,59 @@ void CalendarGrid::OnKeyDown(UINT key) {
   listener_->OnGridSelect(next);
 }
 
-void CalendarGrid::OnLeftButtonDown(POINT at, UINT) {
-  SetFocus(hwnd());
+bool CalendarGrid::DayAt(POINT at, calendar::Date* day) const {
   RECT client{};
   GetClientRect(hwnd(), &client);
   const int cell = calendar::GridLayout{client.right, client.bottom}.CellAt(at.x, at.y);
-  if (cell < 0 || !listener_) return;
-  const calendar::Date first = calendar::GridFirstDay(selected_.year, selected_.month);
-  listener_->OnGridSelect(calendar::MoveDays(first, cell));
+  if (cell < 0) return false;
+  // The day under the pointer; a grey day outside the calendar's range is none.
+  return calendar::GridDayAt(selected_.year, selected_.month, cell, day);
 }
 
-CalendarDialog::CalendarDialog(TimeSource* time) : time_(time ? time : &systemTime_), grid_(this) {
+void CalendarGrid::OnLeftButtonDown(POINT at, UINT) {
+  SetFocus(hwnd());
+  calendar::Date day;
+  if (listener_ && DayAt(at, &day)) listener_->OnGridSelect(day);
+}
+
+void CalendarGrid::OnLeftButtonDoubleClick(POINT at, UINT) {
+  calendar::Date day;
+  if (!listener_ || !DayAt(at, &day)) return;
+  // The day is selected first: the page may move to its month.
+  listener_->OnGridSelect(day);
+  listener_->OnGridOpen(day);
+}
+
+CalendarDialog::CalendarDialog(TimeSource* time, ReminderList* reminders, const DialogActions& actions)
+    : time_(time ? time : &systemTime_),
+      reminders_(reminders ? *reminders : ProgramReminders()),
+      actions_(actions),
+      grid_(this) {
   OnMessage<WM_INITDIALOG>(&CalendarDialog::OnInitDialog);
   OnNotify(IDC_CALENDAR_PICKER, DTN_DATETIMECHANGE, &CalendarDialog::OnPickerChanged);
   for (int id : {IDC_CALENDAR_PREV_YEAR, IDC_CALENDAR_PREV_MONTH, IDC_CALENDAR_NEXT_MONTH, IDC_CALENDAR_NEXT_YEAR})
     OnCommand(id, BN_CLICKED, &CalendarDialog::OnMove);
   OnCommand(IDC_CALENDAR_TODAY, BN_CLICKED, &CalendarDialog::OnToday);
+  OnCommand(IDC_CALENDAR_ADD_REMINDER, BN_CLICKED, &CalendarDialog::OnAddReminder);
   OnCommand(IDCANCEL, &CalendarDialog::OnCloseCommand);
   OnCommand(IDOK, &CalendarDialog::OnCloseCommand);
 }
 
 bool CalendarDialog::Open(HWND owner) {
   if (IsOpen()) {
-    if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
-    SetForegroundWindow(hwnd());
+    BringForward();
     return true;
   }
   if (!CreateModeless(owner, IDD_CALENDAR)) return false;
   ShowWindow(hwnd(), SW_SHOW);
   return true;
+}
+
+void CalendarDialog::BringForward() {
+  if (!IsOpen()) return;
+  if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
+  // The reminder editor, when it runs over the calendar.
+  SetForegroundWindow(GetLastActivePopup(hwnd()));
 }
 
 bool CalendarDialog::IsOpen() const { return hwnd() != nullptr && IsWindow(hwnd()); }
@@ -230,14 +282,43 @@ void CalendarDialog::Select(const calendar::Date& date) {
   LocalTime shown;
   DateTimePicker picker(GetDlgItem(dlg, IDC_CALENDAR_PICKER));
   if (!picker.GetTime(&shown) || FromPicker(shown) != d) picker.SetTime(ToPicker(d));
-  if (d != selected_) SetDlgItemTextA(dlg, IDC_CALENDAR_DESCRIPTION, calendar::DayDescription(d).c_str());
+  const bool moved = d != selected_;
   selected_ = d;
   EnableWindow(GetDlgItem(dlg, IDC_CALENDAR_PREV_YEAR), calendar::CanMoveMonths(d, -12));
   EnableWindow(GetDlgItem(dlg, IDC_CALENDAR_PREV_MONTH), calendar::CanMoveMonths(d, -1));
   EnableWindow(GetDlgItem(dlg, IDC_CALENDAR_NEXT_MONTH), calendar::CanMoveMonths(d, 1));
   EnableWindow(GetDlgItem(dlg, IDC_CALENDAR_NEXT_YEAR), calendar::CanMoveMonths(d, 12));
-  grid_.Show(d, Today());
+  if (moved)
+    ShowReminders();
+  else
+    grid_.Show(d, Today(), MarkedCells(reminders_, d.year, d.month));
 }
+
+void CalendarDialog::ShowReminders() {
+  std::string text = calendar::DayDescription(selected_);
+  const std::string reminders = DayRemindersText(RemindersOn(reminders_, selected_));
+  if (!reminders.empty()) text += " " + reminders;
+  SetDlgItemTextA(hwnd(), IDC_CALENDAR_DESCRIPTION, text.c_str());
+  grid_.Show(selected_, Today(), MarkedCells(reminders_, selected_.year, selected_.month));
+}
+
+INT_PTR CalendarDialog::RunEditor(ReminderEditorDialog& editor) { return editor.Run(hwnd()); }
+
+void CalendarDialog::AddReminderOn(const calendar::Date& date) {
+  ReminderEditorDialog editor(actions_);
+  editor.NewOnDay(date.year, date.month, date.day);
+  if (RunEditor(editor) != IDOK) return;
+  // The calendar may have been closed while the editor ran.
+  if (!IsOpen()) return;
+  editor.record.nId = DistinctReminderId(reminders_, editor.record.nId);
+  if (!reminders_.Append(editor.record)) return;
+  SaveReminderFile(hwnd(), reminders_);
+  ShowReminders();
+}
+
+void CalendarDialog::OnAddReminder(int, int, HWND) { AddReminderOn(selected_); }
+
+void CalendarDialog::OnGridOpen(const calendar::Date& date) { AddReminderOn(date); }
 
 LRESULT CalendarDialog::OnPickerChanged(NMHDR&) {
   LocalTime shown;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "base/gbk_text.h"
+#include "base/gbk_text_win.h"
 #include "base/ini_file.h"
 #include "base/program_path.h"
 #include "base/theme_file.h"
@@ -14,16 +15,15 @@
 #include "controls/list_row_colours_win.h"
 #include "dialogs/reminder_editor.h"
 #include "dialogs/reminder_editor_dialog_win.h"
+#include "dialogs/reminder_file_win.h"
 #include "reminders/program_reminders_win.h"
 #include "resources/clock_settings_ids.h"
 
 namespace {
 
-// The save failed: the changes are kept in the running program, and the
-// dialog stays open so that OK can be tried again.
-const char kSaveFailed[] =
-    "无法写入提醒事件文件 Ticora.rmd（磁盘已满或没有写入权限？）。\n"
-    "所做的修改仍在程序中有效，请排除问题后再按“确定”保存。";
+// A cut folder would name another folder, and the chime would fall silent.
+const char kThemeDirectoryTooLong[] =
+    "声音主题文件夹的路径超过 127 个字符，无法保存，请选择路径较短的文件夹。";
 
 // The theme directory's browser: its status line shows the selected folder's path.
 class ThemeFolderBrowser : public FolderBrowser {
@@ -98,7 +98,7 @@ void ClockSettingsDialog::ShowRow(int row, const ReminderRecord& record, bool in
     list.SetItem(row, "", data);
   }
   list.SetItemText(row, 1, FieldText(record.sTitle).c_str());
-  list.SetItemText(row, 2, RepeatText(record.nRepeat));
+  list.SetItemText(row, 2, RepeatText(record).c_str());
   list.SetChecked(row, record.bEnabled != 0);
 }
 
@@ -142,9 +142,9 @@ void ClockSettingsDialog::OnTry(int, int, HWND) {
   char themeFile[kThemePathSize];
   char sound[kThemeValueSize];
   char path[kThemePathSize];
-  if (!JoinThemePath(themeDirectory, kThemeFileName, themeFile, sizeof themeFile)) return;
+  if (!JoinThemePath(themeDirectory, kThemeFileName, themeFile, sizeof themeFile, SystemLeadByte)) return;
   if (ReadThemeHourFile(themeFile, 4, sound, sizeof sound) == 0) return;
-  if (JoinThemePath(themeDirectory, sound, path, sizeof path)) actions_.playSound(path);
+  if (JoinThemePath(themeDirectory, sound, path, sizeof path, SystemLeadByte)) actions_.playSound(path);
 }
 
 void ClockSettingsDialog::OnBrowse(int, int, HWND) {
@@ -182,6 +182,8 @@ void ClockSettingsDialog::EditRow(int row) {
   // it today, but the record is looked up again rather than trusted).
   stored = reminders_.FindById(id);
   if (!stored) return;
+  // It may have fired while the editor was open.
+  KeepLatch(editor.record, *stored);
   editor.record.nId = DistinctReminderId(reminders_, editor.record.nId, stored);
   if (!reminders_.ReplaceById(id, editor.record)) return;
   ShowRow(row, editor.record, false);
@@ -208,17 +210,20 @@ void ClockSettingsDialog::OnDelete(int, int, HWND) {
 }
 
 void ClockSettingsDialog::OnOk(int, int, HWND) {
+  HWND dlg = hwnd();
+  if (ThemeDirectoryText().size() >= sizeof themeDirectory) {
+    MessageBoxA(dlg, kThemeDirectoryTooLong, kTicoraCaption, MB_OK | MB_ICONWARNING);
+    HWND edit = GetDlgItem(dlg, IDC_THEME_DIRECTORY);
+    Edit(edit).SelectAll();
+    SetFocus(edit);
+    return;
+  }
   const ListView list = List();
   const int rows = list.ItemCount();
   for (int row = 0; row < rows; ++row) reminders_.SetEnabledById(RowData(row), list.Checked(row) ? 1 : 0);
-  if (reminders_.modified()) {
-    char rmdPath[kProgramPathSize];
-    ProgramPath("Ticora.rmd", rmdPath);
-    if (!reminders_.Save(rmdPath)) {
-      MessageBoxA(hwnd(), kSaveFailed, kTicoraCaption, MB_OK | MB_ICONWARNING);
-      return;
-    }
-  }
+  // A failed save is reported and the dialog closes all the same: the list
+  // stays marked modified, so the next OK saves it again.
+  if (reminders_.modified()) SaveReminderFile(hwnd(), reminders_);
   ReadThemeDirectory();
   char iniPath[kProgramPathSize];
   ProgramPath("Ticora.ini", iniPath);

@@ -6,6 +6,7 @@
 #include "clock/clock_settings.h"
 #include "clock/program_resources_win.h"
 #include "clock/runtime_bound_win.h"
+#include "controls/edit_win.h"
 #include "controls/up_down_win.h"
 #include "resources/program_settings_dialog_ids.h"
 
@@ -42,6 +43,8 @@ ProgramSettingsDialog::ProgramSettingsDialog(const ProgramSettingsServices& serv
   OnCommand(IDC_FACE_DIGITAL, BN_CLICKED, &ProgramSettingsDialog::OnFaceDigital);
   OnCommand(IDC_FACE_ANALOG, BN_CLICKED, &ProgramSettingsDialog::OnFaceAnalog);
   OnCommand(IDC_TRANSPARENT, BN_CLICKED, &ProgramSettingsDialog::OnTransparent);
+  for (int id = IDC_SCALE_AUTO; id <= IDC_SCALE_300; ++id)
+    OnCommand(id, BN_CLICKED, &ProgramSettingsDialog::OnFaceScale);
   OnCommand(IDC_TRANSPARENCE, EN_CHANGE, &ProgramSettingsDialog::OnTransparenceChanged);
   OnNotify(IDC_BACKGROUND_STEP, UDN_DELTAPOS, &ProgramSettingsDialog::OnBackgroundStep);
   OnNotify(IDC_DIGIT_STEP, UDN_DELTAPOS, &ProgramSettingsDialog::OnDigitStep);
@@ -66,6 +69,7 @@ bool ProgramSettingsDialog::OnInitDialog(HWND) {
   CheckDlgButton(dlg, IDC_AFFAIR_REMIND, settings_.affairRemind ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(dlg, IDC_TRANSPARENT, settings_.transparent ? BST_CHECKED : BST_UNCHECKED);
   CheckRadioButton(dlg, IDC_FACE_DIGITAL, IDC_FACE_ANALOG, settings_.clockMode ? IDC_FACE_ANALOG : IDC_FACE_DIGITAL);
+  CheckRadioButton(dlg, IDC_SCALE_AUTO, IDC_SCALE_300, IDC_SCALE_AUTO + settings_.faceScale);
 
   SetDlgItemInt(dlg, IDC_TRANSPARENCE, static_cast<UINT>(settings_.transparence), FALSE);
   SetUpDown(dlg, IDC_TRANSPARENCE_STEP, kMinTransparence, kMaxTransparence, settings_.transparence);
@@ -99,6 +103,7 @@ void ProgramSettingsDialog::EnableTransparence() {
 
 void ProgramSettingsDialog::CreatePreview() {
   preview_.SetFaceMode(static_cast<uint8_t>(settings_.clockMode));
+  preview_.SetFaceScaleSetting(settings_.faceScale);
   bool ready = settings_.clockMode != kFaceDigital ||
                (preview_.LoadBackground(backgroundPath_, false) && preview_.LoadDigitStrip(digitPath_));
   if (ready) {
@@ -192,21 +197,52 @@ LRESULT ProgramSettingsDialog::OnDigitStep(NMHDR& header) {
   return 0;
 }
 
+void ProgramSettingsDialog::OnFaceScale(int id, int, HWND) {
+  settings_.faceScale = id - IDC_SCALE_AUTO;
+  if (!HasPreview()) return;
+  // The preview shows the face at the chosen scale; automatic shows it at
+  // the size the preview area is made for.
+  preview_.SetFaceScaleSetting(settings_.faceScale == 0 ? 1 : settings_.faceScale);
+  RecentrePreview();
+}
+
 void ProgramSettingsDialog::OnOk(int, int, HWND) {
   HWND dlg = hwnd();
   settings_.autoStart = Checked(dlg, IDC_AUTO_START);
   settings_.signalClock = Checked(dlg, IDC_SIGNAL_CLOCK);
   settings_.affairRemind = Checked(dlg, IDC_AFFAIR_REMIND);
   settings_.transparent = Checked(dlg, IDC_TRANSPARENT);
-  settings_.transparence = ClampTransparence(NumberIn(dlg, IDC_TRANSPARENCE));
-  // The waits as typed: the up-downs step within a range, typing does not.
-  settings_.messageWait = NumberIn(dlg, IDC_MESSAGE_WAIT);
-  settings_.shutdownWait = NumberIn(dlg, IDC_SHUTDOWN_WAIT);
-  WriteProgramSettings(iniPath_, settings_);
-
+  // A paste can put anything into the digits-only fields, and a wait of 0
+  // would leave no time to cancel a shutdown: what is out of range is refused.
+  const SettingsRefusal refusal = TakeTypedSettings(
+      settings_.transparent != 0, Edit(GetDlgItem(dlg, IDC_TRANSPARENCE)).Text().c_str(),
+      Edit(GetDlgItem(dlg, IDC_MESSAGE_WAIT)).Text().c_str(), Edit(GetDlgItem(dlg, IDC_SHUTDOWN_WAIT)).Text().c_str(),
+      settings_);
+  if (refusal != SettingsRefusal::None) {
+    MessageBoxA(dlg, SettingsRefusalText(refusal), kTicoraCaption, MB_OK | MB_ICONWARNING);
+    const int field = refusal == SettingsRefusal::Transparence  ? IDC_TRANSPARENCE
+                      : refusal == SettingsRefusal::MessageWait ? IDC_MESSAGE_WAIT
+                                                                : IDC_SHUTDOWN_WAIT;
+    Edit(GetDlgItem(dlg, field)).SelectAll();
+    SetFocus(GetDlgItem(dlg, field));
+    return;
+  }
+  // The file and the box keep what the registry really holds: a machine-wide
+  // value a user cannot remove still starts the clock.
+  const bool wanted = settings_.autoStart != 0;
   char command[MAX_PATH + 3];
-  if (ProgramAutoStartCommand(command, sizeof command) || !settings_.autoStart)
-    StoreAutoStart(*autoStart_, settings_.autoStart != 0, command);
+  if (ProgramAutoStartCommand(command, sizeof command) || !wanted) StoreAutoStart(*autoStart_, wanted, command);
+  const bool stored = AutoStartStored(*autoStart_);
+  settings_.autoStart = stored ? 1 : 0;
+  // A failed write is said, and OK goes on: the clock still takes the
+  // settings up for this session.
+  if (!WriteProgramSettings(iniPath_, settings_))
+    MessageBoxA(dlg, kSettingsNotSaved, kTicoraCaption, MB_OK | MB_ICONEXCLAMATION);
+  const char* failure = AutoStartFailureText(wanted, stored);
+  if (failure[0]) {
+    CheckDlgButton(dlg, IDC_AUTO_START, stored ? BST_CHECKED : BST_UNCHECKED);
+    MessageBoxA(dlg, failure, kTicoraCaption, MB_OK | MB_ICONWARNING);
+  }
   preview_.CloseClock();
   End(IDOK);
 }
@@ -233,6 +269,7 @@ void ApplyProgramSettings(ClockWindow& clock, const ProgramSettingsDialog& dialo
   run.waits.shutdownWait = s.shutdownWait;
   run.waits.messageWait = s.messageWait;
   clock.ApplySettings(run);
+  if (s.faceScale != clock.FaceScaleSetting()) clock.SetFaceScaleSetting(s.faceScale);
   if (dialog.AppearanceChanged())
     clock.ApplyAppearance(s.clockMode, dialog.BackgroundPath(), dialog.DigitPath(), true);
   SetWindowAlpha(clock.hwnd(), static_cast<BYTE>(s.transparent ? s.transparence : kMaxTransparence));

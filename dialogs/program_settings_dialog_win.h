@@ -37,6 +37,7 @@ class ProgramSettingsDialog : public LookedDialog {
   void OnMove(POINT clientOrigin);
   void OnFaceDigital(int id, int code, HWND control);
   void OnFaceAnalog(int id, int code, HWND control);
+  void OnFaceScale(int id, int code, HWND control);
   void OnTransparent(int id, int code, HWND control);
   void OnTransparenceChanged(int id, int code, HWND control);
   LRESULT OnBackgroundStep(NMHDR& header);

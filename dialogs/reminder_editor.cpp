@@ -207,6 +207,8 @@ const char* EditorRefusalText(EditorVerdict verdict) {
       return "每周重复的提醒至少要选择星期中的一天!";
     case EditorVerdict::NeedLunarDate:
       return "农历每年的提醒只能选择1901年至2100年之间的日期!";
+    case EditorVerdict::PathTooLong:
+      return "所选文件的路径超过 255 个字符，无法保存在提醒事件中，请选择其他位置的文件。";
     case EditorVerdict::Accepted:
       break;
   }
@@ -241,7 +243,7 @@ EditorVerdict ComposeReminder(const ReminderEditorInput& input, ReminderRecord& 
   out.stWhen.wSecond = input.time.wSecond;
   out.stWhen.wMilliseconds = input.time.wMilliseconds;
   out.bEnabled = 1;
-  out.bFired = 0;
+  KeepLatch(out, record);
   out.nFlags = 0;
   // The stored message decides the mode, so a message cut to nothing (or
   // one the user left empty) is no message.
@@ -253,11 +255,13 @@ EditorVerdict ComposeReminder(const ReminderEditorInput& input, ReminderRecord& 
   // a program plays no sound.
   if (out.nAction == ActionRunProgram) {
     if (input.programPath.empty()) return EditorVerdict::NeedCommandLine;
+    if (input.programPath.size() >= kReminderPathSize) return EditorVerdict::PathTooLong;
     StoreText(out.sPath, input.programPath);
     soundOn = false;
   }
   if (soundOn) {
     if (input.soundPath.empty()) return EditorVerdict::NeedSoundFile;
+    if (input.soundPath.size() >= kReminderPathSize) return EditorVerdict::PathTooLong;
     StoreText(out.sPath, input.soundPath);
     out.nFlags |= FlagSound;
   }
@@ -265,6 +269,11 @@ EditorVerdict ComposeReminder(const ReminderEditorInput& input, ReminderRecord& 
   out.nId = ReminderIdFromTime(out.stWhen);
   record = out;
   return EditorVerdict::Accepted;
+}
+
+void KeepLatch(ReminderRecord& edited, const ReminderRecord& stored) {
+  const bool sameMinute = edited.stWhen.wHour == stored.stWhen.wHour && edited.stWhen.wMinute == stored.stWhen.wMinute;
+  edited.bFired = sameMinute ? stored.bFired : 0;
 }
 
 uint16_t DistinctReminderId(const ReminderList& list, uint16_t wanted, const ReminderRecord* self) {

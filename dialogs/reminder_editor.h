@@ -96,6 +96,7 @@ enum class EditorVerdict {
   NeedSoundFile,    // sound box checked without a sound file
   NeedWeekday,      // weekly without a day of the week
   NeedLunarDate,    // lunar-yearly on a date outside the lunar table
+  PathTooLong,      // the command line or sound path does not fit its field
 };
 
 // The warning shown for a refusal ("" for Accepted).
@@ -103,8 +104,12 @@ const char* EditorRefusalText(EditorVerdict verdict);
 
 // Composes the record of OK from input and record's own nRepeat and nAction
 // (set by the radios as they are clicked). Only an accepted composition
-// changes record; a refused one leaves it as it was. Texts are cut to their
-// fields (63 and 255 bytes) without splitting a double-byte character; nId
+// changes record; a refused one leaves it as it was. The title and message
+// are cut to their fields (63 and 255 bytes) without splitting a double-byte
+// character; a path that does not fit (255 bytes) is refused, as a cut one
+// would name another file or lose a command's arguments. A record whose hour
+// and minute stay keeps its latch (bFired), so that it does not fire twice in
+// the minute it already fired in; nId
 // comes from the time's seconds and milliseconds. The date's day of week is
 // stored, but for a weekly reminder the input's day mask.
 // A record of a kind this program does not know keeps its kind and its date
@@ -113,6 +118,11 @@ const char* EditorRefusalText(EditorVerdict verdict);
 // the record stays byte for byte as it was opened.
 EditorVerdict ComposeReminder(const ReminderEditorInput& input, ReminderRecord& record,
                               const ReminderRecord* opened = nullptr);
+
+// The latch of an edited record: the stored record's while its hour and
+// minute are the same (it has fired in this minute already, or not), else
+// cleared.
+void KeepLatch(ReminderRecord& edited, const ReminderRecord& stored);
 
 // A key for a record about to be stored in list: wanted when no other record
 // holds it, else the next value up (wrapping past 0xFFFF) that none holds.

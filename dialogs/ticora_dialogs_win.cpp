@@ -29,6 +29,11 @@ void TicoraDialogs::Open(int command, ClockWindow& clock, HWND owner) {
     BringOpenDialogForward();
     return;
   }
+  // The calendar adds reminders too: the list has one editor at a time.
+  if (command == IDM_CLOCK_SETTINGS && calendar_ && calendar_->IsOpen()) {
+    calendar_->BringForward();
+    return;
+  }
   busy_ = true;
   switch (command) {
     case IDM_CLOCK_SETTINGS:

@@ -19,7 +19,9 @@ class TicoraDialogs : public ClockDialogs {
   void Open(int command, ClockWindow& clock, HWND owner) override;
   bool Busy() const { return busy_; }
   // The perpetual calendar: modeless, owned by the clock, one at a time (the
-  // command again brings it to the front); null until first opened.
+  // command again brings it to the front); null until first opened. It adds
+  // reminders, so the clock settings, which edit them too, do not open while
+  // it is open: their command brings the calendar to the front.
   CalendarDialog* Calendar() const { return calendar_.get(); }
 
  private:

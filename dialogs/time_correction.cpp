@@ -3,10 +3,12 @@
 LocalTime ComposeNewTime(const LocalTime& now, const PickedTime& picked) {
   LocalTime result = now;
   if (!picked.changed) return result;
-  result.wYear = picked.date.wYear;
-  result.wMonth = picked.date.wMonth;
-  result.wDayOfWeek = picked.date.wDayOfWeek;
-  result.wDay = picked.date.wDay;
+  if (picked.dateChanged) {
+    result.wYear = picked.date.wYear;
+    result.wMonth = picked.date.wMonth;
+    result.wDayOfWeek = picked.date.wDayOfWeek;
+    result.wDay = picked.date.wDay;
+  }
   if (picked.timeEnabled) {
     result.wHour = picked.time.wHour;
     result.wMinute = picked.time.wMinute;

@@ -25,7 +25,7 @@ TimeCorrectionDialog::TimeCorrectionDialog(TimeSource* time) : time_(time ? time
   OnMessage<WM_INITDIALOG>(&TimeCorrectionDialog::OnInitDialog);
   OnMessage<WM_TIMER>(&TimeCorrectionDialog::OnTimer);
   OnMessage<WM_PAINT>(&TimeCorrectionDialog::OnPaint);
-  OnNotify(IDC_NEW_DATE, DTN_DATETIMECHANGE, &TimeCorrectionDialog::OnPickerChanged);
+  OnNotify(IDC_NEW_DATE, DTN_DATETIMECHANGE, &TimeCorrectionDialog::OnDateChanged);
   OnNotify(IDC_NEW_TIME, DTN_DATETIMECHANGE, &TimeCorrectionDialog::OnPickerChanged);
   OnCommand(IDC_CORRECT_TIME, BN_CLICKED, &TimeCorrectionDialog::OnCorrectTime);
   OnCommand(IDOK, &TimeCorrectionDialog::OnClose);
@@ -77,6 +77,12 @@ LRESULT TimeCorrectionDialog::OnPickerChanged(NMHDR&) {
   return 0;
 }
 
+LRESULT TimeCorrectionDialog::OnDateChanged(NMHDR&) {
+  picked_.changed = true;
+  picked_.dateChanged = true;
+  return 0;
+}
+
 void TimeCorrectionDialog::OnCorrectTime(int, int, HWND) {
   picked_.timeEnabled = IsDlgButtonChecked(hwnd(), IDC_CORRECT_TIME) == BST_CHECKED;
   EnableWindow(GetDlgItem(hwnd(), IDC_NEW_TIME), picked_.timeEnabled ? TRUE : FALSE);
@@ -91,7 +97,7 @@ void TimeCorrectionDialog::OnClose(int id, int, HWND) {
   StopTimer();
   if (id == IDOK) {
     if (picked_.changed) {
-      picked_.date = PickerTime(hwnd(), IDC_NEW_DATE);
+      if (picked_.dateChanged) picked_.date = PickerTime(hwnd(), IDC_NEW_DATE);
       if (picked_.timeEnabled) picked_.time = PickerTime(hwnd(), IDC_NEW_TIME);
     }
     newTime_ = ComposeNewTime(time_->Now(), picked_);

@@ -36,6 +36,7 @@ class TimeCorrectionDialog : public LookedDialog {
   void OnTimer(UINT_PTR id);
   void OnPaint();
   LRESULT OnPickerChanged(NMHDR& header);
+  LRESULT OnDateChanged(NMHDR& header);
   void OnCorrectTime(int id, int code, HWND control);
   void OnClose(int id, int code, HWND control);
   void ShowNow();

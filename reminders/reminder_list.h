@@ -23,7 +23,7 @@ class ReminderList {
   bool Load(const char* path);
 
   // Replaces the file with the list's records through WriteFileSafely
-  // (base/safe_replace.h): the temporary file "<path>.tmp" takes the file's
+  // (base/safe_replace.h): its marked temporary file takes the file's
   // place only when every record was written in full and flushed, and after
   // any failure the file keeps its old content. A file in the way whose
   // size is no whole number of records (one Load ignored) is first copied to

@@ -163,7 +163,12 @@ void ShutdownCountdownDialog::OnFinalMessage() {
 void ShutdownCountdownDialog::OnCancel(int, int, HWND) {
   StopTimer();
   HWND dlg = hwnd();
+  // The dispatch's frame outlives this object: it says whether the object
+  // was destroyed while the question was open (the program closed from its
+  // tray menu), and then nothing of it may be touched.
+  const MessageFrame* frame = CurrentMessage();
   const int answer = actions_.ask(dlg, kCancelQuestion, kCaption, MB_ICONQUESTION | MB_YESNOCANCEL);
+  if (frame && !frame->targetAlive) return;
   // The window may have been closed from elsewhere while the question was open.
   if (!IsOpen() || hwnd() != dlg) return;
   if (answer == IDYES)

@@ -18,3 +18,8 @@
 #define IDC_MESSAGE_WAIT_STEP 1037
 #define IDC_SHUTDOWN_WAIT 1038
 #define IDC_SHUTDOWN_WAIT_STEP 1039
+// The face scale choice: automatic, 100 %, 200 %, 300 % (consecutive).
+#define IDC_SCALE_AUTO 1040
+#define IDC_SCALE_100 1041
+#define IDC_SCALE_200 1042
+#define IDC_SCALE_300 1043

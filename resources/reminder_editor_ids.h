@@ -22,3 +22,10 @@
 #define IDC_EDITOR_ACTION_RESTART 1038
 #define IDC_EDITOR_ACTION_PROGRAM 1039
 #define IDC_EDITOR_FORCE 1040
+// The third time type: repetition by a rule, the rule's drop-down, the line
+// that names the rule (a lunar reminder's lunar date) and the seven day boxes
+// of a weekly reminder, Monday (first) to Sunday (first + 6).
+#define IDC_EDITOR_RULE 1041
+#define IDC_EDITOR_RULE_LIST 1042
+#define IDC_EDITOR_RULE_LINE 1043
+#define IDC_EDITOR_DAY_FIRST 1044

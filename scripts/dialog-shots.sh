@@ -9,14 +9,17 @@
 #   settings_translucent_digital.png - and back to the digital face (Alt+D)
 #   time_correction.png      - the time correction dialog
 #   time_correction_calendar.png - its date picker's calendar, dropped down
-#   clock_settings.png       - the clock settings with the reminder list
+#   clock_settings.png       - the clock settings with the reminder list (every kind)
 #   reminder_editor.png      - the reminder editor on the long reminder
+#   editor_weekly.png, editor_workdays.png, editor_monthly.png,
+#   editor_yearly.png, editor_lunar.png - the editor on a reminder of each
+#                              kind that repeats by a rule
 #   folder_browser.png       - the theme directory's folder browser
 # Every dialog is cancelled, so nothing is written; the time is not set.
 # Needs a built tree (scripts/build.sh); uses the run prefix with the X11 driver.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=$root/build/shots/dialogs
+out=$root/build/shots${TICORA_SHOT_DPI:+-dpi$TICORA_SHOT_DPI}/dialogs
 source "$root/scripts/x-session.sh"
 x_session "$out" 1024 768
 source "$root/scripts/x-desktop.sh"
@@ -93,6 +96,18 @@ xdotool mousemove $((X + 250)) $((Y + 205)) click 1; sleep 2
 xdotool key alt+e
 wait_window 60 '事件提醒' >/dev/null && { sleep 3; shot reminder_editor.png; }
 xdotool key Escape; sleep 2
+# The samples of the repeating kinds are the rows below the fifth.
+k=2
+for kind in weekly workdays monthly yearly lunar; do
+  xdotool windowfocus --sync "$dlg" 2>/dev/null || true
+  xdotool mousemove $((X + 250)) $((Y + 205)) click 1; sleep 2
+  for _ in $(seq $k); do xdotool key Down; done
+  sleep 1
+  xdotool key alt+e
+  wait_window 60 '事件提醒' >/dev/null && { sleep 3; shot "editor_$kind.png"; }
+  xdotool key Escape; sleep 2
+  k=$((k + 1))
+done
 xdotool windowfocus --sync "$dlg" 2>/dev/null || true
 xdotool key alt+b
 wait_window 60 '选择文件夹' >/dev/null && { sleep 3; shot folder_browser.png; }

@@ -3,7 +3,9 @@
 # runs the four picture scripts and keeps a handful of their screenshots,
 # reduced to 256 colours so that the repository stays small; and saves the
 # installer's component page (build/shots-installer/components.png), reached
-# from its welcome page with the Enter key.
+# from its welcome page with the Enter key. The faces, the menu, the dialogs,
+# the calendar and Belvane are taken again in prefixes set to 144 and 192 DPI
+# (build/shots-dpi144/, build/shots-dpi192/, build/shots-belvane-dpi*/).
 # Needs a built tree (scripts/build.sh builds the installer too).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,6 +14,11 @@ b=$root/build
 "$root/scripts/dialog-shots.sh"
 "$root/scripts/belvane-shots.sh"
 "$root/scripts/calendar-shots.sh"
+for dpi in 144 192; do
+  for script in shots dialog-shots calendar-shots belvane-shots; do
+    TICORA_SHOT_DPI=$dpi "$root/scripts/$script.sh"
+  done
+done
 (
   source "$root/scripts/x-session.sh"
   x_session "$b/shots-installer" 800 600
@@ -33,4 +40,5 @@ keep "$b/shots/dialogs/time_correction.png" time_correction.png
 keep "$b/shots-belvane/editor_24h.png" belvane.png
 keep "$b/shots/calendar/new_year.png" calendar.png
 keep "$b/shots-installer/components.png" installer.png
+keep "$b/shots-dpi192/faces.png" faces_192dpi.png
 ls -l "$root/docs"/*.png

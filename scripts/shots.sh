@@ -11,7 +11,7 @@
 # Needs a built tree (scripts/build.sh); uses the run prefix with the X11 driver.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=$root/build/shots
+out=$root/build/shots${TICORA_SHOT_DPI:+-dpi$TICORA_SHOT_DPI}
 source "$root/scripts/x-session.sh"
 TICORA_SHOT_DISPLAY=${TICORA_SHOT_DISPLAY:-78} x_session "$out" 1024 600
 
@@ -30,7 +30,7 @@ wait_for() {
 
 # A coloured desktop picture and a compositor, so that translucency is seen.
 source "$root/scripts/x-desktop.sh"
-x_desktop "$out" 1024 600
+x_desktop "$out" $(( 1024 * ${TICORA_SHOT_DPI:-96} / 96 )) $(( 600 * ${TICORA_SHOT_DPI:-96} / 96 ))
 # Starts Ticora from the folder $1, in the background.
 start_clock() { (cd "$1" && LD_PRELOAD=$X_DESKTOP_PRELOAD wine Ticora.exe </dev/null >/dev/null 2>&1 &); }
 wineserver -p </dev/null >/dev/null 2>&1 || true

@@ -22,7 +22,7 @@ add_test(NAME wine_tests COMMAND wine_tests --gtest_brief=1)
 file(GLOB E2E_TEST_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(e2e_tests ${E2E_TEST_SRC})
 target_compile_definitions(e2e_tests PRIVATE ${TEST_DEFS})
-target_link_libraries(e2e_tests PRIVATE test_support reminders base gtest_main gtest)
+target_link_libraries(e2e_tests PRIVATE test_support reference reminders base gtest_main gtest)
 target_link_options(e2e_tests PRIVATE ${TICORA_STATIC})
 add_dependencies(e2e_tests dist)
 add_test(NAME e2e_tests COMMAND e2e_tests --gtest_brief=1)
@@ -34,6 +34,15 @@ foreach(v ${TICORA_REPORTED_VERSIONS})
            COMMAND env TICORA_WINE_VERSION=${v} ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh
                    ${CMAKE_BINARY_DIR}/wineprefix-${v} $<TARGET_FILE:e2e_tests> --gtest_brief=1)
   set_tests_properties(e2e_as_${v} PROPERTIES LABELS windows_versions TIMEOUT 1200)
+endforeach()
+# The faces at other DPIs: the end-to-end face checks in prefixes set to 144
+# and 192 DPI (label dpi).
+foreach(dpi 144 192)
+  add_test(NAME e2e_at_${dpi}dpi
+           COMMAND env TICORA_WINE_DPI=${dpi} ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh
+                   ${CMAKE_BINARY_DIR}/wineprefix-dpi${dpi} $<TARGET_FILE:e2e_tests> --gtest_brief=1
+                   --gtest_filter=DpiFacesEndToEnd.*:Manifest.*)
+  set_tests_properties(e2e_at_${dpi}dpi PROPERTIES LABELS dpi TIMEOUT 1200)
 endforeach()
 
 # The test Dorvix.dll: same exports, records its calls instead of acting.
@@ -76,6 +85,17 @@ if(INI_WINE_SRC)
   target_link_libraries(program_path_probe PRIVATE base)
   target_link_options(program_path_probe PRIVATE ${TICORA_STATIC})
   add_dependencies(ini_wine_tests program_path_probe)
+  # The path helpers under a Western (1252) and a Japanese (932) code page as
+  # well, each in a prefix of its own.
+  foreach(cp "1252;en_US.UTF-8" "932;ja_JP.UTF-8")
+    list(GET cp 0 page)
+    list(GET cp 1 lang)
+    add_test(NAME paths_cp${page}
+             COMMAND env TICORA_WINE_LANG=${lang} TICORA_EXPECT_ACP=${page} ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh
+                     ${CMAKE_BINARY_DIR}/wineprefix-cp${page} $<TARGET_FILE:ini_wine_tests>
+                     --gtest_filter=SystemLeadBytePaths.* --gtest_brief=1)
+    set_tests_properties(paths_cp${page} PROPERTIES TIMEOUT 600)
+  endforeach()
 endif()
 
 # Dorvix under Wine: exports, version answers, and its branches with replaced system calls.

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/gbk_text_win.h"
 #include "controls/list_view_win.h"
 #include "controls/module_win.h"
 #include "dialogs/about_dialog_win.h"
@@ -63,10 +64,12 @@ void ThemeEditorDialog::ShowModeRadio() {
   CheckRadioButton(hwnd(), IDC_MODE_12, IDC_MODE_24, themeMode_ == 12 ? IDC_MODE_12 : IDC_MODE_24);
 }
 
+// Every row follows the chosen mode, also after a file of another mode (5,
+// 30 ...) had set them.
 void ThemeEditorDialog::SetMode(int mode) {
   if (themeMode_ == mode) return;
   themeMode_ = mode;
-  for (int row = 12; row < kHourRows; ++row) hours_.SetRowData(row, RowDataFor(row, mode));
+  for (int row = 0; row < kHourRows; ++row) hours_.SetRowData(row, RowDataFor(row, mode));
 }
 
 void ThemeEditorDialog::OnMode12(int, int, HWND) { SetMode(12); }
@@ -99,7 +102,7 @@ LRESULT ThemeEditorDialog::OnDoubleClick(NMHDR& header) {
 void ThemeEditorDialog::OnOpenTheme(int, int, HWND) {
   char path[kEditorPathSize] = {};
   if (!services_.chooseFile(FileDialogUse::OpenTheme, hwnd(), path)) return;
-  const OpenedTheme theme = OpenThemeFile(path);
+  const OpenedTheme theme = OpenThemeFile(path, SystemLeadByte);
   themeMode_ = theme.mode;
   ShowModeRadio();
   for (int row = 0; row < kHourRows; ++row) {
@@ -113,12 +116,14 @@ void ThemeEditorDialog::OnSaveTheme(int, int, HWND) {
   if (!services_.chooseFile(FileDialogUse::SaveTheme, hwnd(), path)) return;
   std::string sounds[kHourRows];
   for (int row = 0; row < kHourRows; ++row) sounds[row] = hours_.Sound(row);
-  const ThemeSavePlan plan = PlanThemeSave(themeMode_, sounds, path, [](const char* file) {
+  // The mode the radios show is the one saved.
+  const int mode = IsDlgButtonChecked(hwnd(), IDC_MODE_12) == BST_CHECKED ? 12 : 24;
+  const ThemeSavePlan plan = PlanThemeSave(mode, sounds, path, [](const char* file) {
     return GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES;
-  });
+  }, SystemLeadByte);
   const HWND dlg = hwnd();
   if (!plan.fits) {
-    services_.ask(dlg, PathTooLongText(plan.directory).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    services_.ask(dlg, PathTooLongText(plan.directory, SystemLeadByte).c_str(), MB_OK | MB_ICONEXCLAMATION);
     return;
   }
   const std::string failure =

@@ -21,15 +21,15 @@ std::string HourRowTitle(int row) {
   return text;
 }
 
-std::string DirectoryOf(const char* path) {
+std::string DirectoryOf(const char* path, gbk::LeadByteRule isLead) {
   if (!path) return "";
-  const std::string cut(path, gbk::FitLength(path, kEditorPathSize - 1));
-  return cut.substr(0, gbk::DirectoryLength(cut.c_str()));
+  const std::string cut(path, gbk::FitLength(path, kEditorPathSize - 1, isLead));
+  return cut.substr(0, gbk::DirectoryLength(cut.c_str(), isLead));
 }
 
-OpenedTheme OpenThemeFile(const char* chosenPath) {
+OpenedTheme OpenThemeFile(const char* chosenPath, gbk::LeadByteRule isLead) {
   OpenedTheme theme;
-  const std::string dir = DirectoryOf(chosenPath);
+  const std::string dir = DirectoryOf(chosenPath, isLead);
   theme.mode = ReadThemeModeRaw(chosenPath);
   for (int r = 0; r < kHourRows; ++r) {
     theme.rowData[r] = RowDataFor(r, theme.mode);

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/gbk_text.h"
+
 constexpr int kHourRows = 24;
 // Item data of a row: its hour belongs to the mode, or not (high word 1).
 constexpr uintptr_t kRowActive = 0;
@@ -28,7 +30,8 @@ std::string HourRowTitle(int row);
 // The directory of path with its trailing separator: at most 259 bytes of
 // path (never half a double-byte character), cut after the last "\" or "/"
 // that is a character of its own. "" when there is none.
-std::string DirectoryOf(const char* path);
+// isLead tells the lead bytes of the system's code page.
+std::string DirectoryOf(const char* path, gbk::LeadByteRule isLead = gbk::IsLeadByte);
 
 // What opening a theme file puts into the editor.
 struct OpenedTheme {
@@ -39,7 +42,7 @@ struct OpenedTheme {
 // Reads the chosen file (whatever its name) as a theme: nMode unchanged; rows
 // below the mode (at most 24) active with the file's directory directly
 // followed by their value; the other rows inactive and without sound.
-OpenedTheme OpenThemeFile(const char* chosenPath);
+OpenedTheme OpenThemeFile(const char* chosenPath, gbk::LeadByteRule isLead = gbk::IsLeadByte);
 
 // The byte size of the open/save file dialog's structure: the full 88 bytes on
 // systems from version 5 and from 4.90 on, else the 76 bytes older systems

@@ -1,9 +1,10 @@
 #include "themeedit/theme_save_plan.h"
 
 #include "base/gbk_text.h"
+#include "base/safe_replace.h"
 #include "base/theme_file.h"
 
-int SavedThemeMode(int mode) { return NormalizeThemeMode(mode); }
+int SavedThemeMode(int mode) { return mode == 12 ? 12 : 24; }
 
 namespace {
 
@@ -16,12 +17,16 @@ std::string Join(const std::string& dir, const char* name) {
 }  // namespace
 
 ThemeSavePlan PlanThemeSave(int mode, const std::string (&sounds)[kHourRows], const char* chosenPath,
-                            const std::function<bool(const char*)>& exists) {
+                            const std::function<bool(const char*)>& exists, gbk::LeadByteRule isLead) {
   ThemeSavePlan plan;
-  plan.directory = DirectoryOf(chosenPath);
+  plan.directory = DirectoryOf(chosenPath, isLead);
   plan.mode = SavedThemeMode(mode);
   plan.themeFile = Join(plan.directory, kThemeFileName);
-  plan.fits = !plan.directory.empty() && !plan.themeFile.empty();
+  // The theme file is written through a temporary file beside it, whose
+  // longer name must fit as well.
+  const bool tempFits =
+      !plan.themeFile.empty() && ReplacementTempPath(plan.themeFile.c_str()).size() < kEditorPathSize;
+  plan.fits = !plan.directory.empty() && tempFits;
   for (int n = 1; n <= plan.mode; ++n) {
     HourCopy hour;
     hour.number = n;
@@ -30,11 +35,11 @@ ThemeSavePlan PlanThemeSave(int mode, const std::string (&sounds)[kHourRows], co
     hour.target = Join(plan.directory, file);
     if (hour.target.empty()) plan.fits = false;
     char source[kEditorPathSize];
-    gbk::CopyText(source, sizeof source, sounds[n - 1].c_str());
+    gbk::CopyText(source, sizeof source, sounds[n - 1].c_str(), isLead);
     hour.source = source;
     if (hour.source.empty())
       hour.action = CopyAction::NoSound;
-    else if (SamePathIgnoringCase(hour.source.c_str(), hour.target.c_str()))
+    else if (SamePathIgnoringCase(hour.source.c_str(), hour.target.c_str(), isLead))
       hour.action = CopyAction::AlreadyThere;
     else
       hour.action = exists(hour.target.c_str()) ? CopyAction::AskThenCopy : CopyAction::Copy;
@@ -43,13 +48,13 @@ ThemeSavePlan PlanThemeSave(int mode, const std::string (&sounds)[kHourRows], co
   return plan;
 }
 
-bool SamePathIgnoringCase(const char* a, const char* b) {
+bool SamePathIgnoringCase(const char* a, const char* b, gbk::LeadByteRule isLead) {
   auto fold = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c; };
   size_t i = 0;
   for (;;) {
     const auto ca = static_cast<unsigned char>(a[i]);
     const auto cb = static_cast<unsigned char>(b[i]);
-    if (gbk::IsLeadByte(ca) || gbk::IsLeadByte(cb)) {
+    if (isLead(ca) || isLead(cb)) {
       if (ca != cb) return false;
       if (a[i + 1] != b[i + 1]) return false;
       if (a[i + 1] == '\0') return true;
@@ -62,21 +67,22 @@ bool SamePathIgnoringCase(const char* a, const char* b) {
   }
 }
 
-std::string OverwriteQuestion(const std::string& target) {
-  return "目标文件：\n  " + target + "\n已经存在，是否覆盖此文件?";
+std::string OverwriteQuestion(const std::string& target, gbk::LeadByteRule isLead) {
+  return "目标文件：\n  " + gbk::ShortenPath(target, kMessagePathBytes, isLead) + "\n已经存在，是否覆盖此文件?";
 }
 
 std::string SaveFailureText(const std::string& themeFile, bool themeWritten,
-                            const std::vector<std::string>& failedCopies) {
+                            const std::vector<std::string>& failedCopies, gbk::LeadByteRule isLead) {
   std::string text;
-  if (!themeWritten) text = "无法写入声音主题文件：\n  " + themeFile + "\n";
+  if (!themeWritten) text = "无法写入声音主题文件：\n  " + gbk::ShortenPath(themeFile, kMessagePathBytes, isLead) + "\n";
   if (!failedCopies.empty()) {
     text += "下列声音文件未能复制：\n";
-    for (const std::string& target : failedCopies) text += "  " + target + "\n";
+    for (const std::string& target : failedCopies)
+      text += "  " + gbk::ShortenPath(target, kMessagePathBytes, isLead) + "\n";
   }
   return text;
 }
 
-std::string PathTooLongText(const std::string& directory) {
-  return "所选目录的路径太长，无法保存声音主题：\n  " + directory;
+std::string PathTooLongText(const std::string& directory, gbk::LeadByteRule isLead) {
+  return "所选目录的路径太长，无法保存声音主题：\n  " + gbk::ShortenPath(directory, kMessagePathBytes, isLead);
 }

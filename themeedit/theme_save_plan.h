@@ -30,25 +30,34 @@ struct ThemeSavePlan {
   std::vector<HourCopy> hours;  // 1 ... mode, ascending
 };
 
-// The cycle a save writes for the editor's mode: 24 stays 24, 12 and every
-// other value an opened file may have brought in are saved as a 12-hour theme,
-// which is also how the clock reads such a file.
+// The cycle a save writes for the editor's mode: the one its radios show, 12
+// for a 12-hour theme and 24 for every other value an opened file may have
+// brought in (such a file opens with "24 小时制" checked), so that no active
+// row's sound is dropped.
 int SavedThemeMode(int mode);
 
 // Plans saving mode and the 24 rows' sounds next to chosenPath (a file path
-// from the save dialog). exists(path) tells whether a file is there now.
+// from the save dialog). exists(path) tells whether a file is there now. The
+// plan does not fit when a composed path, or the temporary file the theme
+// file is written through, would exceed 259 bytes.
 ThemeSavePlan PlanThemeSave(int mode, const std::string (&sounds)[kHourRows], const char* chosenPath,
-                            const std::function<bool(const char*)>& exists);
+                            const std::function<bool(const char*)>& exists,
+                            gbk::LeadByteRule isLead = gbk::IsLeadByte);
 
 // Equal paths ignoring the case of ASCII letters; double-byte characters
 // compare byte for byte (their trail bytes are no letters to fold).
-bool SamePathIgnoringCase(const char* a, const char* b);
+bool SamePathIgnoringCase(const char* a, const char* b, gbk::LeadByteRule isLead = gbk::IsLeadByte);
+
+// Paths in the save's messages are shortened in the middle to this many bytes
+// so that a message box fits the screen however deep the folder.
+constexpr size_t kMessagePathBytes = 60;
 
 // The question asked before a copy replaces an existing file.
-std::string OverwriteQuestion(const std::string& target);
+std::string OverwriteQuestion(const std::string& target, gbk::LeadByteRule isLead = gbk::IsLeadByte);
 // What the save reports when part of it failed, "" when nothing did: the
 // theme file that could not be written, the targets that could not be copied.
 std::string SaveFailureText(const std::string& themeFile, bool themeWritten,
-                            const std::vector<std::string>& failedCopies);
+                            const std::vector<std::string>& failedCopies,
+                            gbk::LeadByteRule isLead = gbk::IsLeadByte);
 // When the chosen directory leaves no room for the theme's file names.
-std::string PathTooLongText(const std::string& directory);
+std::string PathTooLongText(const std::string& directory, gbk::LeadByteRule isLead = gbk::IsLeadByte);

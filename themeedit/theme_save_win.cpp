@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/file_system.h"
+#include "base/gbk_text_win.h"
 #include "base/theme_file.h"
 
 std::string CarryOutThemeSave(const ThemeSavePlan& plan, const std::function<int(const char*, UINT)>& ask) {
@@ -15,7 +16,7 @@ std::string CarryOutThemeSave(const ThemeSavePlan& plan, const std::function<int
       case CopyAction::NoSound:
         return;
       case CopyAction::AskThenCopy:
-        if (ask(OverwriteQuestion(hour.target).c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO) return;
+        if (ask(OverwriteQuestion(hour.target, SystemLeadByte).c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO) return;
         break;
       case CopyAction::Copy:
         break;
@@ -24,5 +25,5 @@ std::string CarryOutThemeSave(const ThemeSavePlan& plan, const std::function<int
   };
 
   const bool written = SaveTheme(DefaultFileSystem(), plan.themeFile.c_str(), plan.mode, copyHour);
-  return SaveFailureText(plan.themeFile, written, failedCopies);
+  return SaveFailureText(plan.themeFile, written, failedCopies, SystemLeadByte);
 }

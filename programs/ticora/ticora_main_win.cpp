@@ -8,10 +8,12 @@
 #include <cstring>
 #include <memory>
 
+#include "base/single_instance.h"
 #include "clock/clock_window_win.h"
 #include "controls/message_loop_win.h"
 #include "controls/module_win.h"
 #include "dialogs/ticora_dialogs_win.h"
+#include "resources/menu_ids.h"
 #ifdef TICORA_START_TIME_SEAM
 #include "base/local_time_win.h"
 #endif
@@ -73,7 +75,48 @@ int ShellVersionArgument(const char* commandLine) {
 }
 #endif
 
-int Run(int showCommand, TimeSource* time, const char* commandLine) {
+struct ClockSearch {
+  ATOM mark;
+  HWND found;
+};
+
+BOOL CALLBACK MatchClock(HWND window, LPARAM data) {
+  ClockSearch* search = reinterpret_cast<ClockSearch*>(data);
+  if (!GetPropA(window, MAKEINTATOM(search->mark))) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// The running clock of this program directory: the top-level window that
+// carries the instance's name as a property. Null while there is none.
+HWND FindRunningClock(ATOM mark) {
+  ClockSearch search{mark, nullptr};
+  EnumWindows(&MatchClock, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Another clock of this directory holds the instance: show it if it is hidden
+// and bring it forward. Returns true when this process should end (the clock
+// was found, or it never came up); false when that clock ended while this one
+// waited, so that this one owns the instance now and runs as the clock.
+bool HandOverToRunningClock(const char* name, HANDLE instance) {
+  // A clock still starting has its window a moment later; under emulation a
+  // start can take a minute.
+  const DWORD started = GetTickCount();
+  while (GetTickCount() - started < 120000) {
+    const ATOM mark = GlobalFindAtomA(name);
+    if (HWND clock = mark ? FindRunningClock(mark) : nullptr) {
+      if (!IsWindowVisible(clock)) PostMessageA(clock, WM_COMMAND, IDM_SHOW_HIDE, 0);
+      SetForegroundWindow(clock);
+      return true;
+    }
+    const DWORD wait = WaitForSingleObject(instance, 100);
+    if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED) return false;
+  }
+  return true;
+}
+
+int Run(int showCommand, TimeSource* time, const char* instanceName, const char* commandLine) {
   auto loop = std::make_unique<MessageLoop>();
   TicoraDialogs dialogs;
   ClockServices services;
@@ -89,10 +132,14 @@ int Run(int showCommand, TimeSource* time, const char* commandLine) {
   // A failed creation destroys the clock object first, then the loop.
   if (!clock.CreateClock(nullptr, false, nullptr)) return 0;
   ShowWindow(clock.hwnd(), showCommand);
+  // A second start of this directory's program finds the clock by this mark.
+  const ATOM mark = instanceName[0] ? GlobalAddAtomA(instanceName) : 0;
+  if (mark) SetPropA(clock.hwnd(), MAKEINTATOM(mark), reinterpret_cast<HANDLE>(1));
   const int exitCode = loop->Run();
   // The loop leaves the thread's table before the clock object (and with it
   // the notification-area icon) goes.
   loop.reset();
+  if (mark) GlobalDeleteAtom(mark);
   return exitCode;
 }
 
@@ -104,13 +151,28 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
   // registers its classes on request only would otherwise fail those dialogs.
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&icc);
+  // One clock per program directory: two would fire every reminder twice
+  // and overwrite each other's files. A second start hands over and ends.
+  char path[MAX_PATH + 1] = {};
+  char name[kInstanceNameSize] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH || !InstanceName(path, name, sizeof name)) name[0] = '\0';
+  HANDLE running = name[0] ? CreateMutexA(nullptr, TRUE, name) : nullptr;
+  if (running && GetLastError() == ERROR_ALREADY_EXISTS && HandOverToRunningClock(name, running)) {
+    CloseHandle(running);
+    return 0;
+  }
   module::Init(instance);
 #ifdef TICORA_START_TIME_SEAM
   StartedAt time(commandLine);
-  int exitCode = Run(showCommand, &time, commandLine);
+  int exitCode = Run(showCommand, &time, name, commandLine);
 #else
-  int exitCode = Run(showCommand, nullptr, commandLine);
+  int exitCode = Run(showCommand, nullptr, name, commandLine);
 #endif
   module::Shutdown();
+  if (running) {
+    ReleaseMutex(running);
+    CloseHandle(running);
+  }
   return exitCode;
 }

@@ -57,3 +57,75 @@ TEST(GbkText, SeparatorsAreCharactersOfTheirOwn) {
 }
 
 }  // namespace
+
+// The same path read by the rules of three code pages: "\xe9\x5c" is one
+// character in GBK and Shift-JIS but "é\" on a Western system, and
+// "\x95\x5c" leads only where 0x95 is a lead byte.
+bool NoLeadBytes(unsigned char) { return false; }
+bool ShiftJisLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+TEST(GbkText, LeadByteRuleIsTheCallersCodePage) {
+  struct {
+    gbk::LeadByteRule rule;
+    const char* path;
+    size_t directory;
+    bool endsWithSeparator;
+  } cases[] = {
+      {NoLeadBytes, "C:\\caf\xe9\\theme.ini", 8, false},
+      {gbk::IsLeadByte, "C:\\caf\xe9\\theme.ini", 3, false},
+      {ShiftJisLead, "C:\\caf\xe9\\theme.ini", 3, false},
+      {NoLeadBytes, "C:\\caf\xe9\\", 8, true},
+      {gbk::IsLeadByte, "C:\\caf\xe9\\", 3, false},
+      {ShiftJisLead, "C:\\\x95\\a", 3, false},
+      {NoLeadBytes, "C:\\\x95\\a", 5, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(c.directory, gbk::DirectoryLength(c.path, c.rule));
+    EXPECT_EQ(c.endsWithSeparator, gbk::EndsWithSeparator(c.path, c.rule));
+  }
+  // A cut keeps a lead byte with its second byte only where it leads.
+  EXPECT_EQ(4u, gbk::FitLength("ab\xe9\x5c", 4, NoLeadBytes));
+  EXPECT_EQ(2u, gbk::FitLength("ab\xe9\x5c" "c", 3, gbk::IsLeadByte));
+  char out[32];
+  ASSERT_TRUE(gbk::JoinPath("C:\\caf\xe9\\", "theme.ini", '\\', out, sizeof out, NoLeadBytes));
+  EXPECT_STREQ("C:\\caf\xe9\\theme.ini", out);
+}
+
+// Long paths in messages lose their middle: the root and the end stay, the
+// result never exceeds the limit nor splits a character.
+TEST(GbkText, ShortenedPathsKeepTheirEnds) {
+  const std::string deep = "C:\\" + std::string(200, 'd') + "\\folder\\theme.ini";
+  struct {
+    std::string path;
+    size_t max;
+    std::string expect;
+  } cases[] = {
+      {"C:\\short\\theme.ini", 60, "C:\\short\\theme.ini"},
+      {deep, 40, "C:\\...\\folder\\theme.ini"},
+      {"C:\\one\\two\\three\\four\\five\\six.wav", 24, "C:\\...\\four\\five\\six.wav"},
+      {"C:\\" + std::string(100, 'n') + ".wav", 20, "C:\\..." + std::string(10, 'n') + ".wav"},
+      {std::string(30, 'x'), 10, "x..." + std::string(6, 'x')},
+  };
+  for (const auto& c : cases) {
+    const std::string got = gbk::ShortenPath(c.path, c.max);
+    EXPECT_EQ(c.expect, got);
+    EXPECT_LE(got.size(), c.max);
+  }
+  // Double-byte characters on both sides of every cut.
+  std::string wide = "C:\\";
+  for (int i = 0; i < 60; ++i) wide += "\xb5\x5c";
+  wide += "\\\xc9\xf9\xd2\xf4.wav";
+  for (size_t max = 8; max < wide.size(); ++max) {
+    const std::string got = gbk::ShortenPath(wide, max);
+    ASSERT_LE(got.size(), max);
+    const size_t dots = got.find("...");
+    ASSERT_NE(std::string::npos, dots);
+    const std::string head = got.substr(0, dots), tail = got.substr(dots + 3);
+    ASSERT_EQ(head.size(), gbk::FitLength(head.c_str(), head.size())) << max;
+    ASSERT_EQ(0, wide.compare(0, head.size(), head));
+    ASSERT_EQ(0, wide.compare(wide.size() - tail.size(), tail.size(), tail));
+    // The tail starts on a character of the whole path.
+    ASSERT_EQ(wide.size() - tail.size(), gbk::FitLength(wide.c_str(), wide.size() - tail.size())) << max;
+  }
+}

@@ -150,6 +150,19 @@ TEST(IniFileRead, MissingFileGivesDefaultUnchanged) {
     EXPECT_EQ(one[0], 'x');
 }
 
+TEST(IniFileRead, AFileOverOneMebibyteIsUnreadableAndNeverRewritten) {
+    // The key first, then padding: within the limit it is read, past it the
+    // whole file counts as unreadable.
+    const std::string head = "[SYSTEM]\r\nnMessageWait=7\r\n;";
+    std::string fits = head + std::string(kMaxIniFileBytes - head.size(), 'x');
+    TempIni at(fits);
+    EXPECT_EQ(7, IniReadInt(at.Path(), "SYSTEM", "nMessageWait", -1));
+    TempIni over(fits + "x");
+    EXPECT_EQ(-1, IniReadInt(over.Path(), "SYSTEM", "nMessageWait", -1));
+    EXPECT_FALSE(IniWriteString(over.Path(), "SYSTEM", "nMessageWait", "8"));
+    EXPECT_EQ(fits + "x", over.Get());
+}
+
 TEST(IniFileRead, IntegersTakeTheLeadingNumber) {
     struct {
         const char* value;

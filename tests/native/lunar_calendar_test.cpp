@@ -209,4 +209,32 @@ TEST(MonthView, PagesAndMovesStayInsideTheRange) {
   EXPECT_EQ(calendar::ClampToRange({2200, 6, 1}), calendar::kLastDate);
 }
 
+TEST(MonthView, EveryCellIsTheDayItShowsAndDaysOutsideTheRangeAreNone) {
+  struct Case {
+    int year, month, cell;
+    bool shown;
+    Date day;
+  } const cases[] = {
+      {1901, 1, 0, false, {}},            // 30 December 1900, grey
+      {1901, 1, 1, false, {}},            // 31 December 1900
+      {1901, 1, 2, true, {1901, 1, 1}},   // the first day of the range
+      {1901, 1, 3, true, {1901, 1, 2}},
+      {1901, 1, 41, true, {1901, 2, 9}},
+      {2100, 12, 0, true, {2100, 11, 28}},
+      {2100, 12, 33, true, {2100, 12, 31}},  // the last day of the range
+      {2100, 12, 34, false, {}},
+      {2024, 2, 0, true, {2024, 1, 28}},
+      {2024, 2, 41, true, {2024, 3, 9}},
+      {2024, 2, 42, false, {}},
+      {2024, 2, -1, false, {}},
+  };
+  for (const Case& c : cases) {
+    Date day{0, 0, 0};
+    EXPECT_EQ(c.shown, calendar::GridDayAt(c.year, c.month, c.cell, &day)) << c.year << "-" << c.month << " " << c.cell;
+    if (c.shown) {
+      EXPECT_EQ(c.day, day) << c.year << "-" << c.month << " " << c.cell;
+    }
+  }
+}
+
 }  // namespace

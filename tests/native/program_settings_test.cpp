@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -36,6 +37,49 @@ TEST(ProgramSettingsRules, IndexAndTransparenceRanges) {
   for (const auto& a : alphas) EXPECT_EQ(a[1], ClampTransparence(a[0])) << a[0];
 }
 
+TEST(ProgramSettingsRules, TypedValuesAreTakenOnlyWholeAndInRange) {
+  struct Case {
+    bool transparent;
+    const char *alpha, *message, *shutdown;
+    SettingsRefusal refusal;
+    int storedAlpha;
+  } cases[] = {
+      {true, "10", "1", "1", SettingsRefusal::None, 10},
+      {true, " 255 ", "36000", "60", SettingsRefusal::None, 255},
+      {true, "9", "5", "5", SettingsRefusal::Transparence, 0},
+      {true, "256", "5", "5", SettingsRefusal::Transparence, 0},
+      {true, "", "5", "5", SettingsRefusal::Transparence, 0},
+      {false, "abc", "5", "5", SettingsRefusal::None, 77},  // disabled field: the alpha stays
+      {false, "3", "5", "5", SettingsRefusal::None, 10},    // brought into range
+      {true, "100", "0", "5", SettingsRefusal::MessageWait, 0},
+      {true, "100", "36001", "5", SettingsRefusal::MessageWait, 0},
+      {true, "100", "1a", "5", SettingsRefusal::MessageWait, 0},
+      {true, "100", "5", "0", SettingsRefusal::ShutdownWait, 0},
+      {true, "100", "5", "61", SettingsRefusal::ShutdownWait, 0},
+      {true, "100", "5", "-1", SettingsRefusal::ShutdownWait, 0},
+      {true, "100", "5", "9999999999", SettingsRefusal::ShutdownWait, 0},
+      {true, "1 0", "5", "5", SettingsRefusal::Transparence, 0},
+  };
+  for (const Case& c : cases) {
+    ProgramSettings s;
+    s.transparence = 77;
+    s.messageWait = 8;
+    s.shutdownWait = 9;
+    EXPECT_EQ(c.refusal, TakeTypedSettings(c.transparent, c.alpha, c.message, c.shutdown, s))
+        << c.alpha << "|" << c.message << "|" << c.shutdown;
+    if (c.refusal == SettingsRefusal::None) {
+      EXPECT_EQ(c.storedAlpha, s.transparence);
+      EXPECT_EQ(std::atoi(c.message), s.messageWait);
+      EXPECT_EQ(std::atoi(c.shutdown), s.shutdownWait);
+    } else {
+      EXPECT_EQ(77, s.transparence);
+      EXPECT_EQ(8, s.messageWait);
+      EXPECT_EQ(9, s.shutdownWait);
+      EXPECT_STRNE("", SettingsRefusalText(c.refusal));
+    }
+  }
+}
+
 struct IniFile {
   explicit IniFile(const std::string& text) : path(::testing::TempDir() + "program_settings_test.ini") {
     std::ofstream(path, std::ios::binary) << text;
@@ -53,7 +97,7 @@ struct IniFile {
 TEST(ProgramSettingsFile, MissingIndexesComeIntoTheListAndAnEmptyListIsNotWritten) {
   IniFile ini("[SYSTEM]\r\nnTransparence=5\r\n[BACKGROUND]\r\nnTotal=3\r\n[NUMBER]\r\nnTotal=2\r\nnCurrent=9\r\n");
   ProgramSettings s = ReadProgramSettings(ini.path.c_str());
-  EXPECT_EQ(5, s.transparence);  // as read; the dialog clamps only what it stores
+  EXPECT_EQ(10, s.transparence);
   EXPECT_EQ(1, s.background.current);
   EXPECT_EQ(2, s.digits.current);
 
@@ -65,6 +109,43 @@ TEST(ProgramSettingsFile, MissingIndexesComeIntoTheListAndAnEmptyListIsNotWritte
   WriteProgramSettings(empty.path.c_str(), s);
   EXPECT_NE(std::string::npos, empty.Text().find("[BACKGROUND]\r\nnCurrent=4\r\n")) << empty.Text();
   EXPECT_EQ(std::string::npos, empty.Text().find("[NUMBER]")) << empty.Text();
+}
+
+TEST(ProgramSettingsFile, HandEditedValuesComeInRangeForTheDialogAndTheClock) {
+  struct Case {
+    const char* system;
+    int alpha, message, shutdown, mode;
+  } cases[] = {
+      {"nTransparence=0\r\nnMessageWait=0\r\nnShutdownWait=0\r\nbClockMode=256\r\n", 10, 1, 1, 0},
+      {"nTransparence=999\r\nnMessageWait=90000\r\nnShutdownWait=61\r\nbClockMode=257\r\n", 255, 36000, 60, 1},
+      {"nTransparence=-4\r\nnMessageWait=-1\r\nnShutdownWait=-30\r\n", 10, 1, 1, 0},
+      {"nTransparence=128\r\nnMessageWait=10\r\nnShutdownWait=30\r\nbClockMode=1\r\n", 128, 10, 30, 1},
+  };
+  for (const Case& c : cases) {
+    IniFile ini(std::string("[SYSTEM]\r\n") + c.system);
+    const ProgramSettings dialog = ReadProgramSettings(ini.path.c_str());
+    const ClockSettings clock = ReadClockSettings(ini.path.c_str());
+    EXPECT_EQ(c.alpha, dialog.transparence) << c.system;
+    EXPECT_EQ(c.message, dialog.messageWait) << c.system;
+    EXPECT_EQ(c.shutdown, dialog.shutdownWait) << c.system;
+    EXPECT_EQ(c.mode, dialog.clockMode) << c.system;
+    EXPECT_EQ(c.alpha, clock.transparence) << c.system;
+    EXPECT_EQ(c.message, clock.messageWait) << c.system;
+    EXPECT_EQ(c.shutdown, clock.shutdownWait) << c.system;
+    EXPECT_EQ(c.mode, clock.faceMode) << c.system;
+  }
+}
+
+TEST(ProgramSettingsFile, FaceScaleRoundTripsAndAnUnknownOneIsAutomatic) {
+  for (const char* stored : {"0", "1", "2", "3", "4", "-1", "x"}) {
+    IniFile ini(std::string("[SYSTEM]\r\nnFaceScale=") + stored + "\r\n");
+    const int expected = stored[0] >= '0' && stored[0] <= '3' ? stored[0] - '0' : 0;
+    ProgramSettings s = ReadProgramSettings(ini.path.c_str());
+    EXPECT_EQ(expected, s.faceScale) << stored;
+    s.faceScale = 2;
+    WriteProgramSettings(ini.path.c_str(), s);
+    EXPECT_EQ(2, ReadProgramSettings(ini.path.c_str()).faceScale);
+  }
 }
 
 // Run values in memory; a hive can refuse writing.

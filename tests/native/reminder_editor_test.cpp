@@ -139,7 +139,7 @@ TEST(ReminderEditor, LongTextsAreCutWithoutSplittingACharacter) {
   in.title = std::string(62, 't') + "字" + "尾";
   in.message = std::string(254, 'm') + "字";
   in.soundOn = true;
-  in.soundPath = std::string(300, 'p');
+  in.soundPath = std::string(255, 'p');
   ASSERT_EQ(EditorVerdict::Accepted, ComposeReminder(in, r));
   EXPECT_EQ(std::string(62, 't'), FieldText(r.sTitle));
   EXPECT_EQ(std::string(254, 'm'), FieldText(r.sMessage));
@@ -149,6 +149,43 @@ TEST(ReminderEditor, LongTextsAreCutWithoutSplittingACharacter) {
   in.title = std::string(70, 'T');
   ASSERT_EQ(EditorVerdict::Accepted, ComposeReminder(in, r));
   EXPECT_EQ(std::string(63, 'T'), FieldText(r.sTitle));
+}
+
+TEST(ReminderEditor, APathThatDoesNotFitIsRefusedNotCut) {
+  ReminderRecord r = MakeReminder(1, "t", RepeatOnce, 1, 2);
+  const ReminderRecord before = r;
+  ReminderEditorInput in = Input();
+  in.soundOn = true;
+  in.soundPath = std::string(256, 'p');
+  EXPECT_EQ(EditorVerdict::PathTooLong, ComposeReminder(in, r));
+  r.nAction = ActionRunProgram;
+  in.programPath = "C:\\tool.exe " + std::string(300, 'a');
+  EXPECT_EQ(EditorVerdict::PathTooLong, ComposeReminder(in, r));
+  EXPECT_EQ(0, std::memcmp(before.sPath, r.sPath, sizeof r.sPath));
+  EXPECT_NE(std::string::npos, std::string(EditorRefusalText(EditorVerdict::PathTooLong)).find("255"));
+  in.programPath.resize(255);
+  EXPECT_EQ(EditorVerdict::Accepted, ComposeReminder(in, r));
+  EXPECT_EQ(in.programPath, FieldText(r.sPath));
+}
+
+TEST(ReminderEditor, TheLatchStaysWhileTheMinuteOfTheDayStays) {
+  ReminderRecord fired = MakeReminder(1, "t", RepeatDaily, 9, 45);
+  fired.bFired = 1;
+  ReminderEditorInput in = Input();  // 09:45:12
+  ReminderRecord r = fired;
+  ASSERT_EQ(EditorVerdict::Accepted, ComposeReminder(in, r));
+  EXPECT_EQ(1, r.bFired);  // it fired in this minute: not again
+  r = fired;
+  in.time.wMinute = 46;
+  ASSERT_EQ(EditorVerdict::Accepted, ComposeReminder(in, r));
+  EXPECT_EQ(0, r.bFired);
+  // The stored record fired while the editor was open.
+  ReminderRecord edited = MakeReminder(1, "t", RepeatDaily, 9, 45);
+  KeepLatch(edited, fired);
+  EXPECT_EQ(1, edited.bFired);
+  edited.stWhen.wHour = 10;
+  KeepLatch(edited, fired);
+  EXPECT_EQ(0, edited.bFired);
 }
 
 TEST(ReminderEditor, DistinctIdsSkipKeysOtherRecordsHold) {

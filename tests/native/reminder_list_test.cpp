@@ -356,7 +356,7 @@ TEST(ReminderListTest, RealFilesRoundTripAndReplace) {
   EXPECT_EQ(Titles(again), (std::vector<std::string>{"one", "two"}));
   std::ifstream bak(path + ".bak", std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(bak), {}), std::string(605, 'j'));
-  EXPECT_FALSE(StdFileSystem().Exists((path + ".tmp").c_str()));
+  EXPECT_FALSE(StdFileSystem().Exists(ReminderList::TempPathFor(path.c_str()).c_str()));
   EXPECT_FALSE(StdFileSystem().Exists((path + ".bak1").c_str()));
 
   std::remove(path.c_str());

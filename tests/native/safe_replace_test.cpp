@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
 
 #include "base/ini_file.h"
@@ -151,12 +152,103 @@ TEST(SafeReplaceTest, InterruptedReplacementIsTakenUpOnStart) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     FakeFileSystem fs;
-    if (c.temp) fs.SetText("Ticora.rmd.tmp", "new");
-    if (c.old) fs.SetText("Ticora.rmd.old", "old");
+    if (c.temp) fs.SetText(ReplacementTempPath("Ticora.rmd"), "new");
+    if (c.old) fs.SetText(ReplacementOldPath("Ticora.rmd"), "old");
     if (c.file) fs.SetText("Ticora.rmd", "file");
     ReminderList list(&fs);
     list.Load("Ticora.rmd");
     EXPECT_EQ(c.expect, fs.Exists("Ticora.rmd") ? fs.Text("Ticora.rmd") : "<missing>");
-    EXPECT_FALSE(fs.Exists("Ticora.rmd.old"));
+    EXPECT_FALSE(fs.Exists(ReplacementOldPath("Ticora.rmd").c_str()));
+  }
+}
+
+namespace {
+
+// The files beside path, apart from path itself.
+std::map<std::string, std::string> Others(const FakeFileSystem& fs, const std::string& path) {
+  std::map<std::string, std::string> others;
+  for (const auto& file : fs.files)
+    if (file.first != path) others[file.first] = fs.Text(file.first);
+  return others;
+}
+
+}  // namespace
+
+// Files of the user's that look like a replacement's leftovers ("<path>.old",
+// "<path>.tmp", a backup) are neither read, renamed nor removed, whether the
+// file exists or not, with and without a one-step replace; afterwards nothing
+// but them and the new file is there.
+TEST(SafeReplaceTest, TouchesNoFileItDidNotMake) {
+  for (const Rewrite& rewrite : Rewrites()) {
+    for (bool present : {true, false}) {
+      for (bool oneStep : {true, false}) {
+        SCOPED_TRACE(std::string(rewrite.name) + (present ? ", file there" : ", file missing") +
+                     (oneStep ? "" : ", no one-step replace"));
+        FakeFileSystem fs;
+        fs.oneStepReplace = oneStep;
+        if (present && !rewrite.oldText.empty()) fs.SetText(rewrite.path, rewrite.oldText);
+        const std::string path = rewrite.path;
+        const std::map<std::string, std::string> mine = {
+            {path + ".old", "user's old copy"}, {path + ".tmp", "user's draft"}, {path + ".tmp.tmp", "x"},
+            {path + ".bak", "user's backup"}};
+        for (const auto& file : mine) fs.SetText(file.first, file.second);
+        RecoverReplacement(fs, rewrite.path);
+        ASSERT_TRUE(rewrite.write(fs));
+        RecoverReplacement(fs, rewrite.path);
+        EXPECT_EQ(mine, Others(fs, path));
+        EXPECT_TRUE(fs.Exists(rewrite.path));
+      }
+    }
+  }
+}
+
+// Another program holds the file (sharing reading and writing, not deletion):
+// the replace is tried again a few times, then the file is written over in
+// place; when even that fails, the old content stays and the failure is
+// reported. A read-only file is never changed, and nothing is retried.
+TEST(SafeReplaceTest, HeldFilesAreWrittenInPlaceAndReadOnlyOnesNever) {
+  enum class Case { kHeld, kHeldNoInPlace, kReadOnly };
+  for (const Rewrite& rewrite : Rewrites()) {
+    if (rewrite.oldText.empty()) continue;
+    for (Case c : {Case::kHeld, Case::kHeldNoInPlace, Case::kReadOnly}) {
+      for (bool oneStep : {true, false}) {
+        SCOPED_TRACE(std::string(rewrite.name) + " case " + std::to_string(static_cast<int>(c)) +
+                     (oneStep ? "" : ", no one-step replace"));
+        FakeFileSystem fs;
+        fs.oneStepReplace = oneStep;
+        fs.SetText(rewrite.path, rewrite.oldText);
+        (c == Case::kReadOnly ? fs.readOnly : fs.held).insert(rewrite.path);
+        fs.inPlaceWrites = c != Case::kHeldNoInPlace;
+        const bool reported = rewrite.write(fs);
+        EXPECT_EQ(c == Case::kHeld, reported);
+        EXPECT_EQ(c == Case::kReadOnly ? 0 : kReplaceRetries, fs.pauses);
+        if (c == Case::kHeld)
+          EXPECT_NE(rewrite.oldText, fs.Text(rewrite.path));
+        else
+          EXPECT_EQ(rewrite.oldText, fs.Text(rewrite.path));
+        EXPECT_TRUE(Others(fs, rewrite.path).empty());
+        EXPECT_EQ(0, fs.openStreams);
+      }
+    }
+  }
+}
+
+// The theme's hour sounds are copied after their keys whatever happens to the
+// theme file: missing, unreadable, held beyond writing or read-only.
+TEST(SafeReplaceTest, ThemeSaveVisitsEveryHourWhateverHappensToTheFile) {
+  enum class State { kMissing, kUnreadable, kReadOnly, kNormal };
+  for (State state : {State::kMissing, State::kUnreadable, State::kReadOnly, State::kNormal}) {
+    SCOPED_TRACE(static_cast<int>(state));
+    FakeFileSystem fs;
+    if (state != State::kMissing) fs.SetText("theme.ini", "[THEME]\r\nnMode=12\r\n");
+    if (state == State::kUnreadable) fs.unreadable.insert("theme.ini");
+    if (state == State::kReadOnly) fs.readOnly.insert("theme.ini");
+    std::vector<int> visited;
+    SetIniFileSystem(&fs);
+    const bool saved = SaveTheme(fs, "theme.ini", 24, [&](int n) { visited.push_back(n); });
+    SetIniFileSystem(nullptr);
+    EXPECT_EQ(24u, visited.size());
+    for (size_t i = 0; i < visited.size(); ++i) EXPECT_EQ(static_cast<int>(i) + 1, visited[i]);
+    EXPECT_EQ(state == State::kMissing || state == State::kNormal, saved);
   }
 }

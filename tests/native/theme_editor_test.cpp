@@ -126,9 +126,13 @@ TEST(ThemeEditorTest, SavePlanCopiesEachHourOfTheModeOnce) {
 TEST(ThemeEditorTest, SavedModeAndPathsThatDoNotFit) {
   std::string sounds[kHourRows];
   auto none = [](const char*) { return false; };
-  // Every mode other than 24 an opened file may bring is saved as 12 hours.
-  for (int mode : {12, 0, 7, 13, 18, 30}) EXPECT_EQ(PlanThemeSave(mode, sounds, "C:\\t.ini", none).mode, 12);
-  EXPECT_EQ(PlanThemeSave(24, sounds, "C:\\t.ini", none).mode, 24);
+  // The mode the radios show: 12 only for a 12-hour theme, 24 for every other
+  // value an opened file may bring, with a copy for each of its rows.
+  EXPECT_EQ(PlanThemeSave(12, sounds, "C:\\t.ini", none).mode, 12);
+  for (int mode : {24, 0, 5, 7, 13, 18, 30}) {
+    EXPECT_EQ(PlanThemeSave(mode, sounds, "C:\\t.ini", none).mode, 24) << mode;
+    EXPECT_EQ(PlanThemeSave(mode, sounds, "C:\\t.ini", none).hours.size(), 24u) << mode;
+  }
 
   const std::string deep = "C:\\" + std::string(246, 'd') + "\\t.ini";  // "Hour01.wav" no longer fits
   EXPECT_FALSE(PlanThemeSave(12, sounds, deep.c_str(), none).fits);

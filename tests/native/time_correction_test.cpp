@@ -24,21 +24,26 @@ TEST(TimeCorrection, NewTimeComposition) {
   const LocalTime date = At(2027, 3, 1, 15, 1, 2, 3, 4);
   const LocalTime time = At(1999, 1, 5, 1, 23, 45, 6, 7);
   struct Case {
-    bool changed, timeEnabled;
+    bool changed, dateChanged, timeEnabled;
     LocalTime expected;
   } cases[] = {
-      {false, false, now},
-      {false, true, now},  // the box alone changes nothing
-      {true, false, At(2027, 3, 1, 15, 10, 20, 30, 400)},
-      {true, true, At(2027, 3, 1, 15, 23, 45, 6, 7)},
+      {false, false, false, now},
+      {false, false, true, now},  // the box alone changes nothing
+      {true, true, false, At(2027, 3, 1, 15, 10, 20, 30, 400)},
+      {true, true, true, At(2027, 3, 1, 15, 23, 45, 6, 7)},
+      // Only the time picker changed: today's date at OK, not the date the
+      // picker was opened on (yesterday, after midnight).
+      {true, false, true, At(2026, 12, 9, 9, 23, 45, 6, 7)},
+      {true, false, false, now},
   };
   for (const Case& c : cases) {
     PickedTime picked;
     picked.changed = c.changed;
+    picked.dateChanged = c.dateChanged;
     picked.timeEnabled = c.timeEnabled;
     picked.date = date;
     picked.time = time;
-    EXPECT_TRUE(Same(c.expected, ComposeNewTime(now, picked))) << c.changed << c.timeEnabled;
+    EXPECT_TRUE(Same(c.expected, ComposeNewTime(now, picked))) << c.changed << c.dateChanged << c.timeEnabled;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,9 +34,21 @@ class FakeFileSystem : public FileSystem {
   int crashAt = -1;
   int changes = 0;
   int openStreams = 0;
+  // Files another program holds open, sharing reading and writing but not
+  // deletion: they cannot be renamed, replaced or removed, only written over
+  // in place.
+  std::set<std::string> held;
+  // Files marked read-only: nothing may change them.
+  std::set<std::string> readOnly;
+  // Files that exist but cannot be opened for reading.
+  std::set<std::string> unreadable;
+  // False: writing over a file in place fails too.
+  bool inPlaceWrites = true;
+  int pauses = 0;
+  bool refused = false;
 
   std::unique_ptr<FileStream> OpenRead(const char* path) override {
-    if (!files.count(path)) return nullptr;
+    if (!files.count(path) || unreadable.count(path)) return nullptr;
     return std::make_unique<Stream>(this, path);
   }
   std::unique_ptr<FileStream> Create(const char* path) override {
@@ -44,20 +57,31 @@ class FakeFileSystem : public FileSystem {
     return std::make_unique<Stream>(this, path);
   }
   bool Exists(const char* path) override { return files.count(path) != 0; }
-  bool Remove(const char* path) override { return Change() && files.erase(path) != 0; }
+  bool Remove(const char* path) override {
+    return Change() && !Blocked(path) && files.erase(path) != 0;
+  }
   bool Rename(const char* source, const char* target) override {
-    if (!Change() || !files.count(source) || files.count(target)) return false;
+    if (!Change() || Blocked(source) || Blocked(target) || !files.count(source) || files.count(target)) return false;
     files[target] = files[source];
     files.erase(source);
     return true;
   }
   ReplaceResult Replace(const char* source, const char* target) override {
     if (!oneStepReplace) return ReplaceResult::kNotAvailable;
-    if (!Change() || failReplace || !files.count(source)) return ReplaceResult::kFailed;
+    if (!Change() || failReplace || Blocked(source) || Blocked(target) || !files.count(source))
+      return ReplaceResult::kFailed;
     files[target] = files[source];
     files.erase(source);
     return ReplaceResult::kReplaced;
   }
+  bool LastRefused() override { return refused; }
+  bool IsReadOnly(const char* path) override { return readOnly.count(path) != 0; }
+  std::unique_ptr<FileStream> OpenInPlace(const char* path) override {
+    if (!Change() || !inPlaceWrites || !files.count(path) || readOnly.count(path)) return nullptr;
+    files[path].clear();
+    return std::make_unique<Stream>(this, path);
+  }
+  void Pause(unsigned) override { ++pauses; }
   std::string Text(const std::string& path) const {
     auto it = files.find(path);
     return it == files.end() ? std::string() : std::string(it->second.begin(), it->second.end());
@@ -65,8 +89,16 @@ class FakeFileSystem : public FileSystem {
   void SetText(const std::string& path, const std::string& text) { files[path].assign(text.begin(), text.end()); }
 
  private:
+  // A held file refuses being moved or removed; the system refuses any change
+  // of a read-only one the same way.
+  bool Blocked(const char* path) {
+    refused = held.count(path) != 0 || readOnly.count(path) != 0;
+    return refused;
+  }
+
   // Counts a changing call; false when it is to fail.
   bool Change() {
+    refused = false;
     const int n = changes++;
     if (n == crashAt) throw FileSystemCrash{};
     return n != failAt;

@@ -1,5 +1,7 @@
 #include "tests/support/modal_script.h"
 
+#include <commctrl.h>
+
 #include "controls/dialog_win.h"
 
 namespace {
@@ -60,6 +62,29 @@ ModalScript::Step Press(int controlId) {
 ModalScript::Step SetText(int controlId, const char* text) {
   std::string copy = text;
   return [controlId, copy](HWND dialog) { SetDlgItemTextA(dialog, controlId, copy.c_str()); };
+}
+
+ModalScript::Step ChooseItem(int controlId, int index) {
+  return [controlId, index](HWND dialog) {
+    HWND control = GetDlgItem(dialog, controlId);
+    SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
+  };
+}
+
+ModalScript::Step SetPickerDate(int controlId, int year, int month, int day) {
+  return [=](HWND dialog) {
+    HWND picker = GetDlgItem(dialog, controlId);
+    NMDATETIMECHANGE change{};
+    SendMessageA(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&change.st));
+    change.st.wYear = static_cast<WORD>(year);
+    change.st.wMonth = static_cast<WORD>(month);
+    change.st.wDay = static_cast<WORD>(day);
+    SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&change.st));
+    change.nmhdr = {picker, static_cast<UINT_PTR>(controlId), DTN_DATETIMECHANGE};
+    change.dwFlags = GDT_VALID;
+    SendMessageA(dialog, WM_NOTIFY, static_cast<WPARAM>(controlId), reinterpret_cast<LPARAM>(&change));
+  };
 }
 
 ModalScript::Step AnswerMessageBox(ModalScript& script, int button) {

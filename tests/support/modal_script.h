@@ -64,6 +64,10 @@ class ModalScript {
 ModalScript::Step Press(int controlId);
 // Sets the text of a control.
 ModalScript::Step SetText(int controlId, const char* text);
+// Selects item index of a drop-down list and tells the dialog, as a user's choice does.
+ModalScript::Step ChooseItem(int controlId, int index);
+// Sets the date of a date picker and tells the dialog, as a user's change does.
+ModalScript::Step SetPickerDate(int controlId, int year, int month, int day);
 // Answers a message box with button (IDOK, IDYES ...) and records its text in script.
 ModalScript::Step AnswerMessageBox(ModalScript& script, int button);
 // Ends the innermost dialog with result, as its own End would.

@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "clock/clock_window_win.h"
+#include "controls/hyperlink_win.h"
 #include "dialogs/about_dialog_win.h"
 #include "dialogs/ticora_dialogs_win.h"
 #include "resources/menu_ids.h"
 #include "tests/support/dib_surface.h"
 #include "tests/support/modal_script.h"
+#include "tests/wine/test_dialog_ids.h"
 
 namespace {
 
@@ -74,6 +76,7 @@ TEST(AboutDialogTest, LinksTakeTheirTextColourUnderTheMouseAndOpenTheirTarget) {
   AboutDialog about(IDC_HAND_TICORA, &RecordOpen);
   std::vector<int> hoverPixels, normalPixels;
   bool captured = false, releasedAfterLeaving = false, handShown = false;
+  LRESULT cursorAnswer = -1;
   INT_PTR result = 0;
   ModalScript script;
   script.Then([&](HWND dlg) {
@@ -82,7 +85,8 @@ TEST(AboutDialogTest, LinksTakeTheirTextColourUnderTheMouseAndOpenTheirTarget) {
     hoverPixels.push_back(LinkPixels(link, kLinkHoverText));
     SendMessageA(link, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     captured = GetCapture() == link;
-    SendMessageA(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    cursorAnswer =
+        SendMessageA(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     handShown = about.HandCursor() && GetCursor() == about.HandCursor();
     normalPixels.push_back(LinkPixels(link, kLinkText));
     hoverPixels.push_back(LinkPixels(link, kLinkHoverText));
@@ -100,6 +104,7 @@ TEST(AboutDialogTest, LinksTakeTheirTextColourUnderTheMouseAndOpenTheirTarget) {
   EXPECT_EQ(result, IDOK);
   EXPECT_TRUE(captured);
   EXPECT_TRUE(handShown);
+  EXPECT_EQ(0, cursorAnswer);
   EXPECT_TRUE(releasedAfterLeaving);
   ASSERT_EQ(normalPixels.size(), 3u);
   EXPECT_GT(normalPixels[0], 20);
@@ -110,4 +115,23 @@ TEST(AboutDialogTest, LinksTakeTheirTextColourUnderTheMouseAndOpenTheirTarget) {
   EXPECT_EQ(hoverPixels[2], 0);
   EXPECT_EQ(g_opened, (std::vector<std::string>{"http://www.example.com/ticora/", "mailto:support@example.com"}));
   EXPECT_EQ(about.HandCursor(), nullptr);  // destroyed on closing
+}
+
+TEST(HyperLinkTest, MadeDirectlyAsAWindowItIsSetUpAtItsCreation) {
+  g_opened.clear();
+  Dialog parent;
+  HWND dlg = parent.CreateModeless(nullptr, IDD_REFLECT_TEST);
+  ASSERT_NE(nullptr, dlg);
+  HyperLink link(&RecordOpen);
+  HWND window = link.Create(dlg, "http://direct.example/", SS_CENTER | WS_VISIBLE, RECT{10, 50, 160, 64}, 950);
+  ASSERT_NE(nullptr, window);
+  EXPECT_EQ(window, link.hwnd());
+  EXPECT_EQ(dlg, GetParent(window));
+  EXPECT_TRUE(GetWindowLongA(window, GWL_STYLE) & SS_NOTIFY);
+  EXPECT_STREQ("http://direct.example/", link.Target());
+  EXPECT_GT(LinkPixels(window, kLinkText), 20);  // painted as a link
+  SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(950, STN_CLICKED), reinterpret_cast<LPARAM>(window));
+  EXPECT_EQ(g_opened, std::vector<std::string>{"http://direct.example/"});
+  DestroyWindow(dlg);
+  EXPECT_FALSE(link.attached());
 }

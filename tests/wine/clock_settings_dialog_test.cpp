@@ -272,27 +272,45 @@ TEST(ClockSettingsDialog, KeepsTwoRemindersOfTheSameSecondApart) {
   EXPECT_EQ("first", FieldText(list.FindById(0x0700)->sTitle));
 }
 
-TEST(ClockSettingsDialog, AFailedSaveSaysSoAndKeepsTheChanges) {
+TEST(ClockSettingsDialog, AFailedSaveSaysSoClosesAndTheNextOkSavesAgain) {
   ProgramIni ini("[SYSTEM]\r\nsSignalFile=old\r\n");
   FakeFileSystem fs;
   fs.failCreate = true;
   ReminderList list(&fs);
   list.Append(MakeReminder(1, "A", RepeatDaily, 8, 0));
+  char value[160] = {};
+  {
+    ClockSettingsDialog dialog(list, Recorder::Actions());
+    ModalScript s;
+    s.Then(SetText(IDC_THEME_DIRECTORY, "new")).Then(Press(IDOK)).Then(AnswerMessageBox(s, IDOK));
+    EXPECT_EQ(IDOK, s.Run([&] { return dialog.Run(nullptr); }));
+    EXPECT_TRUE(s.Done());
+    ASSERT_EQ(1u, s.MessageBoxTexts().size());
+    EXPECT_NE(std::string::npos, s.MessageBoxTexts()[0].find("Ticora.rmd"));
+    EXPECT_TRUE(list.modified());
+    EXPECT_EQ(1u, list.count());
+    GetPrivateProfileStringA("SYSTEM", "sSignalFile", "?", value, sizeof value, ini.Path());
+    EXPECT_STREQ("new", value);
+  }
+  // A theme folder longer than sSignalFile holds is refused, not cut; once
+  // the file can be written, OK saves what the failed save left.
+  fs.failCreate = false;
   ClockSettingsDialog dialog(list, Recorder::Actions());
   ModalScript s;
-  s.Then(SetText(IDC_THEME_DIRECTORY, "new"))
-      .Then(Press(IDOK))
-      .Then(AnswerMessageBox(s, IDOK))
-      .Then(Press(IDCANCEL));
-  EXPECT_EQ(IDCANCEL, s.Run([&] { return dialog.Run(nullptr); }));
+  const std::string longFolder = "C:\\" + std::string(125, 'x');  // 128 bytes
+  s.Then(SetText(IDC_THEME_DIRECTORY, longFolder.c_str())).Then(Press(IDOK)).Then(AnswerMessageBox(s, IDOK));
+  s.Then([&](HWND dlg) {
+    EXPECT_TRUE(list.modified());  // nothing saved by the refused OK
+    SetDlgItemTextA(dlg, IDC_THEME_DIRECTORY, longFolder.substr(0, 127).c_str());
+  });
+  s.Then(Press(IDOK));
+  EXPECT_EQ(IDOK, s.Run([&] { return dialog.Run(nullptr); }));
   EXPECT_TRUE(s.Done());
   ASSERT_EQ(1u, s.MessageBoxTexts().size());
-  EXPECT_NE(std::string::npos, s.MessageBoxTexts()[0].find("Ticora.rmd"));
-  EXPECT_TRUE(list.modified());
-  EXPECT_EQ(1u, list.count());
-  char value[16] = {};
+  EXPECT_NE(std::string::npos, s.MessageBoxTexts()[0].find("127"));
+  EXPECT_FALSE(list.modified());
   GetPrivateProfileStringA("SYSTEM", "sSignalFile", "?", value, sizeof value, ini.Path());
-  EXPECT_STREQ("old", value);
+  EXPECT_EQ(longFolder.substr(0, 127), value);
 }
 
 TEST(ReminderEditorDialog, NewReminderRefusesUntilItsActionHasWhatItNeeds) {
@@ -337,6 +355,53 @@ TEST(ReminderEditorDialog, NewReminderRefusesUntilItsActionHasWhatItNeeds) {
             Recorder::calls);
 }
 
+// Text put in at the caret as a paste puts it (the edit's own limit applies).
+ModalScript::Step Paste(int id, std::string text) {
+  return [id, text](HWND dlg) {
+    SendDlgItemMessageA(dlg, id, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+  };
+}
+
+std::string DlgText(HWND dlg, int id) {
+  char text[1100] = {};
+  GetDlgItemTextA(dlg, id, text, sizeof text);
+  return text;
+}
+
+TEST(ReminderEditorDialog, TextsHoldWhatTheirFieldsHoldAndALongCommandLineIsRefused) {
+  ReminderEditorDialog editor(Recorder::Actions());
+  std::string zh;
+  for (int i = 0; i < 40; ++i) zh += "中";  // 80 bytes
+  std::vector<std::string> titles;
+  const std::string commandLine = "C:\\tool.exe " + std::string(345, 'a');  // 358 bytes
+  ModalScript s;
+  s.Then(SetText(IDC_EDITOR_TITLE, "")).Then(Paste(IDC_EDITOR_TITLE, zh)).Then([&](HWND d) {
+    titles.push_back(DlgText(d, IDC_EDITOR_TITLE));
+  });
+  s.Then(Paste(IDC_EDITOR_TITLE, "字")).Then(Paste(IDC_EDITOR_TITLE, "ab")).Then([&](HWND d) {
+    titles.push_back(DlgText(d, IDC_EDITOR_TITLE));
+  });
+  // In the middle: the text after the caret stays.
+  s.Then([](HWND d) { SendDlgItemMessageA(d, IDC_EDITOR_TITLE, EM_SETSEL, 0, 0); });
+  s.Then(SetText(IDC_EDITOR_MESSAGE, "end")).Then([](HWND d) {
+    SendDlgItemMessageA(d, IDC_EDITOR_MESSAGE, EM_SETSEL, 0, 0);
+  });
+  s.Then(Paste(IDC_EDITOR_MESSAGE, std::string(300, 'm'))).Then([&](HWND d) {
+    titles.push_back(DlgText(d, IDC_EDITOR_MESSAGE));
+  });
+  s.Then(Press(IDC_EDITOR_ACTION_PROGRAM)).Then(SetText(IDC_EDITOR_PROGRAM_PATH, commandLine.c_str()));
+  s.Then([&](HWND d) { EXPECT_EQ(commandLine, DlgText(d, IDC_EDITOR_PROGRAM_PATH)); });  // not cut
+  s.Then(Press(IDOK)).Then(AnswerMessageBox(s, IDOK)).Then(Press(IDCANCEL));
+  EXPECT_EQ(IDCANCEL, s.Run([&] { return editor.Run(nullptr); }));
+  EXPECT_TRUE(s.Done());
+  ASSERT_EQ(3u, titles.size());
+  EXPECT_EQ(zh.substr(0, 62), titles[0]);   // 31 characters, not half of the 32nd
+  EXPECT_EQ(zh.substr(0, 62) + "a", titles[1]);
+  EXPECT_EQ(std::string(252, 'm') + "end", titles[2]);
+  EXPECT_EQ((std::deque<std::string>{"所选文件的路径超过 255 个字符，无法保存在提醒事件中，请选择其他位置的文件。"}),
+            s.MessageBoxTexts());
+}
+
 TEST(ReminderEditorDialog, ExistingReminderOpensAsStoredAndCancelKeepsIt) {
   ReminderEditorDialog editor(Recorder::Actions());
   editor.isExisting = TRUE;
@@ -367,6 +432,171 @@ TEST(ReminderEditorDialog, ExistingReminderOpensAsStoredAndCancelKeepsIt) {
   EXPECT_EQ((std::vector<std::string>{"open:Execute Files|*.exe;*.com|All Files|*.*|initial=notepad.exe"}),
             Recorder::calls);
   EXPECT_EQ(RecordBytes(before), RecordBytes(editor.record));
+}
+
+// The ticked day boxes, bit 0 Monday.
+int TickedDays(HWND d) {
+  int ticked = 0;
+  for (int box = 0; box < 7; ++box)
+    if (IsDlgButtonChecked(d, IDC_EDITOR_DAY_FIRST + box) == BST_CHECKED) ticked |= 1 << box;
+  return ticked;
+}
+
+bool Enabled(HWND d, int id) { return IsWindowEnabled(GetDlgItem(d, id)) != FALSE; }
+
+TEST(ReminderEditorDialog, TheRuleRadioComposesEachKindAndRefusesAWeekWithoutDays) {
+  ReminderEditorDialog editor(Recorder::Actions());
+  bool ruleListAtFirst = true, boxesWeekly = false, boxesLunar = true;
+  std::string weeklyLine, lunarLine, leapLine;
+  ModalScript s;
+  s.Then([&](HWND d) { ruleListAtFirst = Enabled(d, IDC_EDITOR_RULE_LIST); })
+      .Then(SetPickerDate(IDC_EDITOR_DATE, 2025, 7, 25))  // 闰六月初一
+      .Then(Press(IDC_EDITOR_RULE))
+      .Then([&](HWND d) {
+        boxesWeekly = Enabled(d, IDC_EDITOR_DAY_FIRST + 6);
+        for (int box = 0; box < 7; ++box)  // untick whatever the start ticked
+          if (TickedDays(d) >> box & 1) SendDlgItemMessageA(d, IDC_EDITOR_DAY_FIRST + box, BM_CLICK, 0, 0);
+      })
+      .Then(Press(IDOK))
+      .Then(AnswerMessageBox(s, IDOK))
+      .Then(Press(IDC_EDITOR_DAY_FIRST))
+      .Then(Press(IDC_EDITOR_DAY_FIRST + 2))
+      .Then(Press(IDC_EDITOR_DAY_FIRST + 4))
+      .Then([&](HWND d) {
+        char line[64] = {};
+        GetDlgItemTextA(d, IDC_EDITOR_RULE_LINE, line, sizeof line);
+        weeklyLine = line;
+      })
+      .Then(ChooseItem(IDC_EDITOR_RULE_LIST, 4))
+      .Then([&](HWND d) {
+        char line[64] = {};
+        GetDlgItemTextA(d, IDC_EDITOR_RULE_LINE, line, sizeof line);
+        leapLine = line;
+        boxesLunar = Enabled(d, IDC_EDITOR_DAY_FIRST);
+      })
+      .Then(SetPickerDate(IDC_EDITOR_DATE, 2024, 9, 17))  // 八月十五
+      .Then([&](HWND d) {
+        char line[64] = {};
+        GetDlgItemTextA(d, IDC_EDITOR_RULE_LINE, line, sizeof line);
+        lunarLine = line;
+      })
+      .Then(Press(IDOK));
+  EXPECT_EQ(IDOK, s.Run([&] { return editor.Run(nullptr); }));
+  EXPECT_TRUE(s.Done());
+  EXPECT_FALSE(ruleListAtFirst);
+  EXPECT_TRUE(boxesWeekly);
+  EXPECT_FALSE(boxesLunar);
+  EXPECT_EQ((std::deque<std::string>{"每周重复的提醒至少要选择星期中的一天!"}), s.MessageBoxTexts());
+  EXPECT_EQ("每周 一三五", weeklyLine);
+  EXPECT_EQ("农历每年 闰六月初一", leapLine);
+  EXPECT_EQ("农历每年 八月十五", lunarLine);
+  EXPECT_EQ(RepeatLunarYearly, editor.record.nRepeat);
+  EXPECT_EQ(2024, editor.record.stWhen.wYear);
+  EXPECT_EQ(9, editor.record.stWhen.wMonth);
+  EXPECT_EQ(17, editor.record.stWhen.wDay);
+}
+
+// A stored weekly reminder shows its days; 工作日 ticks Monday to Friday. A
+// kind this program does not know checks no radio and comes back untouched
+// from OK, until the user picks a kind.
+TEST(ReminderEditorDialog, OpensStoredKindsAndKeepsAnUnknownOneUntilAKindIsChosen) {
+  ReminderEditorDialog weekly(Recorder::Actions());
+  weekly.isExisting = TRUE;
+  weekly.record = MakeReminder(4, "W", RepeatWeekly, 7, 30);
+  weekly.record.stWhen.wDayOfWeek = 0x41;  // Saturday and Sunday
+  int openedDays = 0, workdays = 0;
+  bool ruleChecked = false, boxesWorkdays = true;
+  ModalScript s;
+  s.Then([&](HWND d) {
+     openedDays = TickedDays(d);
+     ruleChecked = IsDlgButtonChecked(d, IDC_EDITOR_RULE) == BST_CHECKED;
+   })
+      .Then(ChooseItem(IDC_EDITOR_RULE_LIST, 1))
+      .Then([&](HWND d) {
+        workdays = TickedDays(d);
+        boxesWorkdays = Enabled(d, IDC_EDITOR_DAY_FIRST);
+      })
+      .Then(Press(IDOK));
+  EXPECT_EQ(IDOK, s.Run([&] { return weekly.Run(nullptr); }));
+  EXPECT_TRUE(ruleChecked);
+  EXPECT_EQ(0x60, openedDays);
+  EXPECT_EQ(0x1F, workdays);
+  EXPECT_FALSE(boxesWorkdays);
+  EXPECT_EQ(RepeatWeekly, weekly.record.nRepeat);
+  EXPECT_EQ(0x3E, weekly.record.stWhen.wDayOfWeek);
+
+  ReminderRecord future = MakeReminder(5, "F", 9, 6, 15);
+  future.stWhen.wDayOfWeek = 0x1234;
+  future.nFlags = 0x8000 | FlagMessage;
+  ReminderEditorDialog unknown(Recorder::Actions());
+  unknown.isExisting = TRUE;
+  unknown.record = future;
+  bool anyRadio = true, dateEnabled = true;
+  ModalScript u;
+  u.Then([&](HWND d) {
+     anyRadio = IsDlgButtonChecked(d, IDC_EDITOR_DAILY) || IsDlgButtonChecked(d, IDC_EDITOR_ONCE) ||
+                IsDlgButtonChecked(d, IDC_EDITOR_RULE);
+     dateEnabled = Enabled(d, IDC_EDITOR_DATE);
+   })
+      .Then(Press(IDOK));
+  EXPECT_EQ(IDOK, u.Run([&] { return unknown.Run(nullptr); }));
+  EXPECT_FALSE(anyRadio);
+  EXPECT_FALSE(dateEnabled);
+  EXPECT_EQ(RecordBytes(future), RecordBytes(unknown.record));
+
+  ReminderEditorDialog chosen(Recorder::Actions());
+  chosen.isExisting = TRUE;
+  chosen.record = future;
+  ModalScript c;
+  c.Then(Press(IDC_EDITOR_ONCE)).Then(Press(IDOK));
+  EXPECT_EQ(IDOK, c.Run([&] { return chosen.Run(nullptr); }));
+  EXPECT_EQ(RepeatOnce, chosen.record.nRepeat);
+}
+
+// The list names every kind and colours the repeating ones like the daily.
+TEST(ClockSettingsDialog, TheListNamesEveryKind) {
+  ProgramIni ini("");
+  ReminderRecord weekly = MakeReminder(3, "W", RepeatWeekly, 8, 0);
+  weekly.stWhen.wDayOfWeek = 0x15;  // Sunday, Tuesday, Thursday
+  ReminderRecord workdays = weekly;
+  workdays.nId = 4;
+  workdays.stWhen.wDayOfWeek = 0x3E;
+  ReminderRecord monthly = MakeReminder(5, "M", RepeatMonthly, 8, 0);
+  monthly.stWhen = MakeTime(2024, 1, 31, 8, 0);
+  ReminderRecord yearly = MakeReminder(6, "Y", RepeatYearly, 8, 0);
+  yearly.stWhen = MakeTime(2024, 3, 8, 8, 0);
+  ReminderRecord lunar = MakeReminder(7, "L", RepeatLunarYearly, 8, 0);
+  lunar.stWhen = MakeTime(2024, 12, 1, 8, 0);  // 冬月初一
+  ProgramFile rmd("Ticora.rmd", ReminderFileText({MakeReminder(1, "D", RepeatDaily, 8, 0),
+                                                  MakeReminder(2, "O", RepeatOnce, 8, 0), weekly, workdays,
+                                                  monthly, yearly, lunar, MakeReminder(8, "X", 9, 8, 0)}));
+  ReminderList list;
+  ASSERT_TRUE(list.Load(rmd.Path()));
+  ClockSettingsDialog dialog(list, Recorder::Actions());
+  std::vector<Row> rows;
+  std::vector<COLORREF> colours;
+  ModalScript s;
+  s.Then([&](HWND d) {
+     rows = Rows(d);
+     for (const Row& row : rows) {
+       NMLVCUSTOMDRAW draw{};
+       draw.nmcd.hdr = {GetDlgItem(d, IDC_REMINDER_LIST), IDC_REMINDER_LIST, static_cast<UINT>(NM_CUSTOMDRAW)};
+       draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
+       draw.nmcd.lItemlParam = row.data;
+       draw.clrText = 0x123456;
+       SendMessageA(d, WM_NOTIFY, IDC_REMINDER_LIST, reinterpret_cast<LPARAM>(&draw));
+       colours.push_back(draw.clrText);
+     }
+   })
+      .Then(Press(IDCANCEL));
+  EXPECT_EQ(IDCANCEL, s.Run([&] { return dialog.Run(nullptr); }));
+  std::vector<std::string> names;
+  for (const Row& row : rows) names.push_back(row.repeat);
+  EXPECT_EQ((std::vector<std::string>{"", "农历每年 冬月初一", "每年 3月8日", "每月 31日", "工作日", "每周 二四日",
+                                      "单只一次", "每日一次"}),
+            names);
+  const COLORREF daily = RGB(0, 128, 255), once = RGB(255, 128, 0);
+  EXPECT_EQ((std::vector<COLORREF>{0x123456, daily, daily, daily, daily, daily, once, daily}), colours);
 }
 
 // From the tray command to the file and the firing: a reminder added through

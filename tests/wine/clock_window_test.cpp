@@ -64,7 +64,7 @@ TEST(ClockWindowDesktop, ReadsItsSettingsDragsAndSavesItsPlaceOnClose) {
   EXPECT_TRUE(IsWindowVisible(clock.hwnd()));
   EXPECT_FALSE(IsIconic(clock.hwnd()));
 
-  // Translucency as read, not clamped to the settings dialog's range.
+  // A hand-edited alpha below the settings' range counts as its lowest value.
   EXPECT_TRUE(GetWindowLongA(clock.hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
   typedef BOOL(WINAPI * GetAlphaFn)(HWND, COLORREF*, BYTE*, DWORD*);
   auto getAlpha = reinterpret_cast<GetAlphaFn>(
@@ -73,7 +73,7 @@ TEST(ClockWindowDesktop, ReadsItsSettingsDragsAndSavesItsPlaceOnClose) {
     BYTE alpha = 0;
     DWORD flags = 0;
     ASSERT_TRUE(getAlpha(clock.hwnd(), nullptr, &alpha, &flags));
-    EXPECT_EQ(5, alpha);
+    EXPECT_EQ(10, alpha);
   }
 
   // A left press hands the move to the system as a caption press at the same point.

@@ -113,10 +113,51 @@ TEST(SafeReplaceOnWindows, EveryFailedOrEndedStepLeavesOneWholeFile) {
         if (!crash) {
           EXPECT_EQ(reported ? newText : oldText, now);
         }
-        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((path + ".old").c_str()));
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(ReplacementOldPath(path.c_str()).c_str()));
       }
     }
   }
   DeleteFileA(path.c_str());
-  DeleteFileA((path + ".tmp").c_str());
+  DeleteFileA(ReplacementTempPath(path.c_str()).c_str());
+}
+
+// On the system's files: a file another program holds open (sharing reading
+// and writing, not deletion) is written in place after the replace was
+// refused a few times; a read-only one keeps its content and its mark; the
+// user's "<path>.old" and "<path>.tmp" stay exactly as they are.
+TEST(SafeReplaceOnWindows, HeldReadOnlyAndForeignFiles) {
+  const std::string path = TempFile("ticora_held.ini");
+  const std::string oldText = "[SYSTEM]\r\nX=1\r\n", newText = "[SYSTEM]\r\nX=22\r\n";
+  Win32FileSystem files;
+  for (const char* suffix : {".old", ".tmp"}) {
+    HANDLE h = CreateFileA((path + suffix).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(h, "mine", 4, &written, nullptr);
+    CloseHandle(h);
+  }
+  ASSERT_TRUE(WriteFileSafely(files, path.c_str(), oldText.data(), oldText.size()));
+
+  HANDLE other = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                             OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, other);
+  const DWORD start = GetTickCount();
+  EXPECT_TRUE(WriteFileSafely(files, path.c_str(), newText.data(), newText.size()));
+  const DWORD took = GetTickCount() - start;
+  CloseHandle(other);
+  EXPECT_EQ(newText, ReadAll(path));
+  EXPECT_LT(took, 3000u);
+
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_FALSE(WriteFileSafely(files, path.c_str(), oldText.data(), oldText.size()));
+  EXPECT_EQ(newText, ReadAll(path));
+  EXPECT_EQ(static_cast<DWORD>(FILE_ATTRIBUTE_READONLY),
+            GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  for (const char* suffix : {".old", ".tmp"}) {
+    EXPECT_EQ("mine", ReadAll(path + suffix)) << suffix;
+    DeleteFileA((path + suffix).c_str());
+  }
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(ReplacementTempPath(path.c_str()).c_str()));
+  DeleteFileA(path.c_str());
 }

@@ -11,6 +11,7 @@
 
 #include "controls/dialog_win.h"
 #include "controls/handles_win.h"
+#include "controls/message_loop_win.h"
 #include "controls/module_win.h"
 #include "controls/subclass_win.h"
 #include "controls/window_win.h"
@@ -117,6 +118,26 @@ TEST_F(ReflectFixture, DialogHandlersComeFirstAndCommandsEndTheDialog) {
   EXPECT_EQ(nullptr, dialog.hwnd());
   EXPECT_TRUE(control.detached);
   EXPECT_FALSE(control.attached());
+}
+
+TEST_F(ReflectFixture, TheLoopGivesAModelessDialogItsKeyboard) {
+  ShowWindow(dlg, SW_SHOW);
+  SetForegroundWindow(dlg);
+  SetFocus(GetDlgItem(dlg, IDC_TEST_BUTTON));
+  const auto press = [](UINT key) {
+    PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+    PostMessageA(GetFocus(), WM_KEYUP, key, 0xC0000001);
+    PostQuitMessage(0);
+    MessageLoop loop;
+    loop.Run();
+  };
+  press(VK_TAB);
+  EXPECT_EQ(GetDlgItem(dlg, IDC_TEST_OWNERDRAW), GetFocus());
+  press(VK_TAB);
+  EXPECT_EQ(GetDlgItem(dlg, IDC_TEST_CHECK), GetFocus());
+  press(VK_RETURN);  // the default button
+  EXPECT_EQ(1, dialog.oks);
+  EXPECT_FALSE(IsWindow(dlg));
 }
 
 TEST_F(ReflectFixture, UnhandledReflectionsFallToTheDefaultProcedure) {

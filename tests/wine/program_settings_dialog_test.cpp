@@ -75,13 +75,16 @@ ModalScript::Step Step(int id, int position, int delta) {
 class MemoryRunValues : public RunValueStore {
  public:
   bool Write(RunHive hive, const char* command) override {
+    if (hive == RunHive::Machine && machineReadOnly) return false;
     values[hive] = command;
     return true;
   }
   bool Remove(RunHive hive) override {
+    if (hive == RunHive::Machine && machineReadOnly) return values.count(hive) == 0;
     values.erase(hive);
     return true;
   }
+  bool machineReadOnly = false;
   bool Holds(RunHive hive) override { return values.count(hive) != 0; }
   std::map<RunHive, std::string> values;
 };
@@ -121,19 +124,70 @@ TEST_F(SettingsDialogTest, OkWritesEveryKeyInOrderAndCancelWritesNothing) {
     EXPECT_TRUE(runValues.values.empty());
   }
   ProgramSettingsDialog dialog(services);
-  script.Then(Press(IDC_SIGNAL_CLOCK)).Then(Press(IDC_TRANSPARENT)).Then(SetText(IDC_TRANSPARENCE, "300"));
-  // Typed waits are stored as typed, outside the up-downs' ranges too.
-  script.Then(SetText(IDC_MESSAGE_WAIT, "0")).Then(SetText(IDC_SHUTDOWN_WAIT, "90000"));
+  script.Then(Press(IDC_SIGNAL_CLOCK)).Then(Press(IDC_TRANSPARENT)).Then(SetText(IDC_TRANSPARENCE, "255"));
+  script.Then(SetText(IDC_MESSAGE_WAIT, "36000")).Then(SetText(IDC_SHUTDOWN_WAIT, " 60"));
   script.Then(Step(IDC_BACKGROUND_STEP, 1, -1)).Then(Press(IDC_FACE_ANALOG)).Then(Press(IDOK));
   EXPECT_EQ(IDOK, Run(dialog));
   EXPECT_TRUE(script.Done());
   EXPECT_EQ("[BACKGROUND]\r\nnTotal=2\r\nnCurrent=2\r\nsFile01=ps_bg_small.bmp\r\nsFile02=ps_bg_large.bmp\r\n"
             "[NUMBER]\r\nnTotal=1\r\nnCurrent=1\r\nsFile01=ps_digits.bmp\r\n"
-            "[SYSTEM]\r\nnMessageWait=0\r\nnShutdownWait=90000\r\nbAutoStart=0\r\nbSignalClock=1\r\n"
+            "[SYSTEM]\r\nnMessageWait=36000\r\nnShutdownWait=60\r\nbAutoStart=0\r\nbSignalClock=1\r\n"
             "bAffairRemind=0\r\nbClockMode=1\r\nbTransparent=1\r\nnTransparence=255\r\n",
             FileText(ini.Path()));
   EXPECT_TRUE(dialog.AppearanceChanged());
   EXPECT_EQ(nullptr, dialog.Preview().hwnd());  // closed with the dialog
+}
+
+std::string DlgText(HWND dlg, int id) {
+  char text[64] = {};
+  GetDlgItemTextA(dlg, id, text, sizeof text);
+  return text;
+}
+
+TEST_F(SettingsDialogTest, OkRefusesAWaitOrAlphaOutOfRangeAndHandEditedValuesComeInRange) {
+  Skins skins;
+  const std::string before =
+      std::string(kSkinLists) + "[SYSTEM]\r\nnMessageWait=99999\r\nnShutdownWait=0\r\nnTransparence=3\r\nbClockMode=256\r\n";
+  ProgramIni ini(before);
+  ProgramSettingsDialog dialog(services);
+  script.Then([](HWND dlg) {
+    EXPECT_EQ("36000", DlgText(dlg, IDC_MESSAGE_WAIT));
+    EXPECT_EQ("1", DlgText(dlg, IDC_SHUTDOWN_WAIT));
+    EXPECT_EQ("10", DlgText(dlg, IDC_TRANSPARENCE));
+    // The clock takes the low byte of the face mode: digital.
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dlg, IDC_FACE_DIGITAL));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dlg, IDC_BACKGROUND_STEP)));
+  });
+  // While the box is unticked the disabled alpha field is not looked at.
+  script.Then(SetText(IDC_TRANSPARENCE, "x")).Then(Press(IDC_TRANSPARENT));
+  const struct {
+    int field;
+    const char* text;
+  } refused[] = {{IDC_TRANSPARENCE, "x"},    {IDC_TRANSPARENCE, "9"},     {IDC_TRANSPARENCE, "256"},
+                 {IDC_MESSAGE_WAIT, "12a"},  {IDC_MESSAGE_WAIT, "0"},     {IDC_MESSAGE_WAIT, "36001"},
+                 {IDC_SHUTDOWN_WAIT, "0"},   {IDC_SHUTDOWN_WAIT, "61"},   {IDC_SHUTDOWN_WAIT, ""},
+                 {IDC_SHUTDOWN_WAIT, "-5"}};
+  for (const auto& r : refused) {
+    script.Then(SetText(r.field, r.text)).Then(Press(IDOK)).Then(AnswerMessageBox(script, IDOK));
+    script.Then([&](HWND dlg) {
+      EXPECT_EQ(before, FileText(ini.Path()));
+      EXPECT_EQ(GetDlgItem(dlg, r.field), GetFocus()) << r.text;
+      SetDlgItemTextA(dlg, r.field, r.field == IDC_TRANSPARENCE ? "10" : "60");
+    });
+  }
+  script.Then(Press(IDOK));
+  EXPECT_EQ(IDOK, Run(dialog));
+  EXPECT_TRUE(script.Done());
+  const char* alpha = "透明度必须在 10 到 255 之间。";
+  const char* message = "弹出消息等待时间必须在 1 到 36000 秒之间。";
+  const char* shutdown = "自动关机提示等待时间必须在 1 到 60 秒之间。";
+  const std::deque<std::string> expected{alpha,   alpha,    alpha,    message,  message,
+                                         message, shutdown, shutdown, shutdown, shutdown};
+  EXPECT_EQ(expected, script.MessageBoxTexts());
+  EXPECT_EQ(10, ini.Get("nTransparence"));
+  EXPECT_EQ(60, ini.Get("nMessageWait"));
+  EXPECT_EQ(60, ini.Get("nShutdownWait"));
+  EXPECT_EQ(0, ini.Get("bClockMode"));
 }
 
 TEST_F(SettingsDialogTest, PreviewFollowsFaceSkinTranslucencyAndTheDialog) {
@@ -193,6 +247,23 @@ TEST_F(SettingsDialogTest, PreviewFollowsFaceSkinTranslucencyAndTheDialog) {
   script.Then(Press(IDCANCEL));
   EXPECT_EQ(IDCANCEL, Run(dialog));
   EXPECT_TRUE(script.Done());
+}
+
+// A settings file the user marked read-only stays as it is, OK says so and
+// still closes the dialog.
+TEST_F(SettingsDialogTest, OkOnAReadOnlyFileSaysNothingWasSaved) {
+  Skins skins;
+  const std::string before = std::string(kSkinLists) + "[SYSTEM]\r\nnMessageWait=15\r\nnShutdownWait=30\r\n";
+  ProgramIni ini(before);
+  SetFileAttributesA(ini.Path(), FILE_ATTRIBUTE_READONLY);
+  ProgramSettingsDialog dialog(services);
+  script.Then(Press(IDC_SIGNAL_CLOCK)).Then(Press(IDOK)).Then(AnswerMessageBox(script, IDOK));
+  EXPECT_EQ(IDOK, Run(dialog));
+  SetFileAttributesA(ini.Path(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_TRUE(script.Done());
+  ASSERT_EQ(1u, script.MessageBoxTexts().size());
+  EXPECT_EQ("无法保存设置到 Ticora.ini。", script.MessageBoxTexts()[0]);
+  EXPECT_EQ(before, FileText(ini.Path()));
 }
 
 TEST_F(SettingsDialogTest, EmptySkinListsWarnOfNoPreviewAndWriteNoIndex) {
@@ -262,6 +333,22 @@ TEST_F(SettingsDialogTest, AutoStartIsTheQuotedPathInTheMachineOrElseTheUsersKey
     EXPECT_EQ("(none)", RunValue(HKEY_LOCAL_MACHINE));
     EXPECT_EQ("(none)", RunValue(HKEY_CURRENT_USER));
   }
+}
+
+TEST_F(SettingsDialogTest, AMachineWideValueTheUserCannotRemoveIsSaidAndKept) {
+  Skins skins;
+  ProgramIni ini(std::string(kSkinLists) + "[SYSTEM]\r\nbAutoStart=1\r\nnMessageWait=5\r\nnShutdownWait=5\r\n");
+  runValues.values[RunHive::Machine] = "\"C:\\T\\Ticora.exe\"";
+  runValues.machineReadOnly = true;
+  ProgramSettingsDialog dialog(services);
+  script.Then(Press(IDC_AUTO_START)).Then(Press(IDOK)).Then(AnswerMessageBox(script, IDOK));
+  EXPECT_EQ(IDOK, Run(dialog));
+  EXPECT_TRUE(script.Done());
+  ASSERT_EQ(1u, script.MessageBoxTexts().size());
+  EXPECT_EQ("需要管理员权限才能取消所有用户的开机自动运行。", script.MessageBoxTexts()[0]);
+  EXPECT_EQ(1u, runValues.values.count(RunHive::Machine));
+  EXPECT_EQ(1, ini.Get("bAutoStart"));
+  EXPECT_EQ(1, dialog.Settings().autoStart);
 }
 
 TEST_F(SettingsDialogTest, OkIsAppliedToTheRunningClock) {

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
+#include <functional>
+#include <new>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +19,19 @@
 #include "tests/support/dib_surface.h"
 
 namespace {
+bool g_refuseNothrowNew = false;
+}  // namespace
+
+// Non-throwing allocations of this test program fail while asked to: the
+// program's objects that may fail to be made are made with them.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  return g_refuseNothrowNew ? nullptr : std::malloc(size ? size : 1);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+  return g_refuseNothrowNew ? nullptr : std::malloc(size ? size : 1);
+}
+
+namespace {
 
 std::vector<std::pair<BOOL, BOOL>> g_shutdowns;
 int g_answer = IDNO;
@@ -23,6 +39,7 @@ int g_questions = 0;
 std::string g_questionText, g_questionCaption;
 UINT g_questionType = 0;
 HWND g_questionOwner = nullptr;
+std::function<void()> g_whileAsking;
 
 BOOL RecordShutdown(BOOL force, BOOL restart) {
   g_shutdowns.emplace_back(force, restart);
@@ -35,6 +52,7 @@ int Answer(HWND owner, const char* text, const char* caption, UINT type) {
   g_questionText = text ? text : "";
   g_questionCaption = caption ? caption : "";
   g_questionType = type;
+  if (g_whileAsking) g_whileAsking();
   return g_answer;
 }
 
@@ -57,8 +75,12 @@ struct CountdownFixture : ::testing::Test {
     g_shutdowns.clear();
     g_answer = IDNO;
     g_questions = 0;
+    g_whileAsking = nullptr;
   }
-  void TearDown() override { effects.CloseAll(); }
+  void TearDown() override {
+    g_whileAsking = nullptr;
+    effects.CloseAll();
+  }
   HWND Open(bool force, bool restart, int seconds) {
     EXPECT_FALSE(effects.IsCountdownRunning());
     effects.StartShutdownCountdown(force, restart, seconds);
@@ -172,6 +194,40 @@ TEST_F(CountdownFixture, CancelDeclinedResumesAtTheSameSecond) {
     effects.CloseAll();
   }
   EXPECT_TRUE(g_shutdowns.empty());
+}
+
+TEST_F(CountdownFixture, ClosingTheClockWhileTheCancelQuestionIsOpen) {
+  // The tray menu's close runs inside the question's loop: the countdown
+  // object is gone when the question returns, whatever the answer.
+  for (int answer : {IDYES, IDNO}) {
+    g_answer = answer;
+    HWND dlg = Open(true, true, 5);
+    g_whileAsking = [&] { effects.CloseAll(); };
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDCANCEL)));
+    g_whileAsking = nullptr;
+    EXPECT_FALSE(IsWindow(dlg));
+    EXPECT_EQ(nullptr, effects.Countdown());
+  }
+  EXPECT_EQ(2, g_questions);
+  EXPECT_TRUE(g_shutdowns.empty());
+  HWND again = Open(false, false, 1);  // the next countdown runs as ever
+  Tick(again);
+  EXPECT_EQ(1u, g_shutdowns.size());
+}
+
+TEST_F(CountdownFixture, OutOfMemoryTheCountdownAndTheBoardAreSkipped) {
+  g_refuseNothrowNew = true;
+  effects.StartShutdownCountdown(true, true, 5);
+  effects.OpenMessageBoard("t", "m", 5);
+  g_refuseNothrowNew = false;
+  EXPECT_EQ(nullptr, effects.Countdown());
+  EXPECT_FALSE(effects.IsCountdownRunning());
+  EXPECT_EQ(0u, effects.MessageBoardCount());
+  EXPECT_TRUE(g_shutdowns.empty());
+  // With memory again both come as ever.
+  Open(true, true, 5);
+  effects.OpenMessageBoard("t", "m", 5);
+  EXPECT_EQ(1u, effects.MessageBoardCount());
 }
 
 TEST_F(CountdownFixture, ExecuteActsAtTheNextTick) {

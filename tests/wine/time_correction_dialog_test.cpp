@@ -159,4 +159,16 @@ TEST_F(TimeCorrectionTest, ConfirmationSetsThePickedDateAndTimeOrNothing) {
   }
 }
 
+TEST_F(TimeCorrectionTest, OnlyTheTimePickedAcrossMidnightKeepsTodaysDate) {
+  time.Set(8, 2, 23, 59, 50);
+  script.Then(Press(IDC_CORRECT_TIME)).Then(Pick(IDC_NEW_TIME, SYSTEMTIME{2000, 1, 6, 1, 0, 0, 30, 0}));
+  script.Then([this](HWND) { time.Set(9, 3, 0, 0, 5); }).Then(Press(IDOK));
+  EXPECT_EQ(IDOK, script.Run([&] { return RunTimeCorrection(clock, nullptr, {&time, &RecordAdjust}); }));
+  EXPECT_TRUE(script.Done());
+  ASSERT_EQ(1u, g_set.size());
+  EXPECT_EQ(9, g_set[0].wDay);  // not the 8th the date picker still shows
+  EXPECT_EQ(0, g_set[0].wHour);
+  EXPECT_EQ(30, g_set[0].wSecond);
+}
+
 }  // namespace

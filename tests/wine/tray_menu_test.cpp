@@ -82,7 +82,7 @@ TEST(TrayIcon, RecordsHandedToTheShellOverTheClocksLife) {
     EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP), add.data.uFlags);
     EXPECT_EQ(0x0411u, add.data.uCallbackMessage);
     EXPECT_NE(nullptr, add.data.hIcon);
-    EXPECT_EQ(ProgramIcon(), add.data.hIcon);
+    EXPECT_EQ(SmallProgramIcon(), add.data.hIcon);
     // "2026年12月 7日,星期一" in GBK.
     EXPECT_EQ("32303236c4ea3132d4c22037c8d52cd0c7c6dad2bb", Hex(add.data.szTip));
 
@@ -123,7 +123,7 @@ TEST(TrayIcon, RecordsHandedToTheShellOverTheClocksLife) {
     ASSERT_EQ(5u, g_shellCalls.size());
     EXPECT_EQ(static_cast<DWORD>(NIM_ADD), g_shellCalls[4].message);
     EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP), g_shellCalls[4].data.uFlags);
-    EXPECT_EQ(ProgramIcon(), g_shellCalls[4].data.hIcon);
+    EXPECT_EQ(SmallProgramIcon(), g_shellCalls[4].data.hIcon);
     EXPECT_EQ(488u, g_shellCalls[4].data.cbSize);
 
     SendMessageA(hwnd, WM_CLOSE, 0, 0);

@@ -214,7 +214,68 @@ TEST(ThemeEditorTest, FailuresAreReportedAndLeaveTheOldThemeFile) {
   EXPECT_EQ(locked.Read("theme.ini"), "[THEME]\r\nnMode=24\r\n");
   ASSERT_EQ(second.questions.size(), 1u);
   EXPECT_NE(second.questions[0].find(locked.Path("theme.ini")), std::string::npos);
-  for (const std::string& name : FilesIn(locked.Dir())) EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
+  for (const std::string& name : FilesIn(locked.Dir())) EXPECT_EQ(name.find("~tc"), std::string::npos) << name;
+  // The hours' sounds are copied all the same.
+  EXPECT_EQ(locked.Read("Hour01.wav"), Sound(1));
+  EXPECT_EQ(locked.Read("Hour02.wav"), Sound(2));
+}
+
+// A theme of another cycle (nMode=30 opens with 24 active rows, nMode=5 with
+// 5, both with "24 小时制" checked) is saved as the radios show it: a 24-hour
+// theme with the sound of every active row.
+TEST(ThemeEditorTest, OddModesAreSavedAsTheRadiosShowThem) {
+  for (int mode : {30, 5}) {
+    SCOPED_TRACE(mode);
+    ProgramDir theme, target;
+    std::string text = "[THEME]\r\nnMode=" + std::to_string(mode) + "\r\n";
+    for (int n = 1; n <= 24; ++n) {
+      text += "sClock" + HourFile(n).substr(4, 2) + "=" + HourFile(n) + "\r\n";
+      theme.Write(HourFile(n).c_str(), Sound(n));
+    }
+    theme.Write("theme.ini", text);
+    Editor editor;
+    editor.paths = {theme.Path("theme.ini"), target.Path("theme.ini")};
+    editor.Run({Press(IDC_OPEN_THEME), Press(IDC_SAVE_THEME)});
+    const std::vector<std::string> lines = Lines(target.Read("theme.ini"));
+    ASSERT_EQ(lines.size(), 26u);
+    EXPECT_EQ(lines[1], "nMode=24");
+    const int active = mode > 24 ? 24 : mode;
+    for (int n = 1; n <= 24; ++n) {
+      EXPECT_EQ(target.Exists(HourFile(n).c_str()), n <= active) << n;
+      if (n <= active) {
+        EXPECT_EQ(target.Read(HourFile(n).c_str()), Sound(n)) << n;
+      }
+    }
+    EXPECT_TRUE(editor.questions.empty());
+  }
+}
+
+// A folder too deep for the theme's files (247 characters) is refused before
+// anything is written, in a message whose path lost its middle; nothing is
+// left in the folder.
+TEST(ThemeEditorTest, ADeepFolderIsRefusedInAShortMessage) {
+  ProgramDir sources, base;
+  WriteSources(sources);
+  std::string dir = base.Dir();
+  std::vector<std::string> made;
+  for (size_t needed = 247 - dir.size(); needed > 0;) {
+    size_t k = needed > 41 ? 40 : needed - 1;
+    if (needed - (k + 1) == 1) --k;
+    dir += "\\" + std::string(k, 'f');
+    ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr)) << dir;
+    made.push_back(dir);
+    needed -= k + 1;
+  }
+  ASSERT_EQ(dir.size(), 247u);
+  Editor editor;
+  editor.paths = {dir + "\\theme.ini"};
+  editor.Run({SetSounds(editor, sources, 12), Press(IDC_SAVE_THEME)});
+  ASSERT_EQ(editor.questions.size(), 1u);
+  const std::string& message = editor.questions[0];
+  EXPECT_NE(message.find("..."), std::string::npos) << message;
+  for (const std::string& line : Lines(message)) EXPECT_LE(line.size(), 80u) << line;
+  EXPECT_TRUE(FilesIn(dir).empty());
+  for (size_t i = made.size(); i-- > 0;) RemoveDirectoryA(made[i].c_str());
 }
 
 TEST(ThemeEditorTest, OpeningA12HourThemeClearsTheUpperRows) {

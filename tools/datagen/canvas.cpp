@@ -40,11 +40,18 @@ bool Image::Is(int x, int y, uint8_t r, uint8_t g, uint8_t b) const {
     return p[0] == r && p[1] == g && p[2] == b;
 }
 
-Canvas::Canvas(int w, int h)
-    : w_(w), h_(h), px_(static_cast<size_t>(w) * h), alpha_(static_cast<size_t>(w) * h, 0.0f) {}
+Canvas::Canvas(int w, int h, int scale)
+    : w_(w), h_(h), k_(scale < 1 ? 1 : scale), pw_(w * k_), ph_(h * k_),
+      px_(static_cast<size_t>(pw_) * ph_), alpha_(static_cast<size_t>(pw_) * ph_, 0.0f) {}
 
 void Canvas::Blend(int x, int y, Rgb c, float a) {
-    if (x < 0 || y < 0 || x >= w_ || y >= h_ || a <= 0.0f) return;
+    if (x < 0 || y < 0 || x >= w_ || y >= h_) return;
+    for (int dy = 0; dy < k_; ++dy)
+        for (int dx = 0; dx < k_; ++dx) BlendPixel(x * k_ + dx, y * k_ + dy, c, a);
+}
+
+void Canvas::BlendPixel(int x, int y, Rgb c, float a) {
+    if (x < 0 || y < 0 || x >= pw_ || y >= ph_ || a <= 0.0f) return;
     if (a > 1.0f) a = 1.0f;
     size_t i = Index(x, y);
     float da = alpha_[i];
@@ -68,11 +75,13 @@ void Canvas::Fill(const Sdf& shape, Rgb c, float opacity) {
 }
 
 void Canvas::Fill(const Sdf& shape, const Paint& paint, float opacity) {
-    for (int y = 0; y < h_; ++y) {
-        for (int x = 0; x < w_; ++x) {
-            float fx = x + 0.5f, fy = y + 0.5f;
-            float cov = Coverage(shape(fx, fy));
-            if (cov > 0.0f) Blend(x, y, paint(fx, fy), cov * opacity);
+    const float unit = 1.0f / k_;
+    for (int y = 0; y < ph_; ++y) {
+        for (int x = 0; x < pw_; ++x) {
+            float fx = (x + 0.5f) * unit, fy = (y + 0.5f) * unit;
+            // The distance in fine pixels, so that the edge ramp is one pixel wide.
+            float cov = Coverage(shape(fx, fy) * k_);
+            if (cov > 0.0f) BlendPixel(x, y, paint(fx, fy), cov * opacity);
         }
     }
 }
@@ -85,12 +94,13 @@ void Canvas::Rim(const Sdf& shape, float width, Rgb c, float opacity) {
 }
 
 void Canvas::Glow(const Sdf& shape, float radius, Rgb c, float opacity) {
-    for (int y = 0; y < h_; ++y) {
-        for (int x = 0; x < w_; ++x) {
-            float d = shape(x + 0.5f, y + 0.5f);
+    const float unit = 1.0f / k_;
+    for (int y = 0; y < ph_; ++y) {
+        for (int x = 0; x < pw_; ++x) {
+            float d = shape((x + 0.5f) * unit, (y + 0.5f) * unit);
             if (d <= 0.0f || d >= radius) continue;
             float t = 1.0f - d / radius;
-            Blend(x, y, c, t * t * opacity);
+            BlendPixel(x, y, c, t * t * opacity);
         }
     }
 }
@@ -101,9 +111,9 @@ void Canvas::FillRect(int x0, int y0, int x1, int y1, Rgb c) {
 }
 
 Image Canvas::ToImage(Rgb under) const {
-    Image img(w_, h_);
-    for (int y = 0; y < h_; ++y) {
-        for (int x = 0; x < w_; ++x) {
+    Image img(pw_, ph_);
+    for (int y = 0; y < ph_; ++y) {
+        for (int x = 0; x < pw_; ++x) {
             size_t i = Index(x, y);
             Rgb c = Mix(under, px_[i], alpha_[i]);
             img.Set(x, y, ToByte(c.r), ToByte(c.g), ToByte(c.b));
@@ -114,9 +124,9 @@ Image Canvas::ToImage(Rgb under) const {
 
 ImageRgba Canvas::ToRgba() const {
     ImageRgba img;
-    img.width = w_;
-    img.height = h_;
-    img.rgba.resize(static_cast<size_t>(w_) * h_ * 4);
+    img.width = pw_;
+    img.height = ph_;
+    img.rgba.resize(static_cast<size_t>(pw_) * ph_ * 4);
     for (size_t i = 0; i < px_.size(); ++i) {
         img.rgba[i * 4 + 0] = ToByte(px_[i].r);
         img.rgba[i * 4 + 1] = ToByte(px_[i].g);

@@ -44,13 +44,18 @@ using Sdf = std::function<float(float x, float y)>;
 // Colour as a function of position, for gradients.
 using Paint = std::function<Rgb(float x, float y)>;
 
+// A canvas may be drawn at a scale k: every coordinate the drawing calls take
+// stays in the picture's own units (w x h), while the pixels are k times as
+// many in each direction. Shapes are evaluated at each fine pixel's centre, so
+// their edges are as sharp at any scale; a per-unit Blend covers a k x k block.
 class Canvas {
 public:
-    Canvas(int w, int h);
+    Canvas(int w, int h, int scale = 1);
     int Width() const { return w_; }
     int Height() const { return h_; }
+    int ScaleFactor() const { return k_; }
 
-    // Composites colour c with coverage a over pixel (x, y).
+    // Composites colour c with coverage a over unit (x, y) (k x k pixels).
     void Blend(int x, int y, Rgb c, float a);
     // Fills the shape, anti-aliased along its edge, with a flat colour or a paint.
     void Fill(const Sdf& shape, Rgb c, float opacity = 1.0f);
@@ -61,16 +66,20 @@ public:
     void Glow(const Sdf& shape, float radius, Rgb c, float opacity);
     void FillRect(int x0, int y0, int x1, int y1, Rgb c);
 
-    Rgb ColourAt(int x, int y) const { return px_[Index(x, y)]; }
-    float AlphaAt(int x, int y) const { return alpha_[Index(x, y)]; }
+    // Colour and alpha of unit (x, y) (its top-left pixel).
+    Rgb ColourAt(int x, int y) const { return px_[Index(x * k_, y * k_)]; }
+    float AlphaAt(int x, int y) const { return alpha_[Index(x * k_, y * k_)]; }
 
-    // Conversion to 8 bits. Pixels with alpha below 1 are first composited over `under`.
+    // Conversion to 8 bits, w * k by h * k pixels. Pixels with alpha below 1
+    // are first composited over `under`.
     Image ToImage(Rgb under = Rgb{}) const;
     ImageRgba ToRgba() const;
 
 private:
-    size_t Index(int x, int y) const { return static_cast<size_t>(y) * w_ + x; }
-    int w_, h_;
+    // Composites colour c over the fine pixel (x, y).
+    void BlendPixel(int x, int y, Rgb c, float a);
+    size_t Index(int x, int y) const { return static_cast<size_t>(y) * pw_ + x; }
+    int w_, h_, k_, pw_, ph_;
     std::vector<Rgb> px_;
     std::vector<float> alpha_;
 };

@@ -67,6 +67,12 @@ std::vector<Output> Outputs() {
     const std::vector<DigitStrip> strips = MakeDigitStrips();
     for (const Skin& s : skins) add(Output::Dist, s.file, [image = s.image] { return EncodeBmp24(image); });
     for (const DigitStrip& s : strips) add(Output::Dist, s.file, [image = s.image] { return EncodeBmp24(image); });
+    // The same skins and strips drawn for screens of 2 and 3 times the DPI.
+    for (int k : {2, 3}) {
+        for (const Skin& s : MakeSkins(k)) add(Output::Dist, s.file, [image = s.image] { return EncodeBmp24(image); });
+        for (const DigitStrip& s : MakeDigitStrips(k))
+            add(Output::Dist, s.file, [image = s.image] { return EncodeBmp24(image); });
+    }
     add(Output::Dist, "Ticora.ini", [=] { return text(SettingsIni(skins, strips)); });
     add(Output::Dist, "clockIcons_combin.bmp", [] { return EncodeBmp24(MakeImageStrip()); });
     add(Output::Dist, "WndBackgnd.bmp", [] { return EncodeBmp24(MakeMessageBoardPicture()); });

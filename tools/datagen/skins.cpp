@@ -18,10 +18,15 @@ Sdf GrowBy(Sdf s, float d) {
 // black border columns. Black is kept out of everything else so that the
 // digit area is the only place a scan can find.
 Image FinishSkin(const Canvas& art, const Sdf& outline, int digitX, int digitY, Rgb edge) {
+    // Drawn at a scale, the outline and the digit area are decided per unit
+    // (k x k pixels) exactly as at 1x, so that the larger skin's outline and
+    // digit area are the 1x ones enlarged.
+    const int k = art.ScaleFactor();
     Image img = art.ToImage(edge);
     for (int y = 0; y < img.height; ++y) {
         for (int x = 0; x < img.width; ++x) {
-            bool inside = outline(x + 0.5f, y + 0.5f) <= 0.0f && !(x == 0 && y == 0);
+            const int ux = x / k, uy = y / k;
+            bool inside = outline(ux + 0.5f, uy + 0.5f) <= 0.0f && !(ux == 0 && uy == 0);
             if (!inside) {
                 img.Set(x, y, kKeyR, kKeyG, kKeyB);
                 continue;
@@ -30,10 +35,12 @@ Image FinishSkin(const Canvas& art, const Sdf& outline, int digitX, int digitY, 
             if (img.Is(x, y, kKeyR, kKeyG, kKeyB)) img.Set(x, y, 250, 8, 250);
         }
     }
-    for (int y = digitY; y < digitY + kDigitAreaHeight; ++y) {
-        for (int x = digitX; x < digitX + kDigitAreaWidth; ++x) img.Set(x, y, 14, 18, 16);
-        img.Set(digitX, y, 0, 0, 0);
-        img.Set(digitX + kDigitAreaWidth - 1, y, 0, 0, 0);
+    for (int y = digitY * k; y < (digitY + kDigitAreaHeight) * k; ++y) {
+        for (int x = digitX * k; x < (digitX + kDigitAreaWidth) * k; ++x) img.Set(x, y, 14, 18, 16);
+        for (int i = 0; i < k; ++i) {
+            img.Set(digitX * k + i, y, 0, 0, 0);
+            img.Set((digitX + kDigitAreaWidth - 1) * k + i, y, 0, 0, 0);
+        }
     }
     return img;
 }
@@ -60,11 +67,11 @@ void Gloss(Canvas& c, const Sdf& body, float y0, float y1, float strength) {
     }
 }
 
-Skin CapsuleSkin() {
+Skin CapsuleSkin(int k) {
     const int w = 176, h = 48;
     const int dx = (w - kDigitAreaWidth) / 2, dy = (h - kDigitAreaHeight) / 2;
     Sdf outline = [=](float x, float y) { return SdRoundRect(x, y, w / 2.0f, h / 2.0f, w / 2.0f - 1, h / 2.0f - 1, h / 2.0f - 1); };
-    Canvas c(w, h);
+    Canvas c(w, h, k);
     Rgb rim = MakeRgb(22, 44, 96);
     c.Fill(GrowBy(outline, 1.5f), rim);
     c.Fill(GrowBy(outline, -1.2f), VerticalGradient(0, h, {{0.0f, MakeRgb(170, 205, 250)},
@@ -77,14 +84,14 @@ Skin CapsuleSkin() {
            RadialGradient(15, h / 2.0f - 2, 8, MakeRgb(220, 255, 220), MakeRgb(40, 170, 70)));
     c.Rim([=](float x, float y) { return SdCircle(x, y, 16.5f, h / 2.0f, 5.5f); }, 1.0f, MakeRgb(20, 90, 40));
     DrawBell(c, Box{w - 27.0f, h / 2.0f - 7.5f, 15});
-    return Skin{"skin_capsule.bmp", FinishSkin(c, outline, dx, dy, rim), dx, dy};
+    return Skin{ScaledName("skin_capsule", k), FinishSkin(c, outline, dx, dy, rim), dx, dy};
 }
 
-Skin PanelSkin() {
+Skin PanelSkin(int k) {
     const int w = 200, h = 66;
     const int dx = (w - kDigitAreaWidth) / 2, dy = 12;
     Sdf outline = [=](float x, float y) { return SdRoundRect(x, y, w / 2.0f, h / 2.0f, w / 2.0f - 1, h / 2.0f - 1, 12); };
-    Canvas c(w, h);
+    Canvas c(w, h, k);
     Rgb rim = MakeRgb(40, 42, 48);
     c.Fill(GrowBy(outline, 1.5f), rim);
     c.Fill(GrowBy(outline, -1.2f), VerticalGradient(0, h, {{0.0f, MakeRgb(150, 156, 166)},
@@ -114,10 +121,10 @@ Skin PanelSkin() {
     }
     float tw = StrokeTextWidth(7, "Ticora");
     DrawStrokeText(c, w / 2.0f - tw / 2.0f, h - 7.0f, 7, "Ticora", MakeRgb(230, 232, 238), 0.16f);
-    return Skin{"skin_panel.bmp", FinishSkin(c, outline, dx, dy, rim), dx, dy};
+    return Skin{ScaledName("skin_panel", k), FinishSkin(c, outline, dx, dy, rim), dx, dy};
 }
 
-Skin AlarmSkin() {
+Skin AlarmSkin(int k) {
     const int w = 172, h = 84;
     const int dx = (w - kDigitAreaWidth) / 2, dy = 42;
     const float bodyTop = 31, bodyBottom = 77;
@@ -142,7 +149,7 @@ Skin AlarmSkin() {
     Sdf outline = [=](float x, float y) {
         return Union(Union(body(x, y), arch(x, y)), Union(bells(x, y), feet(x, y)));
     };
-    Canvas c(w, h);
+    Canvas c(w, h, k);
     Rgb rim = MakeRgb(96, 20, 24);
     Rgb goldRim = MakeRgb(130, 88, 16);
     Paint gold = VerticalGradient(8, 34, {{0.0f, MakeRgb(255, 236, 150)}, {0.6f, MakeRgb(236, 176, 50)},
@@ -160,10 +167,10 @@ Skin AlarmSkin() {
                                                                    {1.0f, MakeRgb(150, 24, 30)}}));
     Gloss(c, GrowBy(body, -3.0f), bodyTop + 2, bodyTop + 20, 0.5f);
     DisplayBezel(c, dx, dy, MakeRgb(90, 16, 20), MakeRgb(255, 190, 180));
-    return Skin{"skin_alarm.bmp", FinishSkin(c, outline, dx, dy, rim), dx, dy};
+    return Skin{ScaledName("skin_alarm", k), FinishSkin(c, outline, dx, dy, rim), dx, dy};
 }
 
-Skin CloudSkin() {
+Skin CloudSkin(int k) {
     const int w = 196, h = 76;
     const int dx = (w - kDigitAreaWidth) / 2, dy = 37;
     Sdf outline = [=](float x, float y) {
@@ -174,7 +181,7 @@ Skin CloudSkin() {
         d = Union(d, SdCircle(x, y, 164, 43, 17));
         return d;
     };
-    Canvas c(w, h);
+    Canvas c(w, h, k);
     Rgb rim = MakeRgb(92, 128, 184);
     c.Fill(GrowBy(outline, 1.5f), rim);
     c.Fill(GrowBy(outline, -1.2f), VerticalGradient(2, h, {{0.0f, MakeRgb(255, 255, 255)},
@@ -189,7 +196,7 @@ Skin CloudSkin() {
     DisplayBezel(c, dx, dy, MakeRgb(90, 120, 170), MakeRgb(240, 246, 255));
     // A music note on the right puff.
     DrawMusicNote(c, Box{124, 13, 17}, MakeRgb(90, 120, 220));
-    return Skin{"skin_cloud.bmp", FinishSkin(c, outline, dx, dy, rim), dx, dy};
+    return Skin{ScaledName("skin_cloud", k), FinishSkin(c, outline, dx, dy, rim), dx, dy};
 }
 
 // ---- Digit strips --------------------------------------------------------
@@ -234,40 +241,40 @@ void StripBackground(Canvas& c, const StripStyle& s) {
 // the cell: the clock copies cells one by one, and light spilling into the
 // neighbour would show up as stray dots next to another digit.
 template <typename Draw>
-void Cell(Image& strip, int x0, int width, const StripStyle& s, Draw draw) {
-    Canvas c(width, kStripHeight);
+void Cell(Image& strip, int x0, int width, const StripStyle& s, int k, Draw draw) {
+    Canvas c(width, kStripHeight, k);
     StripBackground(c, s);
     draw(c);
     Image cell = c.ToImage();
-    for (int y = 0; y < kStripHeight; ++y)
-        for (int x = 0; x < width; ++x) {
+    for (int y = 0; y < cell.height; ++y)
+        for (int x = 0; x < cell.width; ++x) {
             const uint8_t* p = cell.At(x, y);
-            strip.Set(x0 + x, y, p[0], p[1], p[2]);
+            strip.Set(x0 * k + x, y, p[0], p[1], p[2]);
         }
 }
 
 // Colon cell (8 wide) and edge piece (2 wide). The clock also uses the colon's
 // first two columns as the right edge of the display, so they stay plain background.
-void ColonAndEdge(Image& strip, const StripStyle& s) {
-    Cell(strip, 150, 8, s, [&](Canvas& c) {
+void ColonAndEdge(Image& strip, const StripStyle& s, int k) {
+    Cell(strip, 150, 8, s, k, [&](Canvas& c) {
         for (float cy : {8.5f, 16.5f}) {
             Sdf dot = [=](float x, float y) { return SdCircle(x, y, 4.5f, cy, 1.6f); };
             c.Glow(dot, 2.0f, s.glow, 0.5f);
             c.Fill(dot, s.lit);
         }
     });
-    Cell(strip, 160, 2, s, [](Canvas&) {});
-    for (int y = 0; y < kStripHeight; ++y)
-        for (int x = 150; x < 152; ++x) {
-            const uint8_t* p = strip.At(160, y);
+    Cell(strip, 160, 2, s, k, [](Canvas&) {});
+    for (int y = 0; y < kStripHeight * k; ++y)
+        for (int x = 150 * k; x < 152 * k; ++x) {
+            const uint8_t* p = strip.At(160 * k + (x - 150 * k), y);
             strip.Set(x, y, p[0], p[1], p[2]);
         }
 }
 
-Image SevenSegmentStrip(const StripStyle& s, float skew) {
-    Image strip(kStripWidth, kStripHeight);
+Image SevenSegmentStrip(const StripStyle& s, float skew, int k) {
+    Image strip(kStripWidth * k, kStripHeight * k);
     for (int d = 0; d < 10; ++d) {
-        Cell(strip, 15 * d, 15, s, [&](Canvas& c) {
+        Cell(strip, 15 * d, 15, s, k, [&](Canvas& c) {
             for (int i = 0; i < 7; ++i) {
                 SegmentLine L = SevenSegments()[i];
                 auto slant = [&](float x, float y) { return x + (12.5f - y) * skew; };
@@ -285,7 +292,7 @@ Image SevenSegmentStrip(const StripStyle& s, float skew) {
             }
         });
     }
-    ColonAndEdge(strip, s);
+    ColonAndEdge(strip, s, k);
     return strip;
 }
 
@@ -303,11 +310,11 @@ const char* const kDotFont[10][7] = {
     {".###.", "#...#", "#...#", ".####", "....#", "...#.", ".##.."},
 };
 
-Image DotMatrixStrip(const StripStyle& s) {
-    Image strip(kStripWidth, kStripHeight);
+Image DotMatrixStrip(const StripStyle& s, int k) {
+    Image strip(kStripWidth * k, kStripHeight * k);
     const float pitchX = 2.5f, pitchY = 3.0f, x0 = 2.5f, y0 = 3.5f, r = 1.05f;
     for (int d = 0; d < 10; ++d) {
-        Cell(strip, 15 * d, 15, s, [&](Canvas& c) {
+        Cell(strip, 15 * d, 15, s, k, [&](Canvas& c) {
             for (int row = 0; row < 7; ++row) {
                 for (int col = 0; col < 5; ++col) {
                     float cx = x0 + col * pitchX, cy = y0 + row * pitchY;
@@ -322,17 +329,21 @@ Image DotMatrixStrip(const StripStyle& s) {
             }
         });
     }
-    ColonAndEdge(strip, s);
+    ColonAndEdge(strip, s, k);
     return strip;
 }
 
 }  // namespace
 
-std::vector<Skin> MakeSkins() {
-    return {CapsuleSkin(), PanelSkin(), AlarmSkin(), CloudSkin()};
+std::string ScaledName(const std::string& base, int k) {
+    return k == 1 ? base + ".bmp" : base + "@" + std::to_string(k) + "x.bmp";
 }
 
-std::vector<DigitStrip> MakeDigitStrips() {
+std::vector<Skin> MakeSkins(int k) {
+    return {CapsuleSkin(k), PanelSkin(k), AlarmSkin(k), CloudSkin(k)};
+}
+
+std::vector<DigitStrip> MakeDigitStrips(int k) {
     StripStyle green{MakeRgb(16, 34, 22), MakeRgb(6, 14, 9), MakeRgb(110, 255, 150), MakeRgb(26, 52, 34),
                      MakeRgb(60, 220, 110)};
     StripStyle blue{MakeRgb(8, 14, 40), MakeRgb(3, 6, 18), MakeRgb(130, 200, 255), MakeRgb(20, 32, 70),
@@ -340,9 +351,9 @@ std::vector<DigitStrip> MakeDigitStrips() {
     StripStyle amber{MakeRgb(36, 22, 8), MakeRgb(16, 10, 4), MakeRgb(255, 190, 70), MakeRgb(62, 40, 16),
                      MakeRgb(255, 140, 20)};
     return {
-        DigitStrip{"digits_lcd_green.bmp", SevenSegmentStrip(green, 0.08f)},
-        DigitStrip{"digits_led_blue.bmp", DotMatrixStrip(blue)},
-        DigitStrip{"digits_lcd_amber.bmp", SevenSegmentStrip(amber, 0.0f)},
+        DigitStrip{ScaledName("digits_lcd_green", k), SevenSegmentStrip(green, 0.08f, k)},
+        DigitStrip{ScaledName("digits_led_blue", k), DotMatrixStrip(blue, k)},
+        DigitStrip{ScaledName("digits_lcd_amber", k), SevenSegmentStrip(amber, 0.0f, k)},
     };
 }
 

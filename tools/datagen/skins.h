@@ -28,7 +28,12 @@ struct DigitStrip {
 // The key colour of every skin: its pixels are cut out of the clock window.
 constexpr uint8_t kKeyR = 255, kKeyG = 0, kKeyB = 255;
 
-std::vector<Skin> MakeSkins();
-std::vector<DigitStrip> MakeDigitStrips();
+// The skins and strips drawn k times larger (k = 1: the pictures themselves),
+// named "<name>@<k>x.bmp" for k above 1. The digit area's place (digitX,
+// digitY) is in 1x units.
+std::vector<Skin> MakeSkins(int k = 1);
+std::vector<DigitStrip> MakeDigitStrips(int k = 1);
+// "<base>.bmp" for k = 1, else "<base>@<k>x.bmp".
+std::string ScaledName(const std::string& base, int k);
 
 }  // namespace datagen

@@ -2,6 +2,7 @@
 // small independent readers, so they catch encoder faults as well as artwork
 // that would not work in the clock (digit area not found, black key colour).
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -175,6 +176,45 @@ TEST_F(GeneratedFiles, SkinEdgesHaveNoNearKeyFringe) {
     }
 }
 
+// The skins and strips drawn at 2x and 3x: drawn anew (not enlarged), yet
+// with the 1x outline and digit area exactly enlarged, so that the clock
+// finds both where it expects them; the strips' pieces where the clock
+// copies them from.
+TEST_F(GeneratedFiles, LargerSkinsAndStripsKeepTheLayoutEnlarged) {
+    for (int k : {2, 3}) {
+        const auto one = datagen::MakeSkins(1);
+        const auto big = datagen::MakeSkins(k);
+        ASSERT_EQ(one.size(), big.size());
+        for (size_t i = 0; i < one.size(); ++i) {
+            SCOPED_TRACE(big[i].file);
+            const Bmp small = LoadBmp(Dist(one[i].file));
+            const Bmp bmp = LoadBmp(Dist(big[i].file));
+            ASSERT_EQ(bmp.width, small.width * k);
+            ASSERT_EQ(bmp.height, small.height * k);
+            const uint32_t key = small.At(0, 0);
+            bool finer = false;
+            for (int y = 0; y < bmp.height; ++y)
+                for (int x = 0; x < bmp.width; ++x) {
+                    const bool cut = small.At(x / k, y / k) == key;
+                    ASSERT_EQ(cut, bmp.At(x, y) == key) << x << "," << y;
+                    const bool black = bmp.At(x, y) == 0;
+                    const int ux = x / k - one[i].digitX, uy = y / k - one[i].digitY;
+                    ASSERT_EQ(black, (ux == 0 || ux == 109) && uy >= 0 && uy < 25) << x << "," << y;
+                    if (!cut && bmp.At(x, y) != small.At(x / k, y / k)) finer = true;
+                }
+            EXPECT_TRUE(finer) << "drawn at the larger size, not enlarged";
+        }
+        for (const auto& strip : datagen::MakeDigitStrips(k)) {
+            SCOPED_TRACE(strip.file);
+            const Bmp bmp = LoadBmp(Dist(strip.file));
+            ASSERT_EQ(bmp.width, 162 * k);
+            ASSERT_EQ(bmp.height, 25 * k);
+            for (int y = 0; y < 25 * k; ++y)
+                for (int x = 0; x < 2 * k; ++x) EXPECT_EQ(bmp.At(160 * k + x, y), bmp.At(150 * k + x, y)) << y;
+        }
+    }
+}
+
 TEST_F(GeneratedFiles, DigitStripsHaveTheLayoutTheClockCopiesFrom) {
     const auto strips = datagen::MakeDigitStrips();
     ASSERT_GE(strips.size(), 2u);
@@ -321,6 +361,14 @@ TEST_F(GeneratedFiles, IconsWorkOnOldAndNewSystems) {
             has16 |= w == 16 && bpp == 8;
         }
         EXPECT_TRUE(has32 && has16);
+        // The theme editor's icon in true colour at every size the shell asks
+        // for from 100 % to 200 %.
+        if (std::string(name) != "belvane.ico") continue;
+        for (int size : {16, 20, 24, 32, 40, 48, 64}) {
+            bool found = false;
+            for (auto [w, bpp] : entries) found |= w == size && bpp == 32;
+            EXPECT_TRUE(found) << size;
+        }
     }
 }
 
@@ -459,6 +507,75 @@ TEST_F(GeneratedFiles, HelpPageIsGbkWithTheAnchorsTheDialogsOpen) {
         unsigned char trail = static_cast<unsigned char>(page[++i]);
         ASSERT_TRUE(trail >= 0x40 && trail <= 0xFE && trail != 0x7F) << i;
     }
+}
+
+// UTF-8 text in GBK, as the page holds it.
+std::string Gbk(const std::string& utf8) {
+    iconv_t cd = iconv_open("GBK", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::string();
+    std::string in = utf8, out(utf8.size() * 2 + 4, '\0');
+    char* src = &in[0];
+    char* dst = &out[0];
+    size_t left = in.size(), room = out.size();
+    const size_t done = iconv(cd, &src, &left, &dst, &room);
+    iconv_close(cd);
+    if (done == static_cast<size_t>(-1)) return std::string();
+    out.resize(out.size() - room);
+    return out;
+}
+
+// The labels of the dialogs and the menu as their resource scripts give them
+// (UTF-8), without accelerators, tabs, trailing "..." and colons.
+std::vector<std::string> DialogLabels() {
+    std::vector<std::string> labels;
+    const char* keywords[] = {"LTEXT", "CTEXT", "RTEXT", "GROUPBOX", "PUSHBUTTON", "AUTORADIOBUTTON",
+                              "AUTOCHECKBOX", "CONTROL", "MENUITEM"};
+    for (const auto& entry : fs::directory_iterator(fs::path(TICORA_SOURCE_DIR) / "resources")) {
+        const std::string name = entry.path().filename().string();
+        if (entry.path().extension() != ".rc" || name.rfind("about", 0) == 0 || name == "ticora.rc" ||
+            name == "belvane.rc" || name == "dorvix.rc")
+            continue;
+        std::ifstream in(entry.path());
+        std::string line;
+        while (std::getline(in, line)) {
+            const size_t first = line.find_first_not_of(" \t");
+            if (first == std::string::npos) continue;
+            bool control = false;
+            for (const char* k : keywords) control = control || line.compare(first, std::strlen(k), k) == 0;
+            const size_t open = line.find('"');
+            const size_t close = open == std::string::npos ? open : line.find('"', open + 1);
+            if (!control || close == std::string::npos) continue;
+            std::string label = line.substr(open + 1, close - open - 1);
+            label = label.substr(0, label.find("\\t"));
+            const size_t accel = label.find("(&");
+            if (accel != std::string::npos) label.erase(accel, label.find(')', accel) - accel + 1);
+            label.erase(std::remove(label.begin(), label.end(), '&'), label.end());
+            for (const std::string tail : {"...", "：", " "})
+                while (label.size() >= tail.size() && label.compare(label.size() - tail.size(), tail.size(), tail) == 0)
+                    label.erase(label.size() - tail.size());
+            if (!label.empty()) labels.push_back(label);
+        }
+    }
+    return labels;
+}
+
+// The page describes the product as it is: every label of the dialogs and the
+// menu, the ranges the dialogs keep, the calendar instead of a placeholder,
+// and the reminder kinds.
+TEST_F(GeneratedFiles, HelpPageNamesWhatTheDialogsShow) {
+    Bytes raw = ReadAll(Dist("Help/help.htm"));
+    const std::string page(raw.begin(), raw.end());
+    const std::vector<std::string> labels = DialogLabels();
+    ASSERT_GT(labels.size(), 60u);
+    for (const std::string& label : labels) {
+        const std::string gbk = Gbk(label);
+        ASSERT_FALSE(gbk.empty()) << label;
+        EXPECT_NE(page.find(gbk), std::string::npos) << label;
+    }
+    for (const char* text : {"10 到 255", "1 到 36000", "1 到 60", "name=\"calendar\"", "农历每年", "工作日",
+                             "每月", "每年", "每周"})
+        EXPECT_NE(page.find(text), std::string::npos) << text;
+    EXPECT_EQ(page.find("保留项目"), std::string::npos);
 }
 
 TEST(Generator, TwoRunsWriteIdenticalFiles) {

@@ -19,7 +19,15 @@ int WriteSamples(const char* path) {
     const char* message;
     uint16_t repeat, action, flags, enabled;
     int hour, minute;
+    int month = 12, day = 24;
+    uint16_t days = 4;  // wDayOfWeek: the weekday, or a weekly reminder's days
   } samples[] = {
+      // The repeating kinds first: the list shows them at its bottom.
+      {"妈妈生日", "记得打电话。", RepeatLunarYearly, ActionNone, FlagMessage, 1, 9, 0, 9, 25, 5},
+      {"结婚纪念日", "订花。", RepeatYearly, ActionNone, FlagMessage, 1, 10, 0, 3, 8, 0},
+      {"交房租", "", RepeatMonthly, ActionNone, FlagNoMessage | FlagSound, 1, 9, 30, 12, 15, 2},
+      {"写日报", "", RepeatWeekly, ActionNone, FlagTaskbarMessage, 1, 17, 30, 12, 1, 0x3E},
+      {"健身", "去健身房。", RepeatWeekly, ActionNone, FlagMessage, 1, 19, 0, 12, 2, 0x2A},
       {"晨会", "九点整在三楼会议室开晨会。", RepeatDaily, ActionNone, FlagMessage, 1, 8, 55},
       {"给远方的朋友打电话，顺便问问下个月聚会的时间和地点安排", "", RepeatOnce, ActionNone, FlagNoMessage | FlagSound,
        1, 19, 30},
@@ -45,9 +53,9 @@ int WriteSamples(const char* path) {
     record.nFlags = s.flags;
     record.nId = static_cast<uint16_t>(s.hour * 60 + s.minute);
     record.stWhen.wYear = 2026;
-    record.stWhen.wMonth = 12;
-    record.stWhen.wDay = 24;
-    record.stWhen.wDayOfWeek = 4;
+    record.stWhen.wMonth = static_cast<uint16_t>(s.month);
+    record.stWhen.wDay = static_cast<uint16_t>(s.day);
+    record.stWhen.wDayOfWeek = s.days;
     record.stWhen.wHour = static_cast<uint16_t>(s.hour);
     record.stWhen.wMinute = static_cast<uint16_t>(s.minute);
     written = written && std::fwrite(&record, sizeof record, 1, f) == 1;

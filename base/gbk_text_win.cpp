@@ -1,0 +1,5 @@
+#include "base/gbk_text_win.h"
+
+#include <windows.h>
+
+bool SystemLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != FALSE; }
