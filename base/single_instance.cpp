@@ -25,6 +25,8 @@ bool InstanceName(const char* modulePath, char* out, size_t outSize) {
     }
     hash = (hash ^ c) * 1099511628211ull;
   }
+  // Through the system's runtime: std::snprintf links the C++ library's own
+  // printf family, some 17 KiB.
   FormatText(out, outSize, "Ticora.Instance.%08lX%08lX", static_cast<unsigned long>(hash >> 32),
                 static_cast<unsigned long>(hash & 0xFFFFFFFFu));
   return true;

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "reminders/hourly_chime.h"
+
 // Section and key names as they stand in the file.
 namespace ini_keys {
 constexpr const char* kSystem = "SYSTEM";
@@ -20,6 +22,9 @@ constexpr const char* kShutdownWait = "nShutdownWait";
 constexpr const char* kLostPosLeft = "nLostPosLeft";
 constexpr const char* kLastPostop = "nLastPostop";
 constexpr const char* kAutoStart = "bAutoStart";
+constexpr const char* kQuietHours = "bQuietHours";
+constexpr const char* kQuietFrom = "nQuietFrom";
+constexpr const char* kQuietTo = "nQuietTo";
 constexpr const char* kTotal = "nTotal";
 constexpr const char* kCurrent = "nCurrent";
 constexpr const char* kFaceScale = "nFaceScale";
@@ -52,8 +57,18 @@ struct ClockSettings {
   int shutdownWait = 0;          // within kMinShutdownWait..kMaxShutdownWait
   int left = 0;                  // nLostPosLeft
   int top = 0;                   // nLastPostop
+  QuietHours quiet;              // bQuietHours, nQuietFrom, nQuietTo
   int faceScale = 0;             // nFaceScale: 0 automatic, 1 to 3 fixed
 };
+
+// The chime's quiet hours as stored: off, 22 to 7 when missing; hours
+// outside 0..23 fall back to those.
+QuietHours ReadQuietHours(const char* iniPath);
+// Writes bQuietHours, nQuietFrom and nQuietTo in that order.
+bool WriteQuietHours(const char* iniPath, const QuietHours& quiet);
+// The hour 0..23 an edit's text names (digits, blanks around them allowed);
+// fallback for anything else.
+int HourFromText(const char* text, int fallback);
 
 // Reads the desktop clock's settings in the order the clock needs them.
 ClockSettings ReadClockSettings(const char* iniPath);

@@ -12,12 +12,41 @@
 #include "clock/program_resources_win.h"
 #include "clock/runtime_bound_win.h"
 #include "reminders/program_reminders_win.h"
+#include "reminders/reminder_state.h"
 #include "resources/menu_ids.h"
 
 namespace {
 
-// The hourly chime's latch is one program-wide flag.
-ChimeLatch g_chimeLatch;
+void IniPath(char (&path)[kProgramPathSize]) { ProgramPath("Ticora.ini", path); }
+
+// The boards' snooze box: the snoozes join the clock's checks and are kept
+// beside the settings at once, with the snooze time last chosen.
+class ClockSnooze : public BoardSnooze {
+ public:
+  ClockSnooze(SnoozeList* snoozes, TimeSource* time) : snoozes_(snoozes), time_(time) {}
+  int SnoozeMinutes() override {
+    char ini[kProgramPathSize];
+    IniPath(ini);
+    return ReadSnoozeMinutes(ini);
+  }
+  void ChooseSnoozeMinutes(int minutes) override {
+    char ini[kProgramPathSize];
+    IniPath(ini);
+    WriteSnoozeMinutes(ini, minutes);
+  }
+  void Snooze(const ReminderKey& key, int minutes) override {
+    const ReminderRecord* record = FindByKey(ProgramReminders(), key);
+    if (!record) return;
+    snoozes_->Add(*record, SecondStamp(time_->Now()), minutes);
+    char ini[kProgramPathSize];
+    IniPath(ini);
+    WriteSnoozes(ini, snoozes_->Items());
+  }
+
+ private:
+  SnoozeList* snoozes_;
+  TimeSource* time_;
+};
 
 const TrayIcon kNoTrayIcon;
 const MenuPainter kNoMenuPainter;
@@ -26,7 +55,7 @@ const TimedCheckSettings kNoTimedChecks;
 }  // namespace
 
 ClockWindow::Desktop::Desktop(const ClockServices& services, HWND* owner)
-    : tray(services.shellNotify),
+    : tray(services.shellNotify, services.shellVersion),
       ownEffects(owner),
       effects(services.effects ? services.effects : &ownEffects),
       dialogs(services.dialogs) {}
@@ -64,6 +93,7 @@ void ClockWindow::ApplySettings(const TimedCheckSettings& settings) {
   mine.waits.shutdownWait = settings.waits.shutdownWait;
   mine.waits.messageWait = settings.waits.messageWait;
   SetThemeDirectory(mine, settings.themeDir);
+  mine.quiet = settings.quiet;
 }
 
 // ------------------------------------------------------------------ creation
@@ -73,6 +103,8 @@ bool ClockWindow::CreateClock(HWND parent, bool preview, const RECT* target) {
   created_ = true;
   if (preview) return CreatePreview(parent, target);
   desktop_ = std::make_unique<Desktop>(services_, &effectsOwner_);
+  desktop_->snooze = std::make_unique<ClockSnooze>(&desktop_->checks.snoozes, time_);
+  desktop_->ownEffects.Attach(&desktop_->tray, desktop_->snooze.get());
   BindDesktopHandlers();
   return CreateDesktop();
 }
@@ -88,6 +120,7 @@ void ClockWindow::BindDesktopHandlers() {
   OnMessage<WM_EXITMENULOOP>(&ClockWindow::OnExitMenuLoop);
   OnMessage<WM_ENTERMENULOOP>(&ClockWindow::OnMenuLoop);
   OnMessage<WM_MENUSELECT>(&ClockWindow::OnMenuSelect);
+  OnMessage<WM_POWERBROADCAST>(&ClockWindow::OnPowerBroadcast);
   // The shell broadcasts this message when it starts again after a crash; the
   // icon is then added anew.
   if (UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated"))
@@ -136,6 +169,11 @@ bool ClockWindow::CreateDesktop() {
   SetThemeDirectory(run, settings.themeDir);
   run.waits.messageWait = settings.messageWait;
   run.waits.shutdownWait = settings.shutdownWait;
+  run.quiet = settings.quiet;
+  // The time since the clock was last seen running is looked at by the first
+  // tick; snoozes not yet shown come back.
+  desktop_->checks.watch.Start(ReadLastSeen(iniPath));
+  desktop_->checks.snoozes.Set(ReadSnoozes(iniPath));
   // The face is loaded for the scale of the system's DPI (or the user's).
   faceScaleSetting_ = settings.faceScale;
   faceScale_ = EffectiveFaceScale(faceScaleSetting_, WindowDpi(nullptr));
@@ -204,6 +242,7 @@ void ClockWindow::CloseDesktop() {
     WriteIniInt(iniPath, ini_keys::kSystem, ini_keys::kLostPosLeft, r.left);
     WriteIniInt(iniPath, ini_keys::kSystem, ini_keys::kLastPostop, r.top);
   }
+  WriteLastSeen(time_->Now());
   ReleaseSkinImageList();
   desktop_->ownEffects.CloseAll();
 }
@@ -231,9 +270,44 @@ void ClockWindow::ClockTick() {
 }
 
 void ClockWindow::DesktopTick() {
-  // The tooltip carries the date: the first two ticks of a new day rewrite it.
-  if (last_.wHour == 0 && last_.wMinute == 0 && last_.wSecond <= 1) desktop_->tray.UpdateTip(last_);
-  RunTimedChecks(last_, desktop_->settings, g_chimeLatch, ProgramReminders(), *desktop_->effects);
+  // The tooltip carries the date: the first tick of a new date rewrites it,
+  // whatever its time (the computer may have slept over midnight).
+  if (!desktop_->tray.ShowsDateOf(last_)) desktop_->tray.UpdateTip(last_);
+  if (RunTimedChecks(last_, desktop_->settings, desktop_->checks, ProgramReminders(), *desktop_->effects)) {
+    char iniPath[kProgramPathSize];
+    IniPath(iniPath);
+    WriteSnoozes(iniPath, desktop_->checks.snoozes.Items());
+  }
+  if (LastSeenDue(desktop_->lastSeenWritten, SecondStamp(last_))) WriteLastSeen(last_);
+}
+
+void ClockWindow::WriteLastSeen(const LocalTime& now) {
+  if (!desktop_) return;
+  const int64_t stamp = SecondStamp(now);
+  char iniPath[kProgramPathSize];
+  IniPath(iniPath);
+  // With reminders off there is no history: the next start reports no gap.
+  ::WriteLastSeen(iniPath, desktop_->settings.remindersOn ? stamp : -1);
+  desktop_->lastSeenWritten = stamp;
+}
+
+void ClockWindow::OnPowerBroadcast(UINT event) {
+  switch (event) {
+    case PBT_APMSUSPEND:
+    case PBT_APMSTANDBY:
+      // Before the computer sleeps: the time asleep is a gap from here.
+      WriteLastSeen(time_->Now());
+      break;
+    case PBT_APMRESUMESUSPEND:
+    case PBT_APMRESUMESTANDBY:
+    case PBT_APMRESUMECRITICAL:
+    case PBT_APMRESUMEAUTOMATIC:
+      // Awake again: look at the gap now rather than at the next tick.
+      if (timerSet_) ClockTick();
+      break;
+    default:
+      break;
+  }
 }
 
 void ClockWindow::RedrawHands() {

@@ -43,6 +43,7 @@ struct ClockServices {
   ReminderEffects* effects = nullptr;   // the clock's own sounds, boards, programs and countdown
   ShellNotifyFn shellNotify = nullptr;  // Shell_NotifyIconA
   ClockDialogs* dialogs = nullptr;      // no dialogs: their commands do nothing
+  int shellVersion = 0;                 // the shell's major version; 0: ask the system
 };
 
 class ClockWindow : public Window {
@@ -68,6 +69,12 @@ class ClockWindow : public Window {
   // none (all off) and ignores a change.
   const TimedCheckSettings& RunSettings() const;
   void ApplySettings(const TimedCheckSettings& settings);
+  // The desktop clock's checks between ticks (previous tick, snoozes); null
+  // for the preview.
+  const TimedCheckState* CheckState() const { return desktop_ ? &desktop_->checks : nullptr; }
+  // The clock's own effects (boards, missed board, countdown); null for the
+  // preview.
+  ClockEffects* OwnEffects() { return desktop_ ? &desktop_->ownEffects : nullptr; }
 
   // Face operations.
   bool LoadBackground(const char* path, bool relayout);
@@ -117,9 +124,12 @@ class ClockWindow : public Window {
     TrayIcon tray;
     MenuPainter menu;
     TimedCheckSettings settings;
+    TimedCheckState checks;
+    int64_t lastSeenWritten = -1;
     ClockEffects ownEffects;
     ReminderEffects* effects;
     ClockDialogs* dialogs;
+    std::unique_ptr<BoardSnooze> snooze;
   };
 
   bool CreateDesktop();
@@ -130,6 +140,7 @@ class ClockWindow : public Window {
   void ClockTick();
   void DesktopTick();
   void CloseDesktop();
+  void WriteLastSeen(const LocalTime& now);
   void RedrawHands();
   void ShowFace();
   // Draws the face at scale k with its top-left corner at (x, y): the digital
@@ -155,6 +166,7 @@ class ClockWindow : public Window {
   void OnExitMenuLoop(bool trackPopup);
   void OnMenuSelect(UINT item, UINT flags, HMENU menu);
   void OnTaskbarCreated();
+  void OnPowerBroadcast(UINT event);
   void OnCloseCommand(int id, int code, HWND control);
   void OnShowHideCommand(int id, int code, HWND control);
   void OnHelpCommand(int id, int code, HWND control);

@@ -35,14 +35,61 @@ void ClockEffects::TidyMessageBoards() {
   boards_.clear();
 }
 
-void ClockEffects::OpenMessageBoard(const char* title, const char* message, int seconds) {
+namespace {
+
+Bitmap LoadBoardPicture() {
   char picturePath[kProgramPathSize];
   ProgramPath("WndBackgnd.bmp", picturePath);
-  Bitmap picture(LoadBitmapFile(picturePath, LR_DEFAULTSIZE));
+  return Bitmap(LoadBitmapFile(picturePath, LR_DEFAULTSIZE));
+}
+
+}  // namespace
+
+void ClockEffects::Attach(TrayIcon* tray, BoardSnooze* snooze) {
+  tray_ = tray;
+  snooze_ = snooze;
+}
+
+void ClockEffects::OpenMessageBoard(const char* title, const char* message, int seconds) {
+  OpenBoard(nullptr, ReminderKey(), title, message, seconds);
+}
+
+void ClockEffects::OpenReminderBoard(const ReminderKey& key, const char* title, const char* message, int seconds) {
+  OpenBoard(snooze_, key, title, message, seconds);
+}
+
+void ClockEffects::ShowTaskbarMessage(const ReminderKey& key, const char* title, const char* message, int seconds) {
+  // A balloon needs some text: an empty message shows the title.
+  const char* text = message && *message ? message : title;
+  const UINT timeout = seconds > 0 ? static_cast<UINT>(seconds) * 1000u : 0u;
+  if (tray_ && tray_->ShowBalloon(title, text, timeout)) return;
+  // No balloons on this shell (or the shell refused): the board instead.
+  OpenReminderBoard(key, title, message, seconds);
+}
+
+void ClockEffects::ReportMissed(const MissedReminder* missed, size_t count) {
+  if (!missed || count == 0) return;
+  // A board still open takes the new ones; a closed one starts afresh.
+  const bool open = missed_ && !missed_->Closed();
+  if (!open) missedItems_.clear();
+  MergeMissed(missedItems_, std::vector<MissedReminder>(missed, missed + count));
+  char text[512];
+  FormatMissedBoard(missedItems_, text, sizeof text);
+  if (open) {
+    missed_->SetMessage(text);
+    return;
+  }
+  missed_.reset(new (std::nothrow) MessageBoard());
+  if (missed_) missed_->CreateLasting(owner_ ? *owner_ : nullptr, "错过的提醒", text, LoadBoardPicture());
+}
+
+void ClockEffects::OpenBoard(BoardSnooze* snooze, const ReminderKey& key, const char* title, const char* message,
+                             int seconds) {
   // Out of memory the board is skipped, as one whose window cannot be made.
   std::unique_ptr<MessageBoard> board(new (std::nothrow) MessageBoard());
   if (!board) return;
-  board->Create(owner_ ? *owner_ : nullptr, title, message, std::move(picture), seconds);
+  if (snooze) board->EnableSnooze(snooze, key);
+  board->Create(owner_ ? *owner_ : nullptr, title, message, LoadBoardPicture(), seconds);
   // Listed even when its window could not be created; the next tidying drops it.
   if (boards_.push_back(std::move(board))) return;
   // No room in the list: an open board runs on by itself and deletes itself
@@ -75,6 +122,7 @@ void ClockEffects::StartShutdownCountdown(bool force, bool restart, int seconds)
 void ClockEffects::CloseAll() {
   for (auto& board : boards_) board->Close();
   boards_.clear();
+  if (missed_) missed_->Close();
   // The countdown's window goes first, then the object itself.
   if (countdown_) countdown_->Close();
   countdown_.reset();

@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "base/owner_list.h"
-
+#include "clock/tray_icon_win.h"
 #include "reminders/message_board_win.h"
+#include "reminders/late_reminders.h"
 #include "reminders/reminder_effects.h"
 #include "reminders/shutdown_countdown_win.h"
 
@@ -31,6 +32,16 @@ class ClockEffects : public ReminderEffects {
   void StartProgram(const char* commandLine) override;
   bool IsCountdownRunning() override;
   void StartShutdownCountdown(bool force, bool restart, int seconds) override;
+  void OpenReminderBoard(const ReminderKey& key, const char* title, const char* message, int seconds) override;
+  void ShowTaskbarMessage(const ReminderKey& key, const char* title, const char* message, int seconds) override;
+  void ReportMissed(const MissedReminder* missed, size_t count) override;
+  // The icon the taskbar messages come from and what the boards' snooze box
+  // does; either may be null (no balloons, no snooze box).
+  void Attach(TrayIcon* tray, BoardSnooze* snooze);
+  // The board of missed reminders, null before the first gap, and the
+  // reminders it lists (one each, at its latest due time).
+  MessageBoard* Missed() const { return missed_.get(); }
+  const std::vector<MissedReminder>& MissedItems() const { return missedItems_; }
   // Closes every board and the countdown without acting (the clock is closing).
   void CloseAll();
   // The boards opened since the last tidying, oldest first.
@@ -40,8 +51,13 @@ class ClockEffects : public ReminderEffects {
   ShutdownCountdownDialog* Countdown() const { return countdown_.get(); }
 
  private:
+  void OpenBoard(BoardSnooze* snooze, const ReminderKey& key, const char* title, const char* message, int seconds);
   HWND* owner_;
   CountdownActions actions_;
   OwnerList<MessageBoard> boards_;
   std::unique_ptr<ShutdownCountdownDialog> countdown_;
+  std::unique_ptr<MessageBoard> missed_;
+  std::vector<MissedReminder> missedItems_;
+  TrayIcon* tray_ = nullptr;
+  BoardSnooze* snooze_ = nullptr;
 };

@@ -388,6 +388,30 @@ struct NotifyIconCallback {
   }
 };
 
+// int(HWND topLevel, UINT hitTest, UINT mouseMessage): MA_ACTIVATE,
+// MA_NOACTIVATE, MA_ACTIVATEANDEAT or MA_NOACTIVATEANDEAT.
+template <>
+struct Cracker<WM_MOUSEACTIVATE> {
+  using Signature = int(HWND, UINT, UINT);
+  template <class H>
+  static bool Call(H& h, WPARAM w, LPARAM l, LRESULT& r) {
+    r = h(reinterpret_cast<HWND>(w), LOWORD(l), HIWORD(l));
+    return true;
+  }
+};
+
+// void(UINT event): a power event (PBT_*). Every query is granted (TRUE).
+template <>
+struct Cracker<WM_POWERBROADCAST> {
+  using Signature = void(UINT);
+  template <class H>
+  static bool Call(H& h, WPARAM w, LPARAM, LRESULT& r) {
+    h(static_cast<UINT>(w));
+    r = TRUE;
+    return true;
+  }
+};
+
 // A message that carries nothing (a registered or private signal): void().
 using Signal = NoArguments;
 

@@ -62,6 +62,7 @@ ClockSettingsDialog::ClockSettingsDialog(ReminderList& reminders, const DialogAc
   OnMessage<WM_PAINT>(&ClockSettingsDialog::OnPaint);
   OnCommand(IDC_THEME_TRY, BN_CLICKED, &ClockSettingsDialog::OnTry);
   OnCommand(IDC_THEME_BROWSE, BN_CLICKED, &ClockSettingsDialog::OnBrowse);
+  OnCommand(IDC_QUIET_HOURS, BN_CLICKED, &ClockSettingsDialog::OnQuietHours);
   OnCommand(IDC_REMINDER_ADD, BN_CLICKED, &ClockSettingsDialog::OnAdd);
   OnCommand(IDC_REMINDER_EDIT, BN_CLICKED, &ClockSettingsDialog::OnEdit);
   OnCommand(IDC_REMINDER_DELETE, BN_CLICKED, &ClockSettingsDialog::OnDelete);
@@ -110,6 +111,12 @@ bool ClockSettingsDialog::OnInitDialog(HWND) {
   // A value read byte-wise may end in half a character.
   gbk::CopyText(themeDirectory, sizeof themeDirectory, std::string(themeDirectory).c_str());
   SetDlgItemTextA(dlg, IDC_THEME_DIRECTORY, themeDirectory);
+  quiet = ReadQuietHours(iniPath);
+  CheckDlgButton(dlg, IDC_QUIET_HOURS, quiet.on ? BST_CHECKED : BST_UNCHECKED);
+  for (int id : {IDC_QUIET_FROM, IDC_QUIET_TO}) Edit(GetDlgItem(dlg, id)).SetLimit(2);
+  SetDlgItemInt(dlg, IDC_QUIET_FROM, static_cast<UINT>(quiet.from), FALSE);
+  SetDlgItemInt(dlg, IDC_QUIET_TO, static_cast<UINT>(quiet.to), FALSE);
+  EnableQuietHours();
 
   ListView list = List();
   reminderListView_.Attach(list.hwnd());
@@ -146,6 +153,13 @@ void ClockSettingsDialog::OnBrowse(int, int, HWND) {
   ThemeFolderBrowser browser("选择文件夹", "选择整点提示声音主题文件夹:", initial);
   if (browser.Browse(hwnd())) SetDlgItemTextA(hwnd(), IDC_THEME_DIRECTORY, browser.Result());
 }
+
+void ClockSettingsDialog::EnableQuietHours() {
+  const BOOL on = IsDlgButtonChecked(hwnd(), IDC_QUIET_HOURS) == BST_CHECKED;
+  for (int id : {IDC_QUIET_FROM, IDC_QUIET_TO}) EnableWindow(GetDlgItem(hwnd(), id), on);
+}
+
+void ClockSettingsDialog::OnQuietHours(int, int, HWND) { EnableQuietHours(); }
 
 void ClockSettingsDialog::OnAdd(int, int, HWND) {
   ReminderEditorDialog editor(actions_);
@@ -214,6 +228,11 @@ void ClockSettingsDialog::OnOk(int, int, HWND) {
   char iniPath[kProgramPathSize];
   ProgramPath("Ticora.ini", iniPath);
   IniWriteString(iniPath, ini_keys::kSystem, ini_keys::kSignalFile, themeDirectory);
+  // An hour that is no hour (empty, over 23) keeps the value it had.
+  quiet.on = IsDlgButtonChecked(hwnd(), IDC_QUIET_HOURS) == BST_CHECKED;
+  quiet.from = HourFromText(Edit(GetDlgItem(hwnd(), IDC_QUIET_FROM)).Text().c_str(), quiet.from);
+  quiet.to = HourFromText(Edit(GetDlgItem(hwnd(), IDC_QUIET_TO)).Text().c_str(), quiet.to);
+  WriteQuietHours(iniPath, quiet);
   End(IDOK);
 }
 
@@ -226,5 +245,6 @@ void RunClockSettings(ClockWindow& clock, HWND owner) {
   if (dialog.Run(owner) != IDOK) return;
   TimedCheckSettings settings = clock.RunSettings();
   SetThemeDirectory(settings, dialog.themeDirectory);
+  settings.quiet = dialog.quiet;
   clock.ApplySettings(settings);
 }

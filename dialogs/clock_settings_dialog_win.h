@@ -14,6 +14,7 @@
 #include "dialogs/dialog_actions_win.h"
 #include "dialogs/dialog_look_win.h"
 #include "dialogs/reminder_rows.h"
+#include "reminders/hourly_chime.h"
 #include "reminders/reminder_list.h"
 
 class ClockWindow;
@@ -40,6 +41,8 @@ class ClockSettingsDialog : public LookedDialog {
 
   // The theme directory: read when the dialog opens, the stored text after IDOK.
   char themeDirectory[kThemeDirectorySize] = {};
+  // The chime's quiet hours: read when the dialog opens, stored after IDOK.
+  QuietHours quiet;
 
  protected:
   // Runs the reminder editor on editor's record; what Add and Edit open. Tests
@@ -51,6 +54,8 @@ class ClockSettingsDialog : public LookedDialog {
   void OnPaint();
   void OnTry(int id, int code, HWND control);
   void OnBrowse(int id, int code, HWND control);
+  void OnQuietHours(int id, int code, HWND control);
+  void EnableQuietHours();
   void OnAdd(int id, int code, HWND control);
   void OnEdit(int id, int code, HWND control);
   void OnDelete(int id, int code, HWND control);

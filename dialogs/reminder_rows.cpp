@@ -9,7 +9,13 @@
 
 namespace {
 
-std::string Number(int n) { return std::to_string(n); }
+// Through the system's runtime: std::to_string and std::snprintf would link
+// the C++ library's own printf family, some 17 KiB.
+std::string Number(int n) {
+  char text[16];
+  FormatText(text, sizeof text, "%d", n);
+  return text;
+}
 
 std::string WeeklyText(uint16_t mask) {
   mask &= kWeekdayBits;

@@ -16,3 +16,12 @@ void PlayHourlyChime(const char* themeDir, int hour, SoundPlayer& player, gbk::L
   char path[kThemePathSize];
   if (ThemeSoundPathForHour(themeDir, hour, path, sizeof path, isLead)) player.StartSound(path);
 }
+
+bool InQuietHours(const QuietHours& quiet, int hour) {
+  if (!quiet.on) return false;
+  const auto wrap = [](int h) { return ((h % 24) + 24) % 24; };
+  const int from = wrap(quiet.from), to = wrap(quiet.to), h = wrap(hour);
+  if (from == to) return true;
+  if (from < to) return h >= from && h < to;
+  return h >= from || h < to;
+}

@@ -22,3 +22,15 @@ bool ChimeCheck(ChimeLatch& latch, const LocalTime& now);
 // isLead tells the lead bytes of the directory's code page.
 void PlayHourlyChime(const char* themeDir, int hour, SoundPlayer& player,
                      gbk::LeadByteRule isLead = gbk::IsLeadByte);
+
+// Quiet hours of the chime: from the start of hour "from" to the start of
+// hour "to", wrapping midnight when from > to; equal hours mean the whole
+// day. Reminders are not affected.
+struct QuietHours {
+  bool on = false;  // bQuietHours
+  int from = 22;    // nQuietFrom, 0..23
+  int to = 7;       // nQuietTo, 0..23
+};
+// Whether hour (0..23) lies in the quiet hours. Hours out of range are
+// taken modulo 24.
+bool InQuietHours(const QuietHours& quiet, int hour);

@@ -10,6 +10,8 @@ namespace {
 
 volatile LONG g_liveBoards = 0;
 
+const size_t kReminderMessageBytes = 256;
+
 // Without a picture the board shows a dark strip behind the (yellow) caption
 // and a light field behind the (blue) message, so both stay readable.
 const COLORREF kPlainStripColour = RGB(36, 52, 112);
@@ -36,7 +38,14 @@ MessageBoard::MessageBoard() {
   OnMessage<WM_LBUTTONDOWN>(&MessageBoard::OnLeftButtonDown);
   OnMessage<WM_LBUTTONUP>(&MessageBoard::OnLeftButtonUp);
   OnMessage<WM_MOUSEMOVE>(&MessageBoard::OnMouseMove);
+  OnMessage<WM_RBUTTONUP>(&MessageBoard::OnRightButtonUp);
+  OnMessage<WM_MOUSEACTIVATE>(&MessageBoard::OnMouseActivate);
   OnMessage<WM_CLOSE>(&MessageBoard::OnClose);
+}
+
+void MessageBoard::EnableSnooze(BoardSnooze* snooze, const ReminderKey& key) {
+  snooze_ = snooze;
+  key_ = key;
 }
 
 MessageBoard::~MessageBoard() {
@@ -53,7 +62,8 @@ bool MessageBoard::Create(HWND owner, const char* title, const char* message, Bi
                           int seconds) {
   owner_ = owner;
   FormatText(title_, sizeof title_, "%s", title ? title : "");
-  FormatText(message_, sizeof message_, "%s", message ? message : "");
+  // A reminder's message keeps at most 255 bytes, a lasting board's list more.
+  FormatText(message_, lasting_ ? sizeof message_ : kReminderMessageBytes, "%s", message ? message : "");
   FormatText(caption_, sizeof caption_, "%s", title_);
   picture_ = std::move(picture);
   secondsLeft_ = seconds;
@@ -73,13 +83,31 @@ bool MessageBoard::Create(HWND owner, const char* title, const char* message, Bi
   static const ClassSpec kClass = {"MessageBoard", CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
                                    LoadCursor(nullptr, IDC_ARROW),
                                    reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)};
-  if (!CreateWindowFor(kClass, WS_EX_TOPMOST, "", WS_POPUP, x, y, width, height, owner_, nullptr))
+  if (!CreateWindowFor(kClass, WS_EX_TOPMOST, lasting_ ? title_ : "", WS_POPUP, x, y, width, height, owner_, nullptr))
     return false;
-  // Minimize and restore once so that the system animates the board into place.
-  SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, MAKELPARAM(x, y));
-  ShowWindow(hwnd(), SW_RESTORE);
-  ShowWindow(hwnd(), SW_SHOW);
+  // The system's restore animation brings the board from the notification
+  // area into place. The board is not really minimized and restored: a
+  // window restored from the minimized state takes the keyboard focus, and
+  // keys typed meanwhile must go on to the window the user works in (a stray
+  // Enter cannot dismiss the board).
+  RECT work{};
+  if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
+    work = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const RECT from{work.right - 48, work.bottom - 16, work.right, work.bottom};
+  const RECT to{x, y, x + width, y + height};
+  DrawAnimatedRects(hwnd(), IDANI_CAPTION, &from, &to);
+  ShowWindow(hwnd(), SW_SHOWNA);
   return hwnd() != nullptr;
+}
+
+bool MessageBoard::CreateLasting(HWND owner, const char* title, const char* message, Bitmap picture) {
+  lasting_ = true;
+  return Create(owner, title, message, std::move(picture), 0);
+}
+
+void MessageBoard::SetMessage(const char* message) {
+  FormatText(message_, sizeof message_, "%s", message ? message : "");
+  if (hwnd()) InvalidateRect(hwnd(), &kMessageRect, FALSE);
 }
 
 void MessageBoard::StopTimer() {
@@ -108,7 +136,7 @@ void MessageBoard::OnFinalMessage() {
 }
 
 bool MessageBoard::OnCreate(const CREATESTRUCTA&) {
-  timerSet_ = SetTimer(hwnd(), kMessageBoardTimerId, 1000, nullptr) != 0;
+  timerSet_ = !lasting_ && SetTimer(hwnd(), kMessageBoardTimerId, 1000, nullptr) != 0;
   return true;
 }
 
@@ -184,6 +212,7 @@ void MessageBoard::Paint(HDC dc) {
   SelectGuard select(dc, guiFont);
   DrawBox(dc, kCloseBox, overClose_, "X");
   DrawBox(dc, kOkBox, overOk_, "确定");
+  if (snooze_) DrawBox(dc, kSnoozeBox, overSnooze_, "稍后提醒");
 }
 
 void MessageBoard::DrawBox(HDC dc, const RECT& box, bool over, const char* label) {
@@ -207,6 +236,7 @@ void MessageBoard::DrawBox(HDC dc, const RECT& box, bool over, const char* label
 void MessageBoard::RedrawBoxes() {
   InvalidateRect(hwnd(), &kCloseBox, FALSE);
   InvalidateRect(hwnd(), &kOkBox, FALSE);
+  if (snooze_) InvalidateRect(hwnd(), &kSnoozeBox, FALSE);
 }
 
 void MessageBoard::OnLeftButtonDown(POINT at, UINT) {
@@ -217,9 +247,48 @@ void MessageBoard::OnLeftButtonDown(POINT at, UINT) {
 }
 
 void MessageBoard::OnLeftButtonUp(POINT, UINT) {
+  const bool snooze = pressed_ && overSnooze_;
   if (pressed_ && (overClose_ || overOk_)) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
   pressed_ = false;
   RedrawBoxes();
+  if (snooze) SnoozeNow(false);
+}
+
+void MessageBoard::OnRightButtonUp(POINT at, UINT) {
+  if (snooze_ && PtInRect(&kSnoozeBox, at)) SnoozeNow(true);
+}
+
+int MessageBoard::OnMouseActivate(HWND, UINT, UINT) {
+  // Clicks work on the board without taking the activation.
+  return MA_NOACTIVATE;
+}
+
+void MessageBoard::SnoozeNow(bool choose) {
+  if (!snooze_ || !hwnd()) return;
+  int minutes = snooze_->SnoozeMinutes();
+  if (choose) {
+    HMENU menu = CreatePopupMenu();
+    if (!menu) return;
+    for (int choice : {5, 10, 15, 30, 60}) {
+      char text[24];
+      FormatText(text, sizeof text, "%d 分钟", choice);
+      AppendMenuA(menu, MF_STRING | (choice == minutes ? MF_CHECKED : 0), static_cast<UINT_PTR>(choice), text);
+    }
+    POINT at{kSnoozeBox.left, kSnoozeBox.bottom};
+    ClientToScreen(hwnd(), &at);
+    // The user asked for the menu: it may take the activation, as menus must
+    // to close when clicked elsewhere.
+    SetForegroundWindow(hwnd());
+    const int chosen = static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN,
+                                                       at.x, at.y, 0, hwnd(), nullptr));
+    DestroyMenu(menu);
+    PostMessageA(hwnd(), WM_NULL, 0, 0);
+    if (chosen <= 0) return;
+    minutes = chosen;
+    snooze_->ChooseSnoozeMinutes(minutes);
+  }
+  snooze_->Snooze(key_, minutes);
+  PostMessageA(hwnd(), WM_CLOSE, 0, 0);
 }
 
 void MessageBoard::OnMouseMove(POINT at, UINT keys) {
@@ -231,6 +300,11 @@ void MessageBoard::OnMouseMove(POINT at, UINT keys) {
   }
   const bool overClose = PtInRect(&kCloseBox, at) != FALSE;
   const bool overOk = PtInRect(&kOkBox, at) != FALSE;
+  const bool overSnooze = snooze_ && PtInRect(&kSnoozeBox, at) != FALSE;
+  if (overSnooze != overSnooze_) {
+    overSnooze_ = overSnooze;
+    InvalidateRect(hwnd(), &kSnoozeBox, FALSE);
+  }
   if (overClose != overClose_) {
     overClose_ = overClose;
     InvalidateRect(hwnd(), &kCloseBox, FALSE);

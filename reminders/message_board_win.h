@@ -7,8 +7,22 @@
 
 #include "controls/handles_win.h"
 #include "controls/window_win.h"
+#include "reminders/reminder_effects.h"
 
 constexpr UINT_PTR kMessageBoardTimerId = 1;
+
+// What a board's "稍后提醒" box does: the owner keeps the snooze and the
+// snooze time last chosen.
+class BoardSnooze {
+ public:
+  virtual ~BoardSnooze() = default;
+  // The snooze time a click uses, in minutes.
+  virtual int SnoozeMinutes() = 0;
+  // Remembers minutes as the time later clicks use.
+  virtual void ChooseSnoozeMinutes(int minutes) = 0;
+  // Shows the reminder of key again after minutes.
+  virtual void Snooze(const ReminderKey& key, int minutes) = 0;
+};
 
 class MessageBoard : public Window {
  public:
@@ -17,6 +31,8 @@ class MessageBoard : public Window {
   static constexpr RECT kMessageRect{6, 28, 314, 152};
   static constexpr RECT kCloseBox{298, 4, 318, 24};
   static constexpr RECT kOkBox{140, 154, 180, 176};
+  // "稍后提醒", only on a board that can be snoozed.
+  static constexpr RECT kSnoozeBox{192, 154, 256, 176};
   // Size of a board without a picture (and the size the layout assumes).
   static constexpr int kDefaultWidth = 320;
   static constexpr int kDefaultHeight = 180;
@@ -28,10 +44,24 @@ class MessageBoard : public Window {
   MessageBoard();
   ~MessageBoard() override;
 
+  // Gives the board its "稍后提醒" box for the reminder of key; before Create.
+  // snooze must outlive the board's window.
+  void EnableSnooze(BoardSnooze* snooze, const ReminderKey& key);
+  bool CanSnooze() const { return snooze_ != nullptr; }
+  // The snooze box's work: a click (choose false) snoozes for the current
+  // time; a right click (choose true) first asks for the time in a menu.
+  void SnoozeNow(bool choose);
+
   // Copies the texts, takes the picture (may be empty), creates the hidden
-  // popup centred on the screen, owned by owner, animates it into view and
-  // starts the countdown of seconds. Returns whether the window was created.
+  // popup centred on the screen, owned by owner, animates it into view without
+  // taking the activation from the window the user works in, and starts the
+  // countdown of seconds. Returns whether the window was created.
   bool Create(HWND owner, const char* title, const char* message, Bitmap picture, int seconds);
+  // The same board without a countdown: it stays until the user closes it,
+  // and title is also its window text. For the list of missed reminders.
+  bool CreateLasting(HWND owner, const char* title, const char* message, Bitmap picture);
+  // Replaces the message of an open board and redraws it.
+  void SetMessage(const char* message);
   // Stops the countdown, deletes the picture and destroys the window.
   void Close();
   // Whether the window is gone (or was never created).
@@ -51,6 +81,7 @@ class MessageBoard : public Window {
   bool HasPicture() const { return static_cast<bool>(picture_); }
   bool OverClose() const { return overClose_; }
   bool OverOk() const { return overOk_; }
+  bool OverSnooze() const { return overSnooze_; }
   bool Pressed() const { return pressed_; }
 
   // Number of board objects alive in the process (leak checks).
@@ -67,6 +98,8 @@ class MessageBoard : public Window {
   void OnLeftButtonDown(POINT at, UINT keys);
   void OnLeftButtonUp(POINT at, UINT keys);
   void OnMouseMove(POINT at, UINT keys);
+  void OnRightButtonUp(POINT at, UINT keys);
+  int OnMouseActivate(HWND topLevel, UINT hitTest, UINT mouseMessage);
   void OnClose();
 
   void StopTimer();
@@ -75,7 +108,8 @@ class MessageBoard : public Window {
 
   HWND owner_ = nullptr;
   char title_[64] = {};
-  char message_[256] = {};
+  // Room for a reminder's message (255 bytes) or the list of missed ones.
+  char message_[512] = {};
   // The title plus "(" the seconds ")" for any int value.
   char caption_[64 + 16] = {};
   Bitmap picture_;
@@ -83,6 +117,10 @@ class MessageBoard : public Window {
   bool timerSet_ = false;
   bool overClose_ = false;
   bool overOk_ = false;
+  bool overSnooze_ = false;
   bool pressed_ = false;
+  BoardSnooze* snooze_ = nullptr;
+  ReminderKey key_;
   bool selfOwned_ = false;
+  bool lasting_ = false;
 };

@@ -62,7 +62,11 @@ void FireReminder(const ReminderRecord& record, ReminderEffects& effects,
 
   switch (record.nAction) {
     case ActionNone:
-      if (record.nFlags & FlagMessage) effects.OpenMessageBoard(title, message, settings.messageWait);
+      if (record.nFlags & FlagMessage) {
+        effects.OpenReminderBoard(KeyOf(record), title, message, settings.messageWait);
+      } else if (record.nFlags & FlagTaskbarMessage) {
+        effects.ShowTaskbarMessage(KeyOf(record), title, message, settings.messageWait);
+      }
       if (record.nFlags & FlagSound) effects.StartSound(path);
       break;
     case ActionShutdown:

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "base/single_instance.h"
@@ -47,6 +49,34 @@ class StartedAt : public TimeSource {
   LocalTime start_;
   DWORD ticks_;
 };
+
+// "--record-tray": the records meant for the shell are appended to "tray.log"
+// in the current directory, one line each (message, flags, record size, then
+// title and text of a balloon), and handed on to the shell, whose answer is
+// taken as success.
+BOOL WINAPI RecordTray(DWORD message, PNOTIFYICONDATAA data) {
+  char line[512];
+  const int n = std::snprintf(line, sizeof line, "%lu %u %lu %s|%s|%u\r\n", static_cast<unsigned long>(message),
+                              data->uFlags, static_cast<unsigned long>(data->cbSize),
+                              (data->uFlags & NIF_INFO) ? data->szInfoTitle : "", (data->uFlags & NIF_INFO) ? data->szInfo : "",
+                              (data->uFlags & NIF_INFO) ? data->uTimeout : 0u);
+  HANDLE file = CreateFileA("tray.log", FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    DWORD written = 0;
+    WriteFile(file, line, n > 0 ? static_cast<DWORD>(n) : 0, &written, nullptr);
+    CloseHandle(file);
+  }
+  // The record is what the test looks at: a shell without a notification area
+  // (a headless display) must not turn the balloon into a board.
+  Shell_NotifyIconA(message, data);
+  return TRUE;
+}
+
+// "--shell=N": the clock takes the shell for version N.
+int ShellVersionArgument(const char* commandLine) {
+  const char* p = commandLine ? std::strstr(commandLine, "--shell=") : nullptr;
+  return p ? std::atoi(p + 8) : 0;
+}
 #endif
 
 struct ClockSearch {
@@ -90,12 +120,18 @@ bool HandOverToRunningClock(const char* name, HANDLE instance) {
   return true;
 }
 
-int Run(int showCommand, TimeSource* time, const char* instanceName) {
+int Run(int showCommand, TimeSource* time, const char* instanceName, const char* commandLine) {
   auto loop = std::make_unique<MessageLoop>();
   TicoraDialogs dialogs;
   ClockServices services;
   services.time = time;
   services.dialogs = &dialogs;
+#ifdef TICORA_START_TIME_SEAM
+  if (commandLine && std::strstr(commandLine, "--record-tray")) services.shellNotify = &RecordTray;
+  services.shellVersion = ShellVersionArgument(commandLine);
+#else
+  (void)commandLine;
+#endif
   ClockWindow clock(services);
   // A failed creation destroys the clock object first, then the loop.
   if (!clock.CreateClock(nullptr, false, nullptr)) return 0;
@@ -133,10 +169,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
   module::Init(instance);
 #ifdef TICORA_START_TIME_SEAM
   StartedAt time(commandLine);
-  int exitCode = Run(showCommand, &time, name);
+  int exitCode = Run(showCommand, &time, name, commandLine);
 #else
-  (void)commandLine;
-  int exitCode = Run(showCommand, nullptr, name);
+  int exitCode = Run(showCommand, nullptr, name, commandLine);
 #endif
   module::Shutdown();
   if (running) {

@@ -159,7 +159,7 @@ TEST(ReminderSchedulerTest, FiringActsOnActionAndFlags) {
        {"board:T|M|5", "sound:P"}},
       {"sound only", ActionNone, FlagNoMessage | FlagSound, false, {"sound:P"}},
       {"no message, no sound", ActionNone, FlagNoMessage, false, {}},
-      {"taskbar message", ActionNone, FlagTaskbarMessage, false, {}},
+      {"taskbar message", ActionNone, FlagTaskbarMessage | FlagSound, false, {"taskbar:T|M|5", "sound:P"}},
       {"shutdown ignores message and sound", ActionShutdown, FlagMessage | FlagSound, false,
        {"countdown:gentle,shutdown,30"}},
       {"forced restart", ActionRestart, FlagForceAction | FlagNoMessage, false,

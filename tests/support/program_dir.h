@@ -49,6 +49,10 @@ class RunningProgram {
   // Waits for the process to end; true with its exit code, false on time-out.
   bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
   bool Running() const;
+  // Holds and lets go of the program's main thread (a process held by a busy
+  // machine or a debugger).
+  bool Suspend() const { return SuspendThread(pi_.hThread) != static_cast<DWORD>(-1); }
+  bool Resume() const { return ResumeThread(pi_.hThread) != static_cast<DWORD>(-1); }
   // Waits until pred() holds, checking every 50 ms.
   template <class Pred>
   static bool WaitUntil(DWORD timeoutMs, Pred pred) {

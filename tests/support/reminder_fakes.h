@@ -11,6 +11,7 @@
 
 #include "base/local_time.h"
 #include "tests/support/fake_file_system.h"
+#include "reminders/late_reminders.h"
 #include "reminders/reminder_effects.h"
 #include "reminders/reminder_record.h"
 
@@ -32,6 +33,17 @@ class RecordingEffects : public ReminderEffects {
     calls.push_back(std::string("countdown:") + (force ? "force," : "gentle,") +
                     (restart ? "restart," : "shutdown,") + std::to_string(seconds));
     countdownRunning = true;
+  }
+  void ShowTaskbarMessage(const ReminderKey&, const char* title, const char* message, int seconds) override {
+    calls.push_back(std::string("taskbar:") + title + "|" + message + "|" + std::to_string(seconds));
+  }
+  // One "missed:<title>@<due>" call per reminder listed.
+  void ReportMissed(const MissedReminder* missed, size_t count) override {
+    for (size_t i = 0; i < count; ++i) {
+      char when[24];
+      FormatStamp(SecondStamp(missed[i].due), when, sizeof when);
+      calls.push_back(std::string("missed:") + missed[i].title + "@" + std::string(when).substr(0, 16));
+    }
   }
   // Calls that are not the tidying every firing starts with.
   std::vector<std::string> Visible() const {
