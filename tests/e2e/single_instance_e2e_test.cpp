@@ -35,6 +35,10 @@ TEST(SingleInstance, SecondStartShowsTheRunningClockAndEndsWithoutWriting) {
   ASSERT_TRUE(first.Start());
   PostMessageA(first.window, WM_COMMAND, IDM_SHOW_HIDE, 0);
   ASSERT_TRUE(RunningProgram::WaitUntil(kTimeout, [&] { return !IsWindowVisible(first.window); }));
+  // The clock notes its last-seen moment at its first tick: the file is
+  // taken after that.
+  ASSERT_TRUE(RunningProgram::WaitUntil(
+      kTimeout, [&] { return first.dir.Read("Ticora.ini").find("sLastSeen") != std::string::npos; }));
   const std::string ini = first.dir.Read("Ticora.ini");
   const bool hadReminders = first.dir.Exists("Ticora.rmd");
 
