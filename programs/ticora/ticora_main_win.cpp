@@ -72,6 +72,20 @@ BOOL WINAPI RecordTray(DWORD message, PNOTIFYICONDATAA data) {
   return TRUE;
 }
 
+// "TicoraAtTime.Hold" posted to the clock with a number of milliseconds as
+// its first parameter: the program's thread sleeps that long, as a program
+// held up by a busy machine would, and no tick comes meanwhile.
+UINT g_holdMessage = 0;
+
+LRESULT CALLBACK HoldHook(int code, WPARAM removed, LPARAM data) {
+  MSG* msg = reinterpret_cast<MSG*>(data);
+  if (code == HC_ACTION && removed == PM_REMOVE && g_holdMessage && msg->message == g_holdMessage) {
+    Sleep(static_cast<DWORD>(msg->wParam));
+    msg->message = WM_NULL;
+  }
+  return CallNextHookEx(nullptr, code, removed, data);
+}
+
 // "--shell=N": the clock takes the shell for version N.
 int ShellVersionArgument(const char* commandLine) {
   const char* p = commandLine ? std::strstr(commandLine, "--shell=") : nullptr;
@@ -129,6 +143,8 @@ int Run(int showCommand, TimeSource* time, const char* instanceName, const char*
 #ifdef TICORA_START_TIME_SEAM
   if (commandLine && std::strstr(commandLine, "--record-tray")) services.shellNotify = &RecordTray;
   services.shellVersion = ShellVersionArgument(commandLine);
+  g_holdMessage = RegisterWindowMessageA("TicoraAtTime.Hold");
+  SetWindowsHookExA(WH_GETMESSAGE, &HoldHook, nullptr, GetCurrentThreadId());
 #else
   (void)commandLine;
 #endif
