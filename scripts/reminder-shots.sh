@@ -51,6 +51,10 @@ until xdotool search --onlyvisible --name '错过的提醒' >/dev/null 2>&1; do
   sleep 2
 done
 sleep 15
+# A window wholly over another of the same program stays unpainted under
+# Xvfb (the two boards open at the same place): move the missed board aside.
+for w in $(xdotool search --onlyvisible --name '错过的提醒' 2>/dev/null); do xdotool windowmove "$w" 40 420 || true; done
+sleep 5
 shot boards.png
 wine "$root/build/win/post_command.exe" 32776 </dev/null >/dev/null 2>&1 || true
 end=$(( $(date +%s) + 300 ))
