@@ -26,16 +26,6 @@ source "$root/scripts/x-desktop.sh"
 x_desktop "$out" $(( 1024 * ${TICORA_SHOT_DPI:-96} / 96 )) $(( 768 * ${TICORA_SHOT_DPI:-96} / 96 ))
 wineserver -p </dev/null >/dev/null 2>&1 || true
 
-# Waits up to $1 seconds for a visible window named $2; prints its id.
-wait_window() {
-  local end=$(( $(date +%s) + $1 )) id
-  until id=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -1) && [ -n "$id" ]; do
-    [ "$(date +%s)" -ge "$end" ] && return 1
-    sleep 2
-  done
-  echo "$id"
-}
-winexe() { wine "$root/build/win/$1.exe" "${@:2}" </dev/null >/dev/null 2>&1; }
 
 dir=$out/clock
 cp -a "$root/build/dist" "$dir"

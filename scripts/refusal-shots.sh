@@ -14,15 +14,6 @@ source "$root/scripts/x-session.sh"
 x_session "$out" 1024 768
 wineserver -p </dev/null >/dev/null 2>&1 || true
 
-wait_window() {
-  local end=$(( $(date +%s) + $1 )) id
-  until id=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -1) && [ -n "$id" ]; do
-    [ "$(date +%s)" -ge "$end" ] && return 1
-    sleep 2
-  done
-  echo "$id"
-}
-winexe() { wine "$root/build/win/$1.exe" "${@:2}" </dev/null >/dev/null 2>&1; }
 boxes() { xdotool search --onlyvisible --name '^Ticora$' 2>/dev/null | sort; }
 # Presses OK of the dialog named $1, waits for the warning box over it, takes
 # the shot $2 and closes the box. The box is moved to stick out of the dialog:

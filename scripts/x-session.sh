@@ -7,6 +7,8 @@
 #   With TICORA_SHOT_DPI set (144, 192 ...) the prefix is one set to that DPI
 #   and the screen is as much larger, as a screen of that density would be.
 # shot NAME [NOTE] saves the whole screen as OUTDIR/NAME.
+# wait_window SECONDS NAME waits for a visible window named NAME; prints its id.
+# winexe TOOL ARGS... runs build/win/TOOL.exe quietly.
 x_session() {
   local here
   here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -29,3 +31,18 @@ x_session() {
   sleep 1
 }
 shot() { xwd -root -silent | convert xwd:- "$X_SESSION_OUT/$1"; echo "screenshot: $X_SESSION_OUT/$1${2:+ ($2)}"; }
+
+wait_window() {
+  local end=$(( $(date +%s) + $1 )) id
+  until id=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -1) && [ -n "$id" ]; do
+    [ "$(date +%s)" -ge "$end" ] && return 1
+    sleep 2
+  done
+  echo "$id"
+}
+
+winexe() {
+  local here
+  here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+  wine "$here/build/win/$1.exe" "${@:2}" </dev/null >/dev/null 2>&1
+}
