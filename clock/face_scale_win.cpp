@@ -6,23 +6,13 @@
 #include "base/bitmap_file_win.h"
 #include "base/program_path.h"
 #include "clock/face_scale.h"
+#include "clock/skin_region_win.h"
 
 namespace {
 
 // An enlarged picture larger than this many pixels is not made: a user's
 // huge skin at a large scale would otherwise take the memory of the system.
 constexpr long long kMaxEnlargedPixels = 16LL * 1024 * 1024;
-
-BITMAPINFO TopDown32(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
 
 }  // namespace
 
@@ -33,11 +23,11 @@ HBITMAP EnlargeBitmap(HBITMAP bitmap, int k) {
   if (w <= 0 || h <= 0 || static_cast<long long>(w) * h * k * k > kMaxEnlargedPixels) return nullptr;
   std::unique_ptr<uint32_t[]> pixels(new (std::nothrow) uint32_t[static_cast<size_t>(w) * h]);
   if (!pixels) return nullptr;
-  BITMAPINFO info = TopDown32(w, h);
+  BITMAPINFO info = Info32(w, -h);
   MemoryDC dc(CreateCompatibleDC(nullptr));
   if (!dc || GetDIBits(dc.get(), bitmap, 0, static_cast<UINT>(h), pixels.get(), &info, DIB_RGB_COLORS) != h)
     return nullptr;
-  BITMAPINFO bigInfo = TopDown32(w * k, h * k);
+  BITMAPINFO bigInfo = Info32(w * k, -(h * k));
   void* bits = nullptr;
   HBITMAP big = CreateDIBSection(dc.get(), &bigInfo, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!big || !bits) {

@@ -8,10 +8,6 @@
 #include "clock/skin_scan.h"
 #include "controls/handles_win.h"
 
-namespace {
-
-// A 32-bit BI_RGB description of a width x height picture; a negative height
-// puts the top row first.
 BITMAPINFO Info32(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -22,8 +18,6 @@ BITMAPINFO Info32(int width, int height) {
   info.bmiHeader.biCompression = BI_RGB;
   return info;
 }
-
-}  // namespace
 
 bool ReadBitmapPixels(HBITMAP bitmap, int width, int height, std::vector<uint32_t>& pixels) {
   if (!bitmap || width <= 0 || height <= 0) return false;
