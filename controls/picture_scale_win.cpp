@@ -1,12 +1,22 @@
-#include "clock/face_scale_win.h"
+#include "controls/picture_scale_win.h"
 
 #include <memory>
 #include <new>
 
 #include "base/bitmap_file_win.h"
+#include "base/picture_scale.h"
 #include "base/program_path.h"
-#include "clock/face_scale.h"
-#include "clock/skin_region_win.h"
+
+BITMAPINFO Info32(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
 
 namespace {
 
