@@ -59,3 +59,44 @@ Bitmap LoadScaledPicture(const char* path, int k) {
   if (!original) return Bitmap();
   return Bitmap(EnlargeBitmap(original.get(), k));
 }
+
+HBITMAP ShrinkBitmapToFit(HBITMAP bitmap, int maxWidth, int maxHeight) {
+  BITMAP bm{};
+  if (!bitmap || maxWidth <= 0 || maxHeight <= 0 || !GetObjectA(bitmap, sizeof bm, &bm)) return nullptr;
+  const int w = bm.bmWidth, h = bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight;
+  if (w <= 0 || h <= 0 || (w <= maxWidth && h <= maxHeight)) return nullptr;
+  // The tighter of the two limits decides; the other side follows in proportion.
+  int fitW = maxWidth, fitH = MulDiv(h, maxWidth, w);
+  if (fitH > maxHeight) {
+    fitH = maxHeight;
+    fitW = MulDiv(w, maxHeight, h);
+  }
+  if (fitW < 1 || fitH < 1) return nullptr;
+  MemoryDC source(CreateCompatibleDC(nullptr));
+  MemoryDC target(CreateCompatibleDC(nullptr));
+  if (!source || !target) return nullptr;
+  BITMAPINFO info = Info32(fitW, -fitH);
+  void* bits = nullptr;
+  HBITMAP small = CreateDIBSection(target.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!small) return nullptr;
+  {
+    SelectGuard from(source.get(), bitmap);
+    SelectGuard to(target.get(), small);
+    // HALFTONE averages the pixels it drops (NT); where it is not known the
+    // default mode still gives the right size.
+    if (SetStretchBltMode(target.get(), HALFTONE)) SetBrushOrgEx(target.get(), 0, 0, nullptr);
+    StretchBlt(target.get(), 0, 0, fitW, fitH, source.get(), 0, 0, w, h, SRCCOPY);
+  }
+  return small;
+}
+
+HBITMAP SetStaticPicture(HWND control, HBITMAP bitmap) {
+  if (!control) return nullptr;
+  return reinterpret_cast<HBITMAP>(
+      SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+}
+
+HBITMAP StaticPicture(HWND control) {
+  if (!control) return nullptr;
+  return reinterpret_cast<HBITMAP>(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
+}

@@ -18,3 +18,14 @@ Bitmap LoadScaledPicture(const char* path, int k);
 // A 32-bit DIB section k times the size of bitmap, each pixel a k x k block;
 // null when it cannot be made (too large, or memory running out).
 HBITMAP EnlargeBitmap(HBITMAP bitmap, int k);
+
+// A copy of bitmap shrunk, keeping its proportions, to fit maxWidth x
+// maxHeight (smoothly where the system can); null when it fits already or no
+// copy can be made.
+HBITMAP ShrinkBitmapToFit(HBITMAP bitmap, int maxWidth, int maxHeight);
+
+// Shows bitmap in a static picture control (SS_BITMAP) and returns the one it
+// showed before; the control does not take ownership of either.
+HBITMAP SetStaticPicture(HWND control, HBITMAP bitmap);
+// The bitmap a static picture control shows (null for none).
+HBITMAP StaticPicture(HWND control);

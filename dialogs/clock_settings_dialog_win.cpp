@@ -133,8 +133,9 @@ bool ClockSettingsDialog::OnInitDialog(HWND) {
 
 void ClockSettingsDialog::OnPaint() {
   PaintDC dc(hwnd());
-  DrawHeaderImage(dc.get(), 2, 20, 26);
-  DrawHeaderImage(dc.get(), 3, 20, 116);
+  const int k = HeaderImageScale();
+  DrawHeaderImage(dc.get(), 2, 20 * k, 26 * k);
+  DrawHeaderImage(dc.get(), 3, 20 * k, 116 * k);
 }
 
 void ClockSettingsDialog::OnTry(int, int, HWND) {

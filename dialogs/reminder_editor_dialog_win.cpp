@@ -141,8 +141,9 @@ void ReminderEditorDialog::OnPaint() {
   // The two headers sit beside the labels that the repetition's rows pushed down.
   RECT rows{0, 0, 0, kRuleRowsHeight};
   MapDialogRect(hwnd(), &rows);
-  DrawHeaderImage(dc.get(), 9, 20, 132 + rows.bottom);
-  DrawHeaderImage(dc.get(), 6, 20, 302 + rows.bottom);
+  const int k = HeaderImageScale();
+  DrawHeaderImage(dc.get(), 9, 20 * k, 132 * k + rows.bottom);
+  DrawHeaderImage(dc.get(), 6, 20 * k, 302 * k + rows.bottom);
 }
 
 void ReminderEditorDialog::OnRepeat(int id, int, HWND) {

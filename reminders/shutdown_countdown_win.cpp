@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
-#include "base/bitmap_file_win.h"
+#include "base/picture_scale.h"
 #include "base/program_path.h"
+#include "controls/dpi_win.h"
+#include "controls/picture_scale_win.h"
 #include "resources/countdown_ids.h"
 
 namespace {
@@ -85,9 +87,11 @@ bool ShutdownCountdownDialog::OnInitDialog(HWND) {
   SetWindowTextA(dlg, action);
   SetDlgItemTextA(dlg, IDC_COUNTDOWN_ACTION, action);
 
+  // The dialog is laid out at its monitor's DPI; the picture comes at the
+  // scale that gives ("warning@2x.bmp", else the 1x picture enlarged).
   char path[kProgramPathSize];
   ProgramPath("warning.bmp", path);
-  picture_.Reset(LoadBitmapFile(path, LR_DEFAULTSIZE));
+  picture_ = LoadScaledPicture(path, FaceScaleForDpi(WindowDpi(dlg)));
   StartTimer();
   PlaceDialogFrom(dlg, DesktopRect());
   return true;
