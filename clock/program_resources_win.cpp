@@ -76,12 +76,6 @@ void LoadSkinImageList() {
                                         LR_LOADFROMFILE | LR_CREATEDIBSECTION);
 }
 
-int SkinImageScale() {
-  int cx = 0, cy = 0;
-  if (!g_skinImages || !ImageList_GetIconSize(g_skinImages, &cx, &cy) || cx < kStripImageSize) return 1;
-  return cx / kStripImageSize;
-}
-
 void ReleaseSkinImageList() {
   if (!g_skinImages) return;
   ImageList_Destroy(g_skinImages);

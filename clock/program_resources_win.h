@@ -20,6 +20,4 @@ void ReleaseProgramIcon();
 // system's DPI ("clockIcons_combin@2x.bmp" where there is one, else the 1x
 // strip enlarged); a missing or damaged file leaves none.
 void LoadSkinImageList();
-// The scale of the loaded strip's images (32 * scale pixels); 1 without one.
-int SkinImageScale();
 void ReleaseSkinImageList();

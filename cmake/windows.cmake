@@ -62,12 +62,14 @@ add_custom_target(wineprefix ALL DEPENDS ${TICORA_WINEPREFIX}/.ready)
 
 # The folders' libraries and the programs are built without exceptions and
 # without unwind records: nothing in them throws or catches, so the programs
-# link neither the unwinder nor the thread library it needs. The tests and the
+# link neither the unwinder nor the thread library it needs. Nor do they ask
+# a type at run time (no dynamic_cast, no typeid): without type records the
+# clock's program is 7.5 KiB smaller. The tests and the
 # tools keep exceptions (GoogleTest uses them); their own code links with
 # these objects as it is. Function-local statics are made without a lock
 # (the runtime's lock is what needs the thread library): the programs run
 # their code on the one UI thread and start no thread of their own.
-set(TICORA_NO_EXCEPTIONS -fno-exceptions -fno-asynchronous-unwind-tables -fno-unwind-tables -fno-threadsafe-statics)
+set(TICORA_NO_EXCEPTIONS -fno-rtti -fno-exceptions -fno-asynchronous-unwind-tables -fno-unwind-tables -fno-threadsafe-statics)
 foreach(dir ${TICORA_FOLDER_LIBS})
   get_target_property(type ${dir} TYPE)
   if(type STREQUAL "STATIC_LIBRARY")

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "controls/dpi_win.h"
 #include "controls/handles_win.h"
 #include "controls/module_win.h"
 
@@ -137,8 +138,12 @@ void HyperLink::Paint(HDC dc) {
   }
   char text[256] = {};
   GetWindowTextA(self, text, sizeof text);
+  // The font its dialog gave it (made for the dialog's DPI); a link made as
+  // a window of its own writes in the system's message font at its DPI.
   auto font = reinterpret_cast<HFONT>(SendMessageA(self, WM_GETFONT, 0, 0));
-  SelectGuard useFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  Font own(font ? nullptr : CreateUiFont(UiFont::kMessage, self));
+  HGDIOBJ use = font ? static_cast<HGDIOBJ>(font) : own ? static_cast<HGDIOBJ>(own.get()) : GetStockObject(DEFAULT_GUI_FONT);
+  SelectGuard useFont(dc, use);
   SetTextColor(dc, TextColour());
   SetBkMode(dc, TRANSPARENT);
   UINT format = DT_SINGLELINE | DT_VCENTER;

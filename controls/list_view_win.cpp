@@ -1,5 +1,7 @@
 #include "controls/list_view_win.h"
 
+#include "controls/dpi_win.h"
+
 namespace {
 
 // The state images of a list with check boxes: 1 clear, 2 checked.
@@ -16,7 +18,7 @@ void ListView::InsertColumn(int index, const char* header, int width) {
   LVCOLUMNA column{};
   column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
   column.pszText = const_cast<char*>(header);
-  column.cx = width;
+  column.cx = ScaleToWindow(hwnd_, width);
   column.iSubItem = index;
   Send(hwnd_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), &column);
 }

@@ -18,7 +18,8 @@ class ListView {
   // 0 sets every style.
   void SetExtendedStyle(DWORD mask, DWORD style) { SendMessageA(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, mask, style); }
 
-  // Inserts column index with its header text and width in pixels.
+  // Inserts column index with its header text and width in pixels at 96 DPI
+  // (made wider at the list's DPI, so that its texts fit as they do at 100 %).
   void InsertColumn(int index, const char* header, int width);
   // A width in pixels, or LVSCW_AUTOSIZE_USEHEADER (the last column: the rest of the list).
   void SetColumnWidth(int column, int width) {

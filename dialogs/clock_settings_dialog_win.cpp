@@ -10,6 +10,7 @@
 #include "clock/clock_settings.h"
 #include "clock/clock_window_win.h"
 #include "clock/program_resources_win.h"
+#include "controls/dpi_win.h"
 #include "controls/edit_win.h"
 #include "controls/folder_browser_win.h"
 #include "controls/list_row_colours_win.h"
@@ -133,9 +134,10 @@ bool ClockSettingsDialog::OnInitDialog(HWND) {
 
 void ClockSettingsDialog::OnPaint() {
   PaintDC dc(hwnd());
-  const int k = HeaderImageScale();
-  DrawHeaderImage(dc.get(), 2, 20 * k, 26 * k);
-  DrawHeaderImage(dc.get(), 3, 20 * k, 116 * k);
+  // The places are those at 96 DPI, moved with the controls at the dialog's DPI.
+  auto px = [this](int v) { return ScaleToWindow(hwnd(), v); };
+  DrawHeaderImage(dc.get(), 2, px(20), px(26));
+  DrawHeaderImage(dc.get(), 3, px(20), px(116));
 }
 
 void ClockSettingsDialog::OnTry(int, int, HWND) {

@@ -45,9 +45,6 @@ class LookedDialog : public Dialog {
 // Draws image index of the dialog header strip transparently at (x, y) of dc;
 // nothing when the strip is not loaded.
 void DrawHeaderImage(HDC dc, int index, int x, int y);
-// The scale of the header images (32 * scale pixels each): positions laid out
-// for 32-pixel images are multiplied by it.
-int HeaderImageScale();
 
 // Gives a date picker's drop-down calendar the dialogs' palette.
 void ApplyCalendarPalette(DateTimePicker picker);

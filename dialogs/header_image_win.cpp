@@ -10,5 +10,3 @@ void DrawHeaderImage(HDC dc, int index, int x, int y) {
   HIMAGELIST images = SkinImageList();
   if (images && dc) ImageList_Draw(images, index, dc, x, y, ILD_TRANSPARENT);
 }
-
-int HeaderImageScale() { return SkinImageScale(); }

@@ -9,6 +9,7 @@
 #include "clock/program_resources_win.h"
 #include "controls/combo_box_win.h"
 #include "controls/date_time_picker_win.h"
+#include "controls/dpi_win.h"
 #include "controls/edit_win.h"
 #include "dialogs/reminder_editor.h"
 #include "resources/reminder_editor_ids.h"
@@ -141,9 +142,9 @@ void ReminderEditorDialog::OnPaint() {
   // The two headers sit beside the labels that the repetition's rows pushed down.
   RECT rows{0, 0, 0, kRuleRowsHeight};
   MapDialogRect(hwnd(), &rows);
-  const int k = HeaderImageScale();
-  DrawHeaderImage(dc.get(), 9, 20 * k, 132 * k + rows.bottom);
-  DrawHeaderImage(dc.get(), 6, 20 * k, 302 * k + rows.bottom);
+  auto px = [this](int v) { return ScaleToWindow(hwnd(), v); };
+  DrawHeaderImage(dc.get(), 9, px(20), px(132) + rows.bottom);
+  DrawHeaderImage(dc.get(), 6, px(20), px(302) + rows.bottom);
 }
 
 void ReminderEditorDialog::OnRepeat(int id, int, HWND) {

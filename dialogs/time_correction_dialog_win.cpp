@@ -6,6 +6,7 @@
 #include "clock/program_resources_win.h"
 #include "clock/runtime_bound_win.h"
 #include "controls/date_time_picker_win.h"
+#include "controls/dpi_win.h"
 #include "resources/time_correction_dialog_ids.h"
 
 namespace {
@@ -69,7 +70,8 @@ void TimeCorrectionDialog::OnTimer(UINT_PTR id) {
 
 void TimeCorrectionDialog::OnPaint() {
   PaintDC dc(hwnd());
-  DrawHeaderImage(dc.get(), kHeaderImage, 20, 70);
+  // Below the rule under the current time, at the dialog's DPI.
+  DrawHeaderImage(dc.get(), kHeaderImage, ScaleToWindow(hwnd(), 20), ScaleToWindow(hwnd(), 70));
 }
 
 LRESULT TimeCorrectionDialog::OnPickerChanged(NMHDR&) {

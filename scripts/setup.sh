@@ -8,7 +8,7 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok
 
 for p in cmake make g++ g++-mingw-w64-i686 binutils-mingw-w64-i686 googletest \
          gcc xvfb x11-apps x11-utils xdotool openbox xcompmgr imagemagick fonts-wqy-microhei \
-         locales clang libclang-rt-14-dev python3 nsis; do
+         locales clang libclang-rt-14-dev python3 nsis zlib1g-dev; do
   have_pkg "$p" || need+=("$p")
 done
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

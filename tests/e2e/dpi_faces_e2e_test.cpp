@@ -15,24 +15,12 @@
 #include "clock/face_geometry.h"
 #include "tests/reference/ellipse_rows.h"
 #include "tests/reference/skin_region_reference_win.h"
+#include "tests/support/prefix_dpi.h"
 #include "tests/support/program_dir.h"
 
 namespace {
 
 const DWORD kTimeout = 300000;
-
-// The DPI the prefix is set to (the user's LogPixels; 96 without one).
-int PrefixDpi() {
-  HKEY key = nullptr;
-  DWORD dpi = 96, size = sizeof dpi, type = 0;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_READ, &key) == ERROR_SUCCESS) {
-    if (RegQueryValueExA(key, "LogPixels", nullptr, &type, reinterpret_cast<BYTE*>(&dpi), &size) != ERROR_SUCCESS ||
-        type != REG_DWORD)
-      dpi = 96;
-    RegCloseKey(key);
-  }
-  return static_cast<int>(dpi);
-}
 
 // The face scale the DPIs under test give.
 int ScaleAt(int dpi) { return dpi >= 144 ? 2 : 1; }

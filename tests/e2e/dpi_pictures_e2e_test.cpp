@@ -11,6 +11,7 @@
 #include "resources/countdown_ids.h"
 #include "resources/menu_ids.h"
 #include "tests/support/bmp_bytes.h"
+#include "tests/support/prefix_dpi.h"
 #include "tests/support/program_dir.h"
 #include "tests/support/reminder_fakes.h"
 
@@ -18,18 +19,6 @@ namespace {
 
 const DWORD kStartTimeout = 300000;
 const int kBaseDpiForTest = 96;
-
-int PrefixDpi() {
-  HKEY key = nullptr;
-  DWORD dpi = 96, size = sizeof dpi, type = 0;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_READ, &key) == ERROR_SUCCESS) {
-    if (RegQueryValueExA(key, "LogPixels", nullptr, &type, reinterpret_cast<BYTE*>(&dpi), &size) != ERROR_SUCCESS ||
-        type != REG_DWORD)
-      dpi = 96;
-    RegCloseKey(key);
-  }
-  return static_cast<int>(dpi);
-}
 
 SIZE WindowSize(HWND w) {
   RECT r{};

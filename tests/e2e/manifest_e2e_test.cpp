@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "resources/app_ids.h"
 #include "tests/support/program_dir.h"
 
 namespace {
@@ -44,5 +46,52 @@ TEST(Manifest, BothProgramsDeclareTheirSystemsAndPerMonitorAwareness) {
     // an installed copy writes beside itself.
     EXPECT_EQ(std::string::npos, m.find("requestedExecutionLevel"));
     EXPECT_EQ(std::string::npos, m.find("requestedPrivileges"));
+  }
+}
+
+// The program icon at every size the shell asks for from 100 % to 300 %,
+// each one drawn for its size (20, 24, 40 and 64 are PNG pictures, which the
+// loader must read, not just find), with some of its pixels opaque.
+TEST(ProgramIcons, EverySizeTheShellAsksForLoadsAtItsOwnSize) {
+  for (const char* file : {"Ticora.exe", "Belvane.exe"}) {
+    SCOPED_TRACE(file);
+    HMODULE m = LoadLibraryExA(DistPath(file).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(m, nullptr);
+    for (int size : {16, 20, 24, 32, 40, 48, 64}) {
+      SCOPED_TRACE(size);
+      HICON icon = static_cast<HICON>(LoadImageA(m, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, size, size, 0));
+      ASSERT_NE(icon, nullptr);
+      ICONINFO info{};
+      ASSERT_TRUE(GetIconInfo(icon, &info));
+      BITMAP bm{};
+      GetObjectA(info.hbmColor, sizeof bm, &bm);
+      EXPECT_EQ(bm.bmWidth, size);
+      // Drawn on white and on black, an opaque pixel looks the same on both.
+      int opaque = 0;
+      HDC screen = GetDC(nullptr);
+      HDC dc = CreateCompatibleDC(screen);
+      HBITMAP target = CreateCompatibleBitmap(screen, size, size);
+      HGDIOBJ old = SelectObject(dc, target);
+      std::vector<COLORREF> onWhite;
+      for (int pass = 0; pass < 2; ++pass) {
+        RECT r{0, 0, size, size};
+        FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(pass == 0 ? WHITE_BRUSH : BLACK_BRUSH)));
+        DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+        for (int y = 0; y < size; ++y)
+          for (int x = 0; x < size; ++x) {
+            if (pass == 0) onWhite.push_back(GetPixel(dc, x, y));
+            else opaque += GetPixel(dc, x, y) == onWhite[static_cast<size_t>(y) * size + x];
+          }
+      }
+      SelectObject(dc, old);
+      DeleteObject(target);
+      DeleteDC(dc);
+      ReleaseDC(nullptr, screen);
+      EXPECT_GT(opaque, size * size / 4);
+      if (info.hbmColor) DeleteObject(info.hbmColor);
+      if (info.hbmMask) DeleteObject(info.hbmMask);
+      DestroyIcon(icon);
+    }
+    FreeLibrary(m);
   }
 }

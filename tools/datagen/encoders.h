@@ -22,7 +22,14 @@ Bytes EncodeBmp8(const Image& img);
 struct IconEntry {
     ImageRgba image;  // square, at most 256 pixels
     int bitsPerPixel;  // 8 (palette made from the picture, 1-bit transparency) or 32 (alpha)
+    // Stored as a PNG file instead of a bitmap (32 bits only): a fraction of
+    // the bytes, read by Windows Vista and later; older systems cannot read
+    // such a picture, so only sizes they never ask for are stored so.
+    bool png = false;
 };
+
+// PNG file of the picture in at most 256 colours with their opacities.
+Bytes EncodePng(const ImageRgba& img);
 
 // Icon file (type 1) with the given entries in order.
 Bytes EncodeIco(const std::vector<IconEntry>& entries);

@@ -2,7 +2,10 @@
 // read back must be what was drawn.
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -171,3 +174,76 @@ TEST(WavEncoder, WritesSamplesLittleEndianAfterTheHeader) {
 }
 
 }  // namespace
+
+// Reads a PNG file of 8-bit palette indices (the kind the icon encoder
+// writes): checks every chunk's CRC and returns its RGBA pixels.
+bool DecodePalettePng(const Bytes& b, int* w, int* h, std::vector<uint8_t>* rgba) {
+    auto big = [&](size_t at) { return (uint32_t{b[at]} << 24) | (b[at + 1] << 16) | (b[at + 2] << 8) | b[at + 3]; };
+    if (b.size() < 8 || b[0] != 0x89 || b[1] != 'P') return false;
+    Bytes palette, alphas, packed;
+    for (size_t at = 8; at + 12 <= b.size();) {
+        const uint32_t n = big(at);
+        if (at + 12 + n > b.size()) return false;
+        if (crc32(0, &b[at + 4], n + 4) != big(at + 8 + n)) return false;
+        const std::string type(b.begin() + at + 4, b.begin() + at + 8);
+        const Bytes data(b.begin() + at + 8, b.begin() + at + 8 + n);
+        if (type == "IHDR") {
+            *w = static_cast<int>(big(at + 8)), *h = static_cast<int>(big(at + 12));
+            if (data[8] != 8 || data[9] != 3) return false;
+        }
+        if (type == "PLTE") palette = data;
+        if (type == "tRNS") alphas = data;
+        if (type == "IDAT") packed.insert(packed.end(), data.begin(), data.end());
+        at += 12 + n;
+    }
+    uLongf size = static_cast<uLongf>((*w + 1) * *h);
+    Bytes raw(size);
+    if (uncompress(raw.data(), &size, packed.data(), static_cast<uLong>(packed.size())) != Z_OK) return false;
+    rgba->clear();
+    for (int y = 0; y < *h; ++y) {
+        if (raw[static_cast<size_t>(y) * (*w + 1)] != 0) return false;
+        for (int x = 0; x < *w; ++x) {
+            const size_t i = raw[static_cast<size_t>(y) * (*w + 1) + 1 + x];
+            if (3 * i + 2 >= palette.size()) return false;
+            rgba->insert(rgba->end(), {palette[3 * i], palette[3 * i + 1], palette[3 * i + 2]});
+            rgba->push_back(i < alphas.size() ? alphas[i] : 255);
+        }
+    }
+    return true;
+}
+
+TEST(IconEncoder, PngEntriesKeepFewColoursExactlyAndManyClosely) {
+    // A ring of faint edge pixels around a gradient of 1024 colours, and the
+    // same picture in three colours.
+    for (bool gradient : {false, true}) {
+        SCOPED_TRACE(gradient);
+        datagen::ImageRgba img;
+        img.width = img.height = 32;
+        img.rgba.assign(32 * 32 * 4, 0);
+        for (int y = 2; y < 30; ++y)
+            for (int x = 2; x < 30; ++x) {
+                uint8_t* p = &img.rgba[(y * 32 + x) * 4];
+                const bool edge = x == 2 || y == 2 || x == 29 || y == 29;
+                p[0] = static_cast<uint8_t>(gradient ? x * 8 : 200);
+                p[1] = static_cast<uint8_t>(gradient ? y * 8 : 40);
+                p[2] = 90;
+                p[3] = edge ? 96 : 255;
+            }
+        const Bytes ico = datagen::EncodeIco({datagen::IconEntry{img, 32, true}});
+        ASSERT_GT(ico.size(), 22u);
+        const Bytes png(ico.begin() + 22, ico.end());
+        int w = 0, h = 0;
+        std::vector<uint8_t> px;
+        ASSERT_TRUE(DecodePalettePng(png, &w, &h, &px));
+        ASSERT_EQ(w, 32);
+        ASSERT_EQ(h, 32);
+        const int tolerance = gradient ? 12 : 0;
+        for (size_t i = 0; i < px.size(); ++i) {
+            if (img.rgba[i - i % 4 + 3] == 0) {
+                EXPECT_EQ(px[i - i % 4 + 3], 0) << "transparent pixel " << i / 4;
+                continue;
+            }
+            EXPECT_LE(std::abs(px[i] - img.rgba[i]), tolerance) << "byte " << i;
+        }
+    }
+}
