@@ -17,9 +17,14 @@ HIMAGELIST g_skinImages = nullptr;
 const COLORREF kSkinMaskColour = RGB(192, 220, 192);
 const int kStripImageSize = 32;
 
-// The strip at scale k above 1: the file drawn for it where there is one,
-// else the 1x strip enlarged; null when neither loads.
-HIMAGELIST LoadScaledStrip(const char* stripPath, int k) {
+}  // namespace
+
+HIMAGELIST LoadImageStrip(const char* stripPath, int k) {
+  if (k <= 1) {
+    if (!BitmapFileLoadable(stripPath)) return nullptr;
+    return ImageList_LoadImageA(nullptr, stripPath, kStripImageSize, 1, kSkinMaskColour, IMAGE_BITMAP,
+                                LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+  }
   const int size = kStripImageSize * k;
   char scaledPath[kProgramPathSize];
   if (ScaledPictureName(stripPath, k, scaledPath, sizeof scaledPath) && BitmapFileLoadable(scaledPath)) {
@@ -37,8 +42,6 @@ HIMAGELIST LoadScaledStrip(const char* stripPath, int k) {
   }
   return list;
 }
-
-}  // namespace
 
 HICON ProgramIcon() { return g_programIcon.get(); }
 
@@ -68,12 +71,7 @@ void LoadSkinImageList() {
   ProgramPath("clockIcons_combin.bmp", stripPath);
   // The dialogs are laid out at the system's DPI: their images come at the
   // scale it gives.
-  const int k = FaceScaleForDpi(WindowDpi(nullptr));
-  if (k > 1)
-    g_skinImages = LoadScaledStrip(stripPath, k);
-  else if (BitmapFileLoadable(stripPath))
-    g_skinImages = ImageList_LoadImageA(nullptr, stripPath, kStripImageSize, 1, kSkinMaskColour, IMAGE_BITMAP,
-                                        LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+  g_skinImages = LoadImageStrip(stripPath, FaceScaleForDpi(WindowDpi(nullptr)));
 }
 
 void ReleaseSkinImageList() {

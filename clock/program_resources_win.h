@@ -20,4 +20,8 @@ void ReleaseProgramIcon();
 // system's DPI ("clockIcons_combin@2x.bmp" where there is one, else the 1x
 // strip enlarged); a missing or damaged file leaves none.
 void LoadSkinImageList();
+// The image strip of stripPath at scale k: images of 32k pixels, from the
+// file drawn for k ("name@2x.bmp") where it loads, else the 1x strip
+// enlarged; the mask colour is transparent. Null when nothing loads.
+HIMAGELIST LoadImageStrip(const char* stripPath, int k);
 void ReleaseSkinImageList();
