@@ -46,5 +46,5 @@ last=$(( 247 - ${#deep} - 2 - 1 ))
 mkdir -p "$deep"
 shot long_path.png 6 "$win/belvane_shot.exe" save "$(winpath "$deep")\\theme.ini"
 shot about_belvane.png 5 "$win/belvane_shot.exe" about
-shot about_ticora.png 3 "$win/about_shot.exe"
-shot about_ticora_hover.png 4 "$win/about_shot.exe" hover
+shot about_ticora.png 7 "$win/about_shot.exe"
+shot about_ticora_hover.png 8 "$win/about_shot.exe" hover
