@@ -4,14 +4,4 @@
 #include <windows.h>
 
 #include "controls/dpi_win.h"  // WindowDpi
-#include "controls/handles_win.h"
-
-// The picture path stands for, at face scale k: for k = 1 the file itself;
-// otherwise the file drawn for that scale beside it ("name@2x.bmp") where it
-// loads, else path's picture enlarged k times pixel by pixel. Null when
-// neither can be loaded.
-Bitmap LoadScaledPicture(const char* path, int k);
-
-// A 32-bit DIB section k times the size of bitmap, each pixel a k x k block;
-// null when it cannot be made (too large, or memory running out).
-HBITMAP EnlargeBitmap(HBITMAP bitmap, int k);
+#include "controls/picture_scale_win.h"  // LoadScaledPicture, EnlargeBitmap

@@ -1,8 +1,11 @@
 #include "clock/program_resources_win.h"
 
 #include "base/bitmap_file_win.h"
+#include "base/picture_scale.h"
 #include "base/program_path.h"
+#include "controls/dpi_win.h"
 #include "controls/handles_win.h"
+#include "controls/picture_scale_win.h"
 #include "resources/app_ids.h"
 
 namespace {
@@ -12,8 +15,33 @@ Icon g_smallProgramIcon;
 HIMAGELIST g_skinImages = nullptr;
 
 const COLORREF kSkinMaskColour = RGB(192, 220, 192);
+const int kStripImageSize = 32;
 
 }  // namespace
+
+HIMAGELIST LoadImageStrip(const char* stripPath, int k) {
+  if (k <= 1) {
+    if (!BitmapFileLoadable(stripPath)) return nullptr;
+    return ImageList_LoadImageA(nullptr, stripPath, kStripImageSize, 1, kSkinMaskColour, IMAGE_BITMAP,
+                                LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+  }
+  const int size = kStripImageSize * k;
+  char scaledPath[kProgramPathSize];
+  if (ScaledPictureName(stripPath, k, scaledPath, sizeof scaledPath) && BitmapFileLoadable(scaledPath)) {
+    if (HIMAGELIST drawn = ImageList_LoadImageA(nullptr, scaledPath, size, 1, kSkinMaskColour, IMAGE_BITMAP,
+                                                LR_LOADFROMFILE | LR_CREATEDIBSECTION))
+      return drawn;
+  }
+  Bitmap strip(LoadScaledPicture(stripPath, k));
+  BITMAP bm{};
+  if (!strip || !GetObjectA(strip.get(), sizeof bm, &bm) || bm.bmWidth < size || bm.bmHeight < size) return nullptr;
+  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, bm.bmWidth / size, 1);
+  if (list && ImageList_AddMasked(list, strip.get(), kSkinMaskColour) < 0) {
+    ImageList_Destroy(list);
+    list = nullptr;
+  }
+  return list;
+}
 
 HICON ProgramIcon() { return g_programIcon.get(); }
 
@@ -41,9 +69,9 @@ void LoadSkinImageList() {
   if (g_skinImages) return;
   char stripPath[kProgramPathSize];
   ProgramPath("clockIcons_combin.bmp", stripPath);
-  if (BitmapFileLoadable(stripPath))
-    g_skinImages = ImageList_LoadImageA(nullptr, stripPath, 32, 1, kSkinMaskColour, IMAGE_BITMAP,
-                                        LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+  // The dialogs are laid out at the system's DPI: their images come at the
+  // scale it gives.
+  g_skinImages = LoadImageStrip(stripPath, FaceScaleForDpi(WindowDpi(nullptr)));
 }
 
 void ReleaseSkinImageList() {

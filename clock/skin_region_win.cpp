@@ -8,17 +8,6 @@
 #include "clock/skin_scan.h"
 #include "controls/handles_win.h"
 
-BITMAPINFO Info32(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
 bool ReadBitmapPixels(HBITMAP bitmap, int width, int height, std::vector<uint32_t>& pixels) {
   if (!bitmap || width <= 0 || height <= 0) return false;
   pixels.assign(static_cast<size_t>(width) * height, 0);

@@ -8,10 +8,7 @@
 
 #include "clock/region_shapes.h"
 #include "clock/skin_scan.h"
-
-// A 32-bit BI_RGB description of a width x height picture; a negative height
-// puts the top row first.
-BITMAPINFO Info32(int width, int height);
+#include "controls/picture_scale_win.h"  // Info32
 
 // Reads the bitmap's pixels as 32-bit values in memory order B, G, R, X, top
 // row first. False when the pixels cannot be read (memory running out for

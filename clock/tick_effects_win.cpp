@@ -2,11 +2,11 @@
 
 #include <new>
 
-#include "base/bitmap_file_win.h"
 #include "base/program_path.h"
 #include "base/text_format.h"
 #include "clock/program_resources_win.h"
 #include "clock/runtime_bound_win.h"
+#include "controls/picture_scale_win.h"
 
 namespace {
 
@@ -37,10 +37,11 @@ void ClockEffects::TidyMessageBoards() {
 
 namespace {
 
-Bitmap LoadBoardPicture() {
+// The board's picture at the scale a board owned by owner is drawn at.
+Bitmap LoadBoardPicture(HWND owner) {
   char picturePath[kProgramPathSize];
   ProgramPath("WndBackgnd.bmp", picturePath);
-  return Bitmap(LoadBitmapFile(picturePath, LR_DEFAULTSIZE));
+  return LoadScaledPicture(picturePath, MessageBoard::ScaleFor(owner));
 }
 
 }  // namespace
@@ -80,7 +81,8 @@ void ClockEffects::ReportMissed(const MissedReminder* missed, size_t count) {
     return;
   }
   missed_.reset(new (std::nothrow) MessageBoard());
-  if (missed_) missed_->CreateLasting(owner_ ? *owner_ : nullptr, "错过的提醒", text, LoadBoardPicture());
+  HWND owner = owner_ ? *owner_ : nullptr;
+  if (missed_) missed_->CreateLasting(owner, "错过的提醒", text, LoadBoardPicture(owner));
 }
 
 void ClockEffects::OpenBoard(BoardSnooze* snooze, const ReminderKey& key, const char* title, const char* message,
@@ -89,7 +91,8 @@ void ClockEffects::OpenBoard(BoardSnooze* snooze, const ReminderKey& key, const 
   std::unique_ptr<MessageBoard> board(new (std::nothrow) MessageBoard());
   if (!board) return;
   if (snooze) board->EnableSnooze(snooze, key);
-  board->Create(owner_ ? *owner_ : nullptr, title, message, LoadBoardPicture(), seconds);
+  HWND owner = owner_ ? *owner_ : nullptr;
+  board->Create(owner, title, message, LoadBoardPicture(owner), seconds);
   // Listed even when its window could not be created; the next tidying drops it.
   if (boards_.push_back(std::move(board))) return;
   // No room in the list: an open board runs on by itself and deletes itself

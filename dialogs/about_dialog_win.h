@@ -13,23 +13,34 @@
 class AboutDialog : public LookedDialog {
  public:
   // cursorId: the program's hand cursor resource; opener: how the links open
-  // their targets.
-  explicit AboutDialog(int cursorId, HyperLink::Opener opener = &OpenLink);
+  // their targets; bannerFile: the banner's file name, whose pictures drawn
+  // for larger scales ("name@2x.bmp") lie in the program's folder (null: the
+  // template's banner, enlarged at larger scales).
+  explicit AboutDialog(int cursorId, HyperLink::Opener opener = &OpenLink, const char* bannerFile = nullptr);
 
   const HyperLink& WebLink() const { return web_; }
   const HyperLink& MailLink() const { return mail_; }
   HCURSOR HandCursor() const { return handCursor_.get(); }
+  // The banner shown in place of the template's at a scale above 1 (null at 1).
+  HBITMAP ScaledBanner() const { return banner_.get(); }
 
  private:
   bool OnInitDialog(HWND focus);
   void OnClose(int id, int code, HWND control);
+  // At a scale above 1: the banner drawn for it, else the template's enlarged,
+  // in the banner's place (shrunk where it would not fit).
+  void ScaleBanner();
+  void RestoreBanner();
 
   int cursorId_;
+  const char* bannerFile_;
+  Bitmap banner_;
+  HBITMAP templateBanner_ = nullptr;
   Cursor handCursor_;
   HyperLink web_;
   HyperLink mail_;
 };
 
 // Runs the About box of template IDD_ABOUT modally over owner (the window
-// active when the command came).
-void ShowAboutDialog(HWND owner, int cursorId);
+// active when the command came); bannerFile as for AboutDialog.
+void ShowAboutDialog(HWND owner, int cursorId, const char* bannerFile);

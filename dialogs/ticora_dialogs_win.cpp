@@ -46,7 +46,7 @@ void TicoraDialogs::Open(int command, ClockWindow& clock, HWND owner) {
       RunTimeCorrection(clock, owner);
       break;
     case IDM_ABOUT:
-      ShowAboutDialog(owner, IDC_HAND_TICORA);
+      ShowAboutDialog(owner, IDC_HAND_TICORA, "about_ticora.bmp");
       break;
     default:
       break;

@@ -4,7 +4,9 @@
 #include <cstdlib>
 #include <utility>
 
+#include "base/picture_scale.h"
 #include "base/text_format.h"
+#include "controls/dpi_win.h"
 
 namespace {
 
@@ -28,6 +30,12 @@ void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
 }  // namespace
 
 long MessageBoard::LiveCount() { return g_liveBoards; }
+
+int MessageBoard::ScaleFor(HWND owner) { return FaceScaleForDpi(WindowDpi(owner)); }
+
+RECT MessageBoard::Scaled(const RECT& r) const {
+  return RECT{r.left * scale_, r.top * scale_, r.right * scale_, r.bottom * scale_};
+}
 
 MessageBoard::MessageBoard() {
   InterlockedIncrement(&g_liveBoards);
@@ -67,9 +75,10 @@ bool MessageBoard::Create(HWND owner, const char* title, const char* message, Bi
   FormatText(caption_, sizeof caption_, "%s", title_);
   picture_ = std::move(picture);
   secondsLeft_ = seconds;
+  scale_ = ScaleFor(owner);
 
-  int width = kDefaultWidth;
-  int height = kDefaultHeight;
+  int width = kDefaultWidth * scale_;
+  int height = kDefaultHeight * scale_;
   if (picture_) {
     BITMAP bm{};
     if (GetObjectA(picture_.get(), sizeof bm, &bm) && bm.bmWidth > 0 && bm.bmHeight != 0) {
@@ -107,7 +116,8 @@ bool MessageBoard::CreateLasting(HWND owner, const char* title, const char* mess
 
 void MessageBoard::SetMessage(const char* message) {
   FormatText(message_, sizeof message_, "%s", message ? message : "");
-  if (hwnd()) InvalidateRect(hwnd(), &kMessageRect, FALSE);
+  const RECT r = Scaled(kMessageRect);
+  if (hwnd()) InvalidateRect(hwnd(), &r, FALSE);
 }
 
 void MessageBoard::StopTimer() {
@@ -156,7 +166,8 @@ void MessageBoard::OnTimer(UINT_PTR id) {
     PostMessageA(hwnd(), WM_CLOSE, 0, 0);
   } else {
     FormatText(caption_, sizeof caption_, "%s(%d)", title_, secondsLeft_);
-    InvalidateRect(hwnd(), &kCaptionRect, FALSE);
+    const RECT r = Scaled(kCaptionRect);
+    InvalidateRect(hwnd(), &r, FALSE);
   }
 }
 
@@ -179,7 +190,7 @@ void MessageBoard::OnPaint() {
 }
 
 void MessageBoard::Paint(HDC dc) {
-  RECT client{0, 0, kDefaultWidth, kDefaultHeight};
+  RECT client = Scaled(RECT{0, 0, kDefaultWidth, kDefaultHeight});
   if (hwnd()) GetClientRect(hwnd(), &client);
   DcStateGuard state(dc);
 
@@ -191,28 +202,36 @@ void MessageBoard::Paint(HDC dc) {
     }
   } else {
     FillSolid(dc, client, kPlainFieldColour);
-    FillSolid(dc, RECT{0, 0, client.right, kPlainStripHeight}, kPlainStripColour);
+    FillSolid(dc, RECT{0, 0, client.right, kPlainStripHeight * scale_}, kPlainStripColour);
   }
 
+  // The system's GUI font, made for the system's DPI; a board at another
+  // scale takes it at k times its size at 96 DPI.
   HFONT guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   LOGFONTA lf{};
   GetObjectA(guiFont, sizeof lf, &lf);
+  Font scaled;
+  if (scale_ > 1) {
+    lf.lfHeight = MulDiv(lf.lfHeight, scale_ * kBaseDpi, WindowDpi(nullptr));
+    scaled.Reset(CreateFontIndirectA(&lf));
+  }
+  HGDIOBJ plain = scaled ? static_cast<HGDIOBJ>(scaled.get()) : guiFont;
   lf.lfWeight = FW_BOLD;
   Font bold(CreateFontIndirectA(&lf));
   SetBkMode(dc, TRANSPARENT);
   {
-    SelectGuard select(dc, bold ? static_cast<HGDIOBJ>(bold.get()) : guiFont);
+    SelectGuard select(dc, bold ? static_cast<HGDIOBJ>(bold.get()) : plain);
     SetTextColor(dc, kCaptionColour);
-    RECT r = kCaptionRect;
+    RECT r = Scaled(kCaptionRect);
     DrawTextA(dc, caption_, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     SetTextColor(dc, kTextColour);
-    r = kMessageRect;
+    r = Scaled(kMessageRect);
     DrawTextA(dc, message_, -1, &r, DT_WORDBREAK);
   }
-  SelectGuard select(dc, guiFont);
-  DrawBox(dc, kCloseBox, overClose_, "X");
-  DrawBox(dc, kOkBox, overOk_, "确定");
-  if (snooze_) DrawBox(dc, kSnoozeBox, overSnooze_, "稍后提醒");
+  SelectGuard select(dc, plain);
+  DrawBox(dc, Scaled(kCloseBox), overClose_, "X");
+  DrawBox(dc, Scaled(kOkBox), overOk_, "确定");
+  if (snooze_) DrawBox(dc, Scaled(kSnoozeBox), overSnooze_, "稍后提醒");
 }
 
 void MessageBoard::DrawBox(HDC dc, const RECT& box, bool over, const char* label) {
@@ -224,26 +243,30 @@ void MessageBoard::DrawBox(HDC dc, const RECT& box, bool over, const char* label
     first = pressed_ ? dark : light;
     second = pressed_ ? light : dark;
   }
-  FillSolid(dc, RECT{box.left, box.top, box.right, box.top + 1}, first);
-  FillSolid(dc, RECT{box.left, box.top, box.left + 1, box.bottom}, first);
-  FillSolid(dc, RECT{box.right - 1, box.top, box.right, box.bottom}, second);
-  FillSolid(dc, RECT{box.left, box.bottom - 1, box.right, box.bottom}, second);
+  // The frame is one pixel at 96 DPI, k pixels at scale k.
+  const int w = scale_;
+  FillSolid(dc, RECT{box.left, box.top, box.right, box.top + w}, first);
+  FillSolid(dc, RECT{box.left, box.top, box.left + w, box.bottom}, first);
+  FillSolid(dc, RECT{box.right - w, box.top, box.right, box.bottom}, second);
+  FillSolid(dc, RECT{box.left, box.bottom - w, box.right, box.bottom}, second);
   SetTextColor(dc, kTextColour);
   RECT r = box;
   DrawTextA(dc, label, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
 }
 
 void MessageBoard::RedrawBoxes() {
-  InvalidateRect(hwnd(), &kCloseBox, FALSE);
-  InvalidateRect(hwnd(), &kOkBox, FALSE);
-  if (snooze_) InvalidateRect(hwnd(), &kSnoozeBox, FALSE);
+  const RECT close = Scaled(kCloseBox), ok = Scaled(kOkBox), later = Scaled(kSnoozeBox);
+  InvalidateRect(hwnd(), &close, FALSE);
+  InvalidateRect(hwnd(), &ok, FALSE);
+  if (snooze_) InvalidateRect(hwnd(), &later, FALSE);
 }
 
 void MessageBoard::OnLeftButtonDown(POINT at, UINT) {
   pressed_ = true;
   RedrawBoxes();
   // Grabbing the top strip moves the board like a caption would.
-  if (PtInRect(&kCaptionRect, at)) PostMessageA(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
+  const RECT caption = Scaled(kCaptionRect);
+  if (PtInRect(&caption, at)) PostMessageA(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
 }
 
 void MessageBoard::OnLeftButtonUp(POINT, UINT) {
@@ -255,7 +278,8 @@ void MessageBoard::OnLeftButtonUp(POINT, UINT) {
 }
 
 void MessageBoard::OnRightButtonUp(POINT at, UINT) {
-  if (snooze_ && PtInRect(&kSnoozeBox, at)) SnoozeNow(true);
+  const RECT later = Scaled(kSnoozeBox);
+  if (snooze_ && PtInRect(&later, at)) SnoozeNow(true);
 }
 
 int MessageBoard::OnMouseActivate(HWND, UINT, UINT) {
@@ -274,7 +298,8 @@ void MessageBoard::SnoozeNow(bool choose) {
       FormatText(text, sizeof text, "%d 分钟", choice);
       AppendMenuA(menu, MF_STRING | (choice == minutes ? MF_CHECKED : 0), static_cast<UINT_PTR>(choice), text);
     }
-    POINT at{kSnoozeBox.left, kSnoozeBox.bottom};
+    const RECT later = Scaled(kSnoozeBox);
+    POINT at{later.left, later.bottom};
     ClientToScreen(hwnd(), &at);
     // The user asked for the menu: it may take the activation, as menus must
     // to close when clicked elsewhere.
@@ -298,20 +323,21 @@ void MessageBoard::OnMouseMove(POINT at, UINT keys) {
     pressed_ = false;
     RedrawBoxes();
   }
-  const bool overClose = PtInRect(&kCloseBox, at) != FALSE;
-  const bool overOk = PtInRect(&kOkBox, at) != FALSE;
-  const bool overSnooze = snooze_ && PtInRect(&kSnoozeBox, at) != FALSE;
+  const RECT close = Scaled(kCloseBox), ok = Scaled(kOkBox), later = Scaled(kSnoozeBox);
+  const bool overClose = PtInRect(&close, at) != FALSE;
+  const bool overOk = PtInRect(&ok, at) != FALSE;
+  const bool overSnooze = snooze_ && PtInRect(&later, at) != FALSE;
   if (overSnooze != overSnooze_) {
     overSnooze_ = overSnooze;
-    InvalidateRect(hwnd(), &kSnoozeBox, FALSE);
+    InvalidateRect(hwnd(), &later, FALSE);
   }
   if (overClose != overClose_) {
     overClose_ = overClose;
-    InvalidateRect(hwnd(), &kCloseBox, FALSE);
+    InvalidateRect(hwnd(), &close, FALSE);
   }
   if (overOk != overOk_) {
     overOk_ = overOk;
-    InvalidateRect(hwnd(), &kOkBox, FALSE);
+    InvalidateRect(hwnd(), &ok, FALSE);
   }
 }
 

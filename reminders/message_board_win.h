@@ -26,7 +26,9 @@ class BoardSnooze {
 
 class MessageBoard : public Window {
  public:
-  // Fixed layout in client coordinates.
+  // Fixed layout in client coordinates, at 96 DPI; a board at scale k (on a
+  // screen of k times that DPI) has every rectangle, its size and its fonts
+  // k times as large, as its picture is.
   static constexpr RECT kCaptionRect{4, 3, 296, 26};
   static constexpr RECT kMessageRect{6, 28, 314, 152};
   static constexpr RECT kCloseBox{298, 4, 318, 24};
@@ -44,6 +46,11 @@ class MessageBoard : public Window {
   MessageBoard();
   ~MessageBoard() override;
 
+  // The scale a board owned by owner is drawn at: the one the DPI of the
+  // owner's monitor gives (the screen's without an owner). Its picture is the
+  // one loaded at that scale (LoadScaledPicture).
+  static int ScaleFor(HWND owner);
+
   // Gives the board its "稍后提醒" box for the reminder of key; before Create.
   // snooze must outlive the board's window.
   void EnableSnooze(BoardSnooze* snooze, const ReminderKey& key);
@@ -52,8 +59,8 @@ class MessageBoard : public Window {
   // time; a right click (choose true) first asks for the time in a menu.
   void SnoozeNow(bool choose);
 
-  // Copies the texts, takes the picture (may be empty), creates the hidden
-  // popup centred on the screen, owned by owner, animates it into view without
+  // Copies the texts, takes the picture (may be empty; one loaded at
+  // ScaleFor(owner)), creates the hidden popup centred on the screen, owned by owner, animates it into view without
   // taking the activation from the window the user works in, and starts the
   // countdown of seconds. Returns whether the window was created.
   bool Create(HWND owner, const char* title, const char* message, Bitmap picture, int seconds);
@@ -73,6 +80,11 @@ class MessageBoard : public Window {
 
   // Draws the whole board (client area size) into dc.
   void Paint(HDC dc);
+
+  // The scale the board was created at (1 before Create), and a rectangle of
+  // the fixed layout at that scale.
+  int Scale() const { return scale_; }
+  RECT Scaled(const RECT& r) const;
 
   const char* Title() const { return title_; }
   const char* Message() const { return message_; }
@@ -107,6 +119,7 @@ class MessageBoard : public Window {
   void DrawBox(HDC dc, const RECT& box, bool over, const char* label);
 
   HWND owner_ = nullptr;
+  int scale_ = 1;
   char title_[64] = {};
   // Room for a reminder's message (255 bytes) or the list of missed ones.
   char message_[512] = {};

@@ -33,7 +33,8 @@ class ReminderEffects : public SoundPlayer {
   // owner's list of boards is empty.
   virtual void TidyMessageBoards() = 0;
   // Opens a topmost message board with a copy of the texts and a countdown of
-  // seconds, owned by the clock window, picture "WndBackgnd.bmp" if present.
+  // seconds, owned by the clock window, picture "WndBackgnd.bmp" (or the one
+  // drawn for the board's scale beside it) if present.
   virtual void OpenMessageBoard(const char* title, const char* message, int seconds) = 0;
   // Starts a process with commandLine (no separate application name); nothing
   // waits for it and a failure is not reported.

@@ -1,9 +1,13 @@
 #include "reminders/shutdown_countdown_win.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 
-#include "base/bitmap_file_win.h"
+#include "base/picture_scale.h"
 #include "base/program_path.h"
+#include "controls/dpi_win.h"
+#include "controls/picture_scale_win.h"
 #include "resources/countdown_ids.h"
 
 namespace {
@@ -85,9 +89,13 @@ bool ShutdownCountdownDialog::OnInitDialog(HWND) {
   SetWindowTextA(dlg, action);
   SetDlgItemTextA(dlg, IDC_COUNTDOWN_ACTION, action);
 
+  // The dialog is laid out at its monitor's DPI; the picture comes at the
+  // scale that gives ("warning@2x.bmp", else the 1x picture enlarged).
   char path[kProgramPathSize];
   ProgramPath("warning.bmp", path);
-  picture_.Reset(LoadBitmapFile(path, LR_DEFAULTSIZE));
+  const int k = FaceScaleForDpi(WindowDpi(dlg));
+  picture_ = LoadScaledPicture(path, k);
+  if (k > 1) FitPictureToPlace();
   StartTimer();
   PlaceDialogFrom(dlg, DesktopRect());
   return true;
@@ -115,6 +123,22 @@ void ShutdownCountdownDialog::OnTimer(UINT_PTR id) {
   }
 }
 
+void ShutdownCountdownDialog::FitPictureToPlace() {
+  HWND place = GetDlgItem(hwnd(), IDC_COUNTDOWN_PICTURE);
+  RECT r{};
+  if (!picture_ || !place || !GetWindowRect(place, &r)) return;
+  // The place is laid out by the dialog's font, the picture by whole scales:
+  // at 150 % a picture drawn for 200 % is wider than its place. It is made
+  // as wide as the place at most (a few rows too many are cut at the bottom,
+  // as at 96 DPI), and the place takes the size the picture is shown at.
+  const int placeWidth = r.right - r.left, placeHeight = r.bottom - r.top;
+  if (HBITMAP fitted = ShrinkBitmapToFit(picture_.get(), placeWidth, SHRT_MAX)) picture_.Reset(fitted);
+  BITMAP info{};
+  if (!GetObjectA(picture_.get(), sizeof info, &info)) return;
+  SetWindowPos(place, nullptr, 0, 0, std::min<int>(placeWidth, info.bmWidth),
+               std::min<int>(placeHeight, std::abs(info.bmHeight)), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void ShutdownCountdownDialog::PaintPicture(HDC dc) {
   HWND place = GetDlgItem(hwnd(), IDC_COUNTDOWN_PICTURE);
   if (!picture_ || !place || !dc) return;
@@ -127,7 +151,7 @@ void ShutdownCountdownDialog::PaintPicture(HDC dc) {
   if (!source) return;
   SelectGuard use(source.get(), picture_.get());
   const int width = std::min<int>(r.right - r.left, info.bmWidth);
-  const int height = std::min<int>(r.bottom - r.top, info.bmHeight);
+  const int height = std::min<int>(r.bottom - r.top, std::abs(info.bmHeight));
   BitBlt(dc, r.left, r.top, width, height, source.get(), 0, 0, SRCCOPY);
 }
 

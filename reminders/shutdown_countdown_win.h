@@ -58,6 +58,9 @@ class ShutdownCountdownDialog : public Dialog {
   void OnCancel(int id, int code, HWND control);
   void OnExecute(int id, int code, HWND control);
 
+  // At a scale above 1: shrinks a picture wider than its place to the place's
+  // width and sizes the place to the picture as shown.
+  void FitPictureToPlace();
   void StartTimer();
   void StopTimer();
   void ShowSeconds();

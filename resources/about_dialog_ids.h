@@ -4,6 +4,7 @@
 #define IDD_ABOUT 100
 #define IDC_ABOUT_WEB_LINK 1000
 #define IDC_ABOUT_MAIL_LINK 1001
+#define IDC_ABOUT_BANNER 1002
 
 // Ticora's banner and hand cursor.
 #define IDB_ABOUT_TICORA 208

@@ -36,12 +36,13 @@ foreach(v ${TICORA_REPORTED_VERSIONS})
   set_tests_properties(e2e_as_${v} PROPERTIES LABELS windows_versions TIMEOUT 1200)
 endforeach()
 # The faces at other DPIs: the end-to-end face checks in prefixes set to 144
-# and 192 DPI (label dpi).
+# and 192 DPI, and there the board, the countdown, the dialogs' measures and
+# the program icons (label dpi).
 foreach(dpi 144 192)
   add_test(NAME e2e_at_${dpi}dpi
            COMMAND env TICORA_WINE_DPI=${dpi} ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh
                    ${CMAKE_BINARY_DIR}/wineprefix-dpi${dpi} $<TARGET_FILE:e2e_tests> --gtest_brief=1
-                   --gtest_filter=DpiFacesEndToEnd.*:Manifest.*)
+                   --gtest_filter=DpiFacesEndToEnd.*:DpiPicturesEndToEnd.*:DpiDialogsEndToEnd.*:Manifest.*:ProgramIcons.*)
   set_tests_properties(e2e_at_${dpi}dpi PROPERTIES LABELS dpi TIMEOUT 1200)
 endforeach()
 

@@ -22,7 +22,7 @@ EditorServices StandardEditorServices() {
   // No SND_FILENAME: a name that is a system sound's alias plays that sound,
   // and an unplayable one the system's default.
   s.play = [](const char* sound) { PlaySoundA(sound, nullptr, SND_ASYNC); };
-  s.about = [](HWND owner) { ShowAboutDialog(owner, IDC_HAND_BELVANE); };
+  s.about = [](HWND owner) { ShowAboutDialog(owner, IDC_HAND_BELVANE, "about_belvane.bmp"); };
   return s;
 }
 

@@ -11,11 +11,13 @@
 #include "clock/clock_window_win.h"
 #include "clock/face_geometry.h"
 #include "clock/face_scale_win.h"
+#include "clock/program_resources_win.h"
 #include "controls/handles_win.h"
 #include "controls/message_crackers_win.h"
 #include "tests/reference/ellipse_rows.h"
 #include "tests/reference/skin_region_reference_win.h"
 #include "tests/support/bmp_bytes.h"
+#include "tests/support/dib_surface.h"
 #include "tests/support/fixed_time.h"
 
 namespace {
@@ -111,6 +113,72 @@ TEST(FaceScale, APictureDrawnForTheScaleIsTakenWhereItExists) {
   EXPECT_FALSE(LoadScaledPicture(TempFile("ticora_no_such.bmp").c_str(), 2));
   DeleteFileA(bg.c_str());
   DeleteFileA(bg2.c_str());
+}
+
+TEST(PictureScale, TheImageStripComesAtTheScaleFromItsDrawnFileElseEnlarged) {
+  const std::string strip = TempFile("ticora_strip.bmp"), strip2 = TempFile("ticora_strip@2x.bmp");
+  const COLORREF mask = RGB(192, 220, 192);
+  // Three 32-pixel images: a dot in each on the mask colour.
+  ASSERT_TRUE(WriteBytes(strip, BmpBytes(96, 32, [&](int x, int y) {
+    return x % 32 >= 8 && x % 32 < 24 && y >= 8 && y < 24 ? RGB(200, 30, 30) : mask;
+  })));
+  DeleteFileA(strip2.c_str());
+  struct Case {
+    int k, size, count;
+  } cases[] = {{1, 32, 3}, {2, 64, 3}, {3, 96, 3}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.k);
+    HIMAGELIST list = LoadImageStrip(strip.c_str(), c.k);
+    ASSERT_NE(nullptr, list);
+    int cx = 0, cy = 0;
+    ImageList_GetIconSize(list, &cx, &cy);
+    EXPECT_EQ(c.size, cx);
+    EXPECT_EQ(c.size, cy);
+    EXPECT_EQ(c.count, ImageList_GetImageCount(list));
+    // Drawn transparently: the mask colour lets the background through.
+    DibSurface s(c.size, c.size, RGB(1, 2, 3));
+    ImageList_Draw(list, 1, s.dc(), 0, 0, ILD_TRANSPARENT);
+    EXPECT_EQ(RGB(1, 2, 3), s.At(2, 2));
+    EXPECT_EQ(RGB(200, 30, 30), s.At(c.size / 2, c.size / 2));
+    ImageList_Destroy(list);
+  }
+  // A strip drawn for 2x (here of four images) is taken at 2x.
+  ASSERT_TRUE(WriteBytes(strip2, BmpBytes(256, 64, [&](int, int) { return mask; })));
+  HIMAGELIST drawn = LoadImageStrip(strip.c_str(), 2);
+  ASSERT_NE(nullptr, drawn);
+  EXPECT_EQ(4, ImageList_GetImageCount(drawn));
+  ImageList_Destroy(drawn);
+  DeleteFileA(strip.c_str());
+  DeleteFileA(strip2.c_str());
+  EXPECT_EQ(nullptr, LoadImageStrip(strip.c_str(), 2));
+}
+
+TEST(PictureScale, APictureIsShrunkToFitInProportionOnlyWhenItDoesNotFit) {
+  struct Case {
+    int w, h, maxW, maxH, fitW, fitH;  // fitW 0: fits already, no copy
+  } cases[] = {
+      {546, 100, 600, 200, 0, 0},    // fits
+      {546, 100, 546, 100, 0, 0},    // exactly
+      {546, 100, 455, 1000, 455, 83},  // too wide
+      {560, 100, 1000, 50, 280, 50},   // too high
+      {600, 300, 300, 100, 200, 100},  // both: the tighter limit
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.w * 10000 + c.maxW);
+    BITMAPINFO info = Info32(c.w, -c.h);
+    void* bits = nullptr;
+    Bitmap picture(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ASSERT_TRUE(picture);
+    Bitmap fitted(ShrinkBitmapToFit(picture.get(), c.maxW, c.maxH));
+    if (c.fitW == 0) {
+      EXPECT_FALSE(fitted);
+      continue;
+    }
+    BITMAP bm{};
+    ASSERT_TRUE(GetObjectA(fitted.get(), sizeof bm, &bm));
+    EXPECT_EQ(c.fitW, bm.bmWidth);
+    EXPECT_EQ(c.fitH, bm.bmHeight);
+  }
 }
 
 // The pixels of the analog outline at scale k, from the portable dots and the

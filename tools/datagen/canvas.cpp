@@ -105,6 +105,15 @@ void Canvas::Glow(const Sdf& shape, float radius, Rgb c, float opacity) {
     }
 }
 
+void Canvas::Composite(const Canvas& layer, float opacity) {
+    if (layer.pw_ != pw_ || layer.ph_ != ph_) return;
+    for (int y = 0; y < ph_; ++y)
+        for (int x = 0; x < pw_; ++x) {
+            const size_t i = Index(x, y);
+            if (layer.alpha_[i] > 0.0f) BlendPixel(x, y, layer.px_[i], layer.alpha_[i] * opacity);
+        }
+}
+
 void Canvas::FillRect(int x0, int y0, int x1, int y1, Rgb c) {
     for (int y = std::max(0, y0); y < std::min(h_, y1); ++y)
         for (int x = std::max(0, x0); x < std::min(w_, x1); ++x) Blend(x, y, c, 1.0f);

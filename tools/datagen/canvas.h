@@ -69,6 +69,13 @@ public:
     // Colour and alpha of unit (x, y) (its top-left pixel).
     Rgb ColourAt(int x, int y) const { return px_[Index(x * k_, y * k_)]; }
     float AlphaAt(int x, int y) const { return alpha_[Index(x * k_, y * k_)]; }
+    // Alpha of the fine pixel (px, py), 0 <= px < Width() * k.
+    float PixelAlpha(int px, int py) const { return alpha_[Index(px, py)]; }
+
+    // Composites every pixel of layer (a canvas of the same size and scale)
+    // over this one, its alpha times opacity; pixels the layer leaves empty
+    // stay as they are.
+    void Composite(const Canvas& layer, float opacity);
 
     // Conversion to 8 bits, w * k by h * k pixels. Pixels with alpha below 1
     // are first composited over `under`.

@@ -77,6 +77,16 @@ std::vector<Output> Outputs() {
     add(Output::Dist, "clockIcons_combin.bmp", [] { return EncodeBmp24(MakeImageStrip()); });
     add(Output::Dist, "WndBackgnd.bmp", [] { return EncodeBmp24(MakeMessageBoardPicture()); });
     add(Output::Dist, "warning.bmp", [] { return EncodeBmp24(MakeWarningPicture()); });
+    // The same pictures for screens of 2 and 3 times the DPI: data files beside
+    // the programs, never resources (the programs' sizes are budgeted).
+    for (int k : {2, 3}) {
+        add(Output::Dist, ScaledName("clockIcons_combin", k), [k] { return EncodeBmp24(MakeImageStrip(k)); });
+        add(Output::Dist, ScaledName("WndBackgnd", k), [k] { return EncodeBmp24(MakeMessageBoardPicture(k)); });
+        add(Output::Dist, ScaledName("warning", k), [k] { return EncodeBmp24(MakeWarningPicture(k)); });
+        add(Output::Dist, ScaledName("about_ticora", k), [k] { return EncodeBmp8(MakeAboutBanner(IconKind::Clock, k)); });
+        add(Output::Dist, ScaledName("about_belvane", k),
+            [k] { return EncodeBmp8(MakeAboutBanner(IconKind::ThemeEditor, k)); });
+    }
     add(Output::Dist, "Help/help.htm", [=] { return text(HelpPage()); });
     for (int mode : {12, 24}) {
         const std::string dir = mode == 12 ? "Themes/Bells12/" : "Themes/Bells24/";

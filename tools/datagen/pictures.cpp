@@ -62,22 +62,22 @@ ImageRgba RenderIcon(IconKind kind, int size) {
 
 }  // namespace
 
-Image MakeImageStrip() {
-    const int n = kStripImageCount, s = kStripImageSize;
-    Image strip(n * s, s, kStripMaskR, kStripMaskG, kStripMaskB);
+Image MakeImageStrip(int k) {
+    const int n = kStripImageCount, s = kStripImageSize, ps = s * k;
+    Image strip(n * ps, ps, kStripMaskR, kStripMaskG, kStripMaskB);
     for (int i = 0; i < n; ++i) {
-        Canvas c(s, s);
+        Canvas c(s, s, k);
         kStripMotifs[i](c, Box{0, 0, static_cast<float>(s)});
         Image one = c.ToImage(kDialogColour);
-        for (int y = 0; y < s; ++y) {
-            for (int x = 0; x < s; ++x) {
-                if (c.AlphaAt(x, y) < 0.12f) continue;  // stays mask colour
+        for (int y = 0; y < ps; ++y) {
+            for (int x = 0; x < ps; ++x) {
+                if (c.PixelAlpha(x, y) < 0.12f) continue;  // stays mask colour
                 const uint8_t* p = one.At(x, y);
                 // Keep drawn pixels off the mask colour so they never turn transparent.
                 if (p[0] == kStripMaskR && p[1] == kStripMaskG && p[2] == kStripMaskB)
-                    strip.Set(i * s + x, y, kStripMaskR, kStripMaskG + 1, kStripMaskB);
+                    strip.Set(i * ps + x, y, kStripMaskR, kStripMaskG + 1, kStripMaskB);
                 else
-                    strip.Set(i * s + x, y, p[0], p[1], p[2]);
+                    strip.Set(i * ps + x, y, p[0], p[1], p[2]);
             }
         }
     }
@@ -135,9 +135,9 @@ std::vector<std::string> HandCursorPixels() {
     return rows;
 }
 
-Image MakeMessageBoardPicture() {
+Image MakeMessageBoardPicture(int k) {
     const int w = 320, h = 180;
-    Canvas c(w, h);
+    Canvas c(w, h, k);
     // Body: light paper with faint ruled lines.
     c.Fill([](float, float) { return -1.0f; },
            VerticalGradient(28, 153, {{0.0f, MakeRgb(253, 253, 247)}, {1.0f, MakeRgb(234, 241, 251)}}));
@@ -145,11 +145,9 @@ Image MakeMessageBoardPicture() {
     c.FillRect(0, 28, w, 29, MakeRgb(120, 150, 200));
     // Watermark clock in the lower right of the message area.
     {
-        Canvas mark(w, h);
+        Canvas mark(w, h, k);
         DrawClockFace(mark, Box{236, 76, 72}, 10, 10, false);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                if (mark.AlphaAt(x, y) > 0) c.Blend(x, y, mark.ColourAt(x, y), mark.AlphaAt(x, y) * 0.07f);
+        c.Composite(mark, 0.07f);
     }
     // Caption strip: deep blue with a soft sheen, for the yellow caption text.
     c.Fill([](float, float y) { return y - 28.0f; },
@@ -177,9 +175,9 @@ Image MakeMessageBoardPicture() {
     return c.ToImage(MakeRgb(240, 244, 250));
 }
 
-Image MakeWarningPicture() {
+Image MakeWarningPicture(int k) {
     const int w = 273, h = 50;
-    Canvas c(w, h);
+    Canvas c(w, h, k);
     c.Fill([](float, float) { return -1.0f; },
            VerticalGradient(0, h, {{0.0f, MakeRgb(236, 244, 252)}, {1.0f, MakeRgb(198, 218, 240)}}));
     // Two gentle waves across the banner.
@@ -191,12 +189,10 @@ Image MakeWarningPicture() {
     c.FillRect(0, h - 1, w, h, MakeRgb(140, 166, 204));
     DrawWarningSign(c, Box{10, 4, 42});
     // A quiet clock and a power sign at the right: what is about to happen.
-    Canvas deco(w, h);
+    Canvas deco(w, h, k);
     DrawClockFace(deco, Box{w - 96.0f, 7, 36}, 11, 55, false);
     DrawPower(deco, Box{w - 50.0f, 7, 36});
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (deco.AlphaAt(x, y) > 0) c.Blend(x, y, deco.ColourAt(x, y), deco.AlphaAt(x, y) * 0.85f);
+    c.Composite(deco, 0.85f);
     // Dotted line leading from the warning to the two signs.
     for (int i = 0; i < 12; ++i) {
         float x = 66.0f + i * 9.0f;
@@ -205,9 +201,9 @@ Image MakeWarningPicture() {
     return c.ToImage();
 }
 
-Image MakeAboutBanner(IconKind kind) {
+Image MakeAboutBanner(IconKind kind, int k) {
     const int w = 280, h = 50;
-    Canvas c(w, h);
+    Canvas c(w, h, k);
     bool clock = kind == IconKind::Clock;
     Rgb top = clock ? MakeRgb(70, 130, 220) : MakeRgb(120, 84, 190);
     Rgb bottom = clock ? MakeRgb(20, 50, 120) : MakeRgb(50, 28, 100);

@@ -15,7 +15,9 @@ constexpr uint8_t kStripMaskR = 192, kStripMaskG = 220, kStripMaskB = 192;
 constexpr int kStripImageSize = 32;
 constexpr int kStripImageCount = 12;
 
-Image MakeImageStrip();
+// The pictures below take a scale k: drawn k times larger from the same
+// artwork (k = 1: the pictures themselves).
+Image MakeImageStrip(int k = 1);
 
 enum class IconKind { Clock, ThemeEditor, Helper };
 // Icon file with 16 x 16 and 32 x 32 pictures in 256 colours and 16, 32 and
@@ -26,8 +28,8 @@ Bytes MakeIconFile(IconKind kind);
 std::vector<std::string> HandCursorPixels();
 constexpr int kHandHotX = 5, kHandHotY = 0;  // the fingertip
 
-Image MakeMessageBoardPicture();  // 320 x 180
-Image MakeWarningPicture();       // 273 x 50
-Image MakeAboutBanner(IconKind kind);  // 280 x 50
+Image MakeMessageBoardPicture(int k = 1);        // 320 x 180 at 1x
+Image MakeWarningPicture(int k = 1);             // 273 x 50 at 1x
+Image MakeAboutBanner(IconKind kind, int k = 1);  // 280 x 50 at 1x
 
 }  // namespace datagen

@@ -280,21 +280,26 @@ TEST_F(GeneratedFiles, SettingsFileNamesExistingSkinsInOrder) {
 }
 
 TEST_F(GeneratedFiles, PicturesHaveTheSizesTheWindowsAssume) {
+    // Each picture also drawn for 2 and 3 times the DPI, exactly k times its size.
     struct Case {
-        fs::path file;
+        const char* name;
+        bool resource;  // the 1x picture is compiled in; the larger ones are data files
         int width, height;
     } cases[] = {
-        {Dist("WndBackgnd.bmp"), 320, 180},
-        {Dist("warning.bmp"), 273, 50},
-        {Dist("clockIcons_combin.bmp"), 32 * datagen::kStripImageCount, 32},
-        {Gen("about_ticora.bmp"), 280, 50},
-        {Gen("about_belvane.bmp"), 280, 50},
+        {"WndBackgnd", false, 320, 180},
+        {"warning", false, 273, 50},
+        {"clockIcons_combin", false, 32 * datagen::kStripImageCount, 32},
+        {"about_ticora", true, 280, 50},
+        {"about_belvane", true, 280, 50},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.file.string());
-        Bmp bmp = LoadBmp(c.file);
-        EXPECT_EQ(bmp.width, c.width);
-        EXPECT_EQ(bmp.height, c.height);
+        for (int k : {1, 2, 3}) {
+            const std::string name = datagen::ScaledName(c.name, k);
+            SCOPED_TRACE(name);
+            Bmp bmp = LoadBmp(k == 1 && c.resource ? Gen(name) : Dist(name));
+            EXPECT_EQ(bmp.width, c.width * k);
+            EXPECT_EQ(bmp.height, c.height * k);
+        }
     }
 }
 
@@ -311,15 +316,18 @@ TEST_F(GeneratedFiles, MessageBoardKeepsItsTextsReadable) {
 }
 
 TEST_F(GeneratedFiles, ImageStripUsedImagesAreDrawnOnTheMaskColour) {
-    Bmp bmp = LoadBmp(Dist("clockIcons_combin.bmp"));
     const uint32_t mask = (192u << 16) | (220u << 8) | 192u;
-    for (int image : {2, 3, 6, 7, 9}) {
-        int drawn = 0;
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x) drawn += bmp.At(image * 32 + x, y) != mask;
-        EXPECT_GT(drawn, 150) << image;
-        EXPECT_LT(drawn, 32 * 32 - 60) << image << " leaves no transparent surround";
-        EXPECT_EQ(bmp.At(image * 32, 0), mask) << image;
+    for (int k : {1, 2, 3}) {
+        Bmp bmp = LoadBmp(Dist(datagen::ScaledName("clockIcons_combin", k)));
+        const int s = 32 * k;
+        for (int image : {2, 3, 6, 7, 9}) {
+            int drawn = 0;
+            for (int y = 0; y < s; ++y)
+                for (int x = 0; x < s; ++x) drawn += bmp.At(image * s + x, y) != mask;
+            EXPECT_GT(drawn, 150 * k * k) << image << " at " << k << "x";
+            EXPECT_LT(drawn, (32 * 32 - 60) * k * k) << image << " at " << k << "x leaves no transparent surround";
+            EXPECT_EQ(bmp.At(image * s, 0), mask) << image << " at " << k << "x";
+        }
     }
 }
 

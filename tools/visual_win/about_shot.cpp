@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   // Wine still takes the pointer to be gets a mouse move at once.
   Sleep(2500);
   SetTimer(nullptr, 0, 700, &Hover);
-  ShowAboutDialog(nullptr, IDC_HAND_TICORA);
+  ShowAboutDialog(nullptr, IDC_HAND_TICORA, "about_ticora.bmp");
   module::Shutdown();
   return 0;
 }

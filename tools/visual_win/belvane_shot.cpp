@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
   }
   module::Init(GetModuleHandleA(nullptr));
   if (std::strcmp(argv[1], "about") == 0) {
-    ShowAboutDialog(nullptr, IDC_HAND_BELVANE);
+    ShowAboutDialog(nullptr, IDC_HAND_BELVANE, "about_belvane.bmp");
   } else {
     const char* theme = save ? argv[2] : argv[1];
     EditorServices services = StandardEditorServices();
