@@ -5,7 +5,9 @@
 # installer's component page (build/shots-installer/components.png), reached
 # from its welcome page with the Enter key. The faces, the menu, the dialogs,
 # the calendar and Belvane are taken again in prefixes set to 144 and 192 DPI
-# (build/shots-dpi144/, build/shots-dpi192/, build/shots-belvane-dpi*/).
+# (build/shots-dpi144/, build/shots-dpi192/, build/shots-belvane-dpi*/), with
+# the pictures that come at the screen's scale (the board, the countdown, the
+# About boxes, the header images: build/shots-dpi*/pictures/).
 # Needs a built tree (scripts/build.sh builds the installer too).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,7 +17,7 @@ b=$root/build
 "$root/scripts/belvane-shots.sh"
 "$root/scripts/calendar-shots.sh"
 for dpi in 144 192; do
-  for script in shots dialog-shots calendar-shots belvane-shots; do
+  for script in shots dialog-shots calendar-shots belvane-shots scaled-pictures-shots; do
     TICORA_SHOT_DPI=$dpi "$root/scripts/$script.sh"
   done
 done
@@ -43,4 +45,6 @@ keep "$b/shots/calendar/marked_days.png" calendar_reminders.png
 keep "$b/shots-installer/components.png" installer.png
 # The faces at 192 DPI: the part of the larger screen the clocks take.
 convert "$b/shots-dpi192/faces.png" -crop 1560x1000+0+0 +repage -strip -colors 128 "PNG8:$root/docs/faces_192dpi.png"
+# The message board and the restart countdown at 192 DPI.
+convert "$b/shots-dpi192/pictures/board.png" -crop 1360x760+0+460 +repage -strip -colors 128 "PNG8:$root/docs/board_192dpi.png"
 ls -l "$root/docs"/*.png
