@@ -6,7 +6,7 @@
 #include "base/gbk_text.h"
 #include "clock/face_geometry.h"
 #include "clock/face_scale.h"
-#include "clock/face_scale_win.h"
+#include "controls/dpi_win.h"
 
 void ClockWindow::PaintFace(HDC dc) {
   if (faceMode_ == kFaceAnalog) {

@@ -2,8 +2,8 @@
 
 #include "base/bitmap_file_win.h"
 #include "clock/face_geometry.h"
-#include "clock/face_scale_win.h"
 #include "clock/skin_region_win.h"
+#include "controls/picture_scale_win.h"
 
 Bitmap DigitalFace::LoadSkin(const char* path, int k) { return LoadScaledPicture(path, k); }
 

@@ -10,10 +10,10 @@
 
 #include "clock/clock_window_win.h"
 #include "clock/face_geometry.h"
-#include "clock/face_scale_win.h"
 #include "clock/program_resources_win.h"
 #include "controls/handles_win.h"
 #include "controls/message_crackers_win.h"
+#include "controls/picture_scale_win.h"
 #include "tests/reference/ellipse_rows.h"
 #include "tests/reference/skin_region_reference_win.h"
 #include "tests/support/bmp_bytes.h"

@@ -12,6 +12,7 @@
 #include "controls/handles_win.h"
 #include "tests/support/bmp_bytes.h"
 #include "tests/support/fixed_time.h"
+#include "tests/support/posted_messages.h"
 #include "tests/support/program_ini.h"
 #include "tests/support/reminder_fakes.h"
 
@@ -121,6 +122,7 @@ TEST(Soak, EachFaceTicksWithFlatHandlesAndEveryFiring) {
                 face ? "analog" : "digital", ticks, end.owned, static_cast<unsigned long>(end.gdi),
                 static_cast<unsigned long>(end.user), objectsAt1000, chimes, boards);
     clock.CloseClock();
+    DrainQuit();
   }
   DeleteFileA(bg.c_str());
   DeleteFileA(digits.c_str());
