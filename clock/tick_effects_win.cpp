@@ -37,11 +37,11 @@ void ClockEffects::TidyMessageBoards() {
 
 namespace {
 
-// The board's picture at the scale a board owned by owner is drawn at.
-Bitmap LoadBoardPicture(HWND owner) {
+// The board's picture at the scale boards are drawn at.
+Bitmap LoadBoardPicture() {
   char picturePath[kProgramPathSize];
   ProgramPath("WndBackgnd.bmp", picturePath);
-  return LoadScaledPicture(picturePath, MessageBoard::ScaleFor(owner));
+  return LoadScaledPicture(picturePath, MessageBoard::ScreenScale());
 }
 
 }  // namespace
@@ -82,7 +82,7 @@ void ClockEffects::ReportMissed(const MissedReminder* missed, size_t count) {
   }
   missed_.reset(new (std::nothrow) MessageBoard());
   HWND owner = owner_ ? *owner_ : nullptr;
-  if (missed_) missed_->CreateLasting(owner, "错过的提醒", text, LoadBoardPicture(owner));
+  if (missed_) missed_->CreateLasting(owner, "错过的提醒", text, LoadBoardPicture());
 }
 
 void ClockEffects::OpenBoard(BoardSnooze* snooze, const ReminderKey& key, const char* title, const char* message,
@@ -92,7 +92,7 @@ void ClockEffects::OpenBoard(BoardSnooze* snooze, const ReminderKey& key, const 
   if (!board) return;
   if (snooze) board->EnableSnooze(snooze, key);
   HWND owner = owner_ ? *owner_ : nullptr;
-  board->Create(owner, title, message, LoadBoardPicture(owner), seconds);
+  board->Create(owner, title, message, LoadBoardPicture(), seconds);
   // Listed even when its window could not be created; the next tidying drops it.
   if (boards_.push_back(std::move(board))) return;
   // No room in the list: an open board runs on by itself and deletes itself

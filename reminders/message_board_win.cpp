@@ -31,7 +31,7 @@ void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
 
 long MessageBoard::LiveCount() { return g_liveBoards; }
 
-int MessageBoard::ScaleFor(HWND owner) { return FaceScaleForDpi(WindowDpi(owner)); }
+int MessageBoard::ScreenScale() { return FaceScaleForDpi(WindowDpi(nullptr)); }
 
 RECT MessageBoard::Scaled(const RECT& r) const {
   return RECT{r.left * scale_, r.top * scale_, r.right * scale_, r.bottom * scale_};
@@ -75,7 +75,7 @@ bool MessageBoard::Create(HWND owner, const char* title, const char* message, Bi
   FormatText(caption_, sizeof caption_, "%s", title_);
   picture_ = std::move(picture);
   secondsLeft_ = seconds;
-  scale_ = ScaleFor(owner);
+  scale_ = ScreenScale();
 
   int width = kDefaultWidth * scale_;
   int height = kDefaultHeight * scale_;

@@ -46,10 +46,10 @@ class MessageBoard : public Window {
   MessageBoard();
   ~MessageBoard() override;
 
-  // The scale a board owned by owner is drawn at: the one the DPI of the
-  // owner's monitor gives (the screen's without an owner). Its picture is the
-  // one loaded at that scale (LoadScaledPicture).
-  static int ScaleFor(HWND owner);
+  // The scale a board is drawn at: the one the DPI of the main screen gives,
+  // where boards open (whichever monitor their clock is on). Its picture is
+  // the one loaded at that scale (LoadScaledPicture).
+  static int ScreenScale();
 
   // Gives the board its "稍后提醒" box for the reminder of key; before Create.
   // snooze must outlive the board's window.
@@ -60,7 +60,7 @@ class MessageBoard : public Window {
   void SnoozeNow(bool choose);
 
   // Copies the texts, takes the picture (may be empty; one loaded at
-  // ScaleFor(owner)), creates the hidden popup centred on the screen, owned by owner, animates it into view without
+  // ScreenScale()), creates the hidden popup centred on the screen, owned by owner, animates it into view without
   // taking the activation from the window the user works in, and starts the
   // countdown of seconds. Returns whether the window was created.
   bool Create(HWND owner, const char* title, const char* message, Bitmap picture, int seconds);
