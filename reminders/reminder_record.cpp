@@ -26,6 +26,12 @@ size_t CopyFieldTo(const char* field, size_t width, char* out, size_t outSize) {
   return n;
 }
 
+RecordTexts::RecordTexts(const ReminderRecord& record) {
+  CopyFieldTo(record.sTitle, title, sizeof title);
+  CopyFieldTo(record.sMessage, message, sizeof message);
+  CopyFieldTo(record.sPath, path, sizeof path);
+}
+
 bool SetFieldText(char* field, size_t width, const char* text) {
   if (field == nullptr || width == 0) return false;
   std::memset(field, 0, width);

@@ -99,6 +99,15 @@ size_t CopyFieldTo(const char (&field)[N], char* out, size_t outSize) {
   return CopyFieldTo(field, N, out, outSize);
 }
 
+// A record's texts as terminated strings, for handing on: text fields read
+// from a file may lack a terminator.
+struct RecordTexts {
+  explicit RecordTexts(const ReminderRecord& record);
+  char title[kReminderTitleSize + 1];
+  char message[kReminderMessageSize + 1];
+  char path[kReminderPathSize + 1];
+};
+
 // Stores text in a field: at most width - 1 bytes, then the terminator, and
 // zeros in the rest of the field. Returns false when the text had to be cut.
 bool SetFieldText(char* field, size_t width, const char* text);

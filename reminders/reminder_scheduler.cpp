@@ -52,22 +52,16 @@ int CheckReminders(ReminderList& list, const LocalTime& now, ReminderEffects& ef
 void FireReminder(const ReminderRecord& record, ReminderEffects& effects,
                   const ReminderSettings& settings) {
   effects.TidyMessageBoards();
-  // Text fields read from a file may lack a terminator: hand on terminated copies.
-  char title[kReminderTitleSize + 1];
-  char message[kReminderMessageSize + 1];
-  char path[kReminderPathSize + 1];
-  CopyFieldTo(record.sTitle, title, sizeof title);
-  CopyFieldTo(record.sMessage, message, sizeof message);
-  CopyFieldTo(record.sPath, path, sizeof path);
+  const RecordTexts texts(record);
 
   switch (record.nAction) {
     case ActionNone:
       if (record.nFlags & FlagMessage) {
-        effects.OpenReminderBoard(KeyOf(record), title, message, settings.messageWait);
+        effects.OpenReminderBoard(KeyOf(record), texts.title, texts.message, settings.messageWait);
       } else if (record.nFlags & FlagTaskbarMessage) {
-        effects.ShowTaskbarMessage(KeyOf(record), title, message, settings.messageWait);
+        effects.ShowTaskbarMessage(KeyOf(record), texts.title, texts.message, settings.messageWait);
       }
-      if (record.nFlags & FlagSound) effects.StartSound(path);
+      if (record.nFlags & FlagSound) effects.StartSound(texts.path);
       break;
     case ActionShutdown:
     case ActionRestart:
@@ -77,7 +71,7 @@ void FireReminder(const ReminderRecord& record, ReminderEffects& effects,
                                      record.nAction == ActionRestart, settings.shutdownWait);
       break;
     case ActionRunProgram:
-      effects.StartProgram(path);
+      effects.StartProgram(texts.path);
       break;
     default:
       break;

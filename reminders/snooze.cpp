@@ -91,19 +91,14 @@ void SnoozeList::Set(const std::vector<Snooze>& items) {
 }
 
 void ShowReminderAgain(const ReminderRecord& record, ReminderEffects& effects, const ReminderSettings& settings) {
-  char title[kReminderTitleSize + 1];
-  char message[kReminderMessageSize + 1];
-  char path[kReminderPathSize + 1];
-  CopyFieldTo(record.sTitle, title, sizeof title);
-  CopyFieldTo(record.sMessage, message, sizeof message);
-  CopyFieldTo(record.sPath, path, sizeof path);
+  const RecordTexts texts(record);
   effects.TidyMessageBoards();
   if (record.nFlags & FlagTaskbarMessage) {
-    effects.ShowTaskbarMessage(KeyOf(record), title, message, settings.messageWait);
+    effects.ShowTaskbarMessage(KeyOf(record), texts.title, texts.message, settings.messageWait);
   } else {
-    effects.OpenReminderBoard(KeyOf(record), title, message, settings.messageWait);
+    effects.OpenReminderBoard(KeyOf(record), texts.title, texts.message, settings.messageWait);
   }
-  if (record.nFlags & FlagSound) effects.StartSound(path);
+  if (record.nFlags & FlagSound) effects.StartSound(texts.path);
 }
 
 bool SnoozeList::Tick(const ReminderList& list, const LocalTime& now, bool remindersOn, ReminderEffects& effects,

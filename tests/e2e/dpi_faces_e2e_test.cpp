@@ -145,17 +145,7 @@ TEST(DpiFacesEndToEnd, TheAnalogOutlineIsTheDialAndHandsAtTheScale) {
   }));
   bool matched = false;
   for (int second = 0; second < 60 && !matched; ++second) {
-    std::vector<uint8_t> expected(static_cast<size_t>(size) * size, 0);
-    auto add = [&](const DotBox& box) {
-      for (const RowSpan& row : EllipseRows(box))
-        for (int x = row.left; x < row.right; ++x)
-          if (x >= 0 && x < size && row.y >= 0 && row.y < size) expected[static_cast<size_t>(row.y) * size + x] = 1;
-    };
-    add(CenterDot(k));
-    for (const DialMark& mark : DialMarks(k)) add(mark.box);
-    for (HandKind hand : {HandKind::kHour, HandKind::kMinute, HandKind::kSecond})
-      for (const DotBox& box : HandDots(hand, 12, 0, second, k)) add(box);
-    matched = expected == shape;
+    matched = AnalogOutlinePixels(12, 0, second, k) == shape;
   }
   EXPECT_TRUE(matched);
   Close(program, window);

@@ -7,17 +7,7 @@
 #include <cstdlib>
 #include <new>
 
-namespace {
-bool g_refuseNothrowNew = false;
-}  // namespace
-
-// Non-throwing allocations of this test program fail while asked to.
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  return g_refuseNothrowNew ? nullptr : std::malloc(size ? size : 1);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-  return g_refuseNothrowNew ? nullptr : std::malloc(size ? size : 1);
-}
+#include "tests/support/refusing_new.h"
 
 namespace {
 

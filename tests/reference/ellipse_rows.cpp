@@ -78,3 +78,18 @@ std::vector<RowSpan> EllipseRows(const DotBox& box) {
   }
   return rows;
 }
+
+std::vector<uint8_t> AnalogOutlinePixels(int h, int m, int s, int k) {
+  const int size = AnalogFaceSize(k);
+  std::vector<uint8_t> px(static_cast<size_t>(size) * size, 0);
+  auto add = [&](const DotBox& box) {
+    for (const RowSpan& r : EllipseRows(box))
+      for (int x = r.left; x < r.right; ++x)
+        if (x >= 0 && x < size && r.y >= 0 && r.y < size) px[static_cast<size_t>(r.y) * size + x] = 1;
+  };
+  add(CenterDot(k));
+  for (const DialMark& mark : DialMarks(k)) add(mark.box);
+  for (HandKind hand : {HandKind::kHour, HandKind::kMinute, HandKind::kSecond})
+    for (const DotBox& box : HandDots(hand, h, m, s, k)) add(box);
+  return px;
+}

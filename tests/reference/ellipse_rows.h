@@ -1,6 +1,7 @@
 // A model of the platform's elliptic regions, for checking the dots of the
 // analog face pixel by pixel.
 #pragma once
+#include <cstdint>
 #include <vector>
 
 #include "clock/face_geometry.h"
@@ -13,3 +14,8 @@
 // narrower or lower than 2 pixels, or wider or higher than 65537, gives no
 // pixels; a box given with swapped corners is normalised first.
 std::vector<RowSpan> EllipseRows(const DotBox& box);
+
+// The analog face's outline at h:m:s and scale k, one byte a pixel (1 inside),
+// rows top to bottom: the dial's dots and the hands' dots as the platform's
+// elliptic regions cover them.
+std::vector<uint8_t> AnalogOutlinePixels(int h, int m, int s, int k = 1);

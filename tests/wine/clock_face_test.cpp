@@ -200,19 +200,6 @@ TEST(AnalogOutline, EllipticDotsMatchThePortableRasterisation) {
     }
 }
 
-std::vector<uint8_t> ExpectedAnalogPixels(int h, int m, int s) {
-  std::vector<uint8_t> px(136 * 136, 0);
-  auto add = [&](const DotBox& b) {
-    for (const RowSpan& r : EllipseRows(b))
-      for (int x = r.left; x < r.right; ++x) px[r.y * 136 + x] = 1;
-  };
-  add(CenterDot());
-  for (const DialMark& mark : DialMarks()) add(mark.box);
-  for (HandKind k : {HandKind::kHour, HandKind::kMinute, HandKind::kSecond})
-    for (const DotBox& b : HandDots(k, h, m, s)) add(b);
-  return px;
-}
-
 TEST(AnalogOutline, WindowRegionIsExactlyTheDialAndHandDots) {
   FixedTime time;
   ClockWindow clock(ClockServices{&time});
@@ -228,7 +215,7 @@ TEST(AnalogOutline, WindowRegionIsExactlyTheDialAndHandDots) {
     SendMessageA(clock.hwnd(), WM_TIMER, kClockTimerId, 0);
     Region copy(CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(ERROR, GetWindowRgn(clock.hwnd(), copy.get()));
-    EXPECT_EQ(ExpectedAnalogPixels(t[0], t[1], t[2]), RegionPixels(copy.get(), 136, 136))
+    EXPECT_EQ(AnalogOutlinePixels(t[0], t[1], t[2]), RegionPixels(copy.get(), 136, 136))
         << t[0] << ":" << t[1] << ":" << t[2];
   }
   // The second hand's colour lies over the others where they overlap.

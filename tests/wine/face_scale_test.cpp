@@ -181,23 +181,6 @@ TEST(PictureScale, APictureIsShrunkToFitInProportionOnlyWhenItDoesNotFit) {
   }
 }
 
-// The pixels of the analog outline at scale k, from the portable dots and the
-// model of the platform's elliptic regions.
-std::vector<uint8_t> AnalogPixels(int h, int m, int s, int k) {
-  const int size = AnalogFaceSize(k);
-  std::vector<uint8_t> px(size * size, 0);
-  auto add = [&](const DotBox& box) {
-    for (const RowSpan& r : EllipseRows(box))
-      for (int x = r.left; x < r.right; ++x)
-        if (x >= 0 && x < size && r.y >= 0 && r.y < size) px[r.y * size + x] = 1;
-  };
-  add(CenterDot(k));
-  for (const DialMark& mark : DialMarks(k)) add(mark.box);
-  for (HandKind hand : {HandKind::kHour, HandKind::kMinute, HandKind::kSecond})
-    for (const DotBox& box : HandDots(hand, h, m, s, k)) add(box);
-  return px;
-}
-
 TEST(FaceScale, TheAnalogFaceFollowsTheDpiAtTwiceItsSize) {
   FixedTime time;
   ClockWindow clock(ClockServices{&time});
@@ -219,7 +202,7 @@ TEST(FaceScale, TheAnalogFaceFollowsTheDpiAtTwiceItsSize) {
   Tick(clock, time, 15, 30, 6);
   Region shape(CreateRectRgn(0, 0, 0, 0));
   ASSERT_NE(ERROR, GetWindowRgn(clock.hwnd(), shape.get()));
-  EXPECT_EQ(AnalogPixels(15, 30, 6, 2), RegionPixels(shape.get(), 272, 272));
+  EXPECT_EQ(AnalogOutlinePixels(15, 30, 6, 2), RegionPixels(shape.get(), 272, 272));
   // A fixed scale is kept whatever the DPI.
   clock.SetFaceScaleSetting(1);
   EXPECT_EQ(1, clock.FaceScale());

@@ -17,18 +17,9 @@
 #include "tests/support/posted_messages.h"
 #include "tests/support/program_ini.h"
 #include "tests/support/reminder_fakes.h"
+#include "tests/support/shell_calls.h"
 
 namespace {
-
-struct Notified {
-  DWORD message;
-  NOTIFYICONDATAA data;
-};
-std::vector<Notified> g_notified;
-BOOL WINAPI RecordNotify(DWORD message, PNOTIFYICONDATAA data) {
-  g_notified.push_back({message, *data});
-  return TRUE;
-}
 
 // The window the user is typing in: visible, active, in the foreground.
 class UserWindow {
@@ -157,16 +148,16 @@ TEST(TaskbarMessage, BalloonFromTheIconWithCutTextsOrABoardOnOldShells) {
   std::string title;
   for (int i = 0; i < 35; ++i) title += "提";
   {
-    g_notified.clear();
-    TrayIcon tray(&RecordNotify, 6);
+    g_shellCalls.clear();
+    TrayIcon tray(&RecordShellCall, 6);
     tray.Add(owner, nullptr, WM_USER + 17, MakeTime(2026, 12, 9, 8, 0));
     ClockEffects fx(&owner);
     fx.Attach(&tray, nullptr);
     fx.ShowTaskbarMessage(ReminderKey(), title.c_str(), "message", 12);
     EXPECT_EQ(0u, fx.MessageBoardCount());
-    ASSERT_EQ(2u, g_notified.size());
-    const NOTIFYICONDATAA& d = g_notified[1].data;
-    EXPECT_EQ(static_cast<DWORD>(NIM_MODIFY), g_notified[1].message);
+    ASSERT_EQ(2u, g_shellCalls.size());
+    const NOTIFYICONDATAA& d = g_shellCalls[1].data;
+    EXPECT_EQ(static_cast<DWORD>(NIM_MODIFY), g_shellCalls[1].message);
     EXPECT_EQ(static_cast<UINT>(NIF_INFO), d.uFlags);
     EXPECT_EQ(488u, d.cbSize);
     EXPECT_EQ(title.substr(0, 62), d.szInfoTitle);
@@ -175,19 +166,19 @@ TEST(TaskbarMessage, BalloonFromTheIconWithCutTextsOrABoardOnOldShells) {
     EXPECT_EQ(static_cast<DWORD>(NIIF_INFO), d.dwInfoFlags);
     // A later tooltip change does not bring the balloon back.
     tray.UpdateTip(MakeTime(2026, 12, 10, 0, 0));
-    EXPECT_EQ(static_cast<UINT>(NIF_TIP), g_notified.back().data.uFlags);
-    EXPECT_EQ('\0', g_notified.back().data.szInfo[0]);
+    EXPECT_EQ(static_cast<UINT>(NIF_TIP), g_shellCalls.back().data.uFlags);
+    EXPECT_EQ('\0', g_shellCalls.back().data.szInfo[0]);
   }
   {
-    g_notified.clear();
-    TrayIcon tray(&RecordNotify, 4);
+    g_shellCalls.clear();
+    TrayIcon tray(&RecordShellCall, 4);
     tray.Add(owner, nullptr, WM_USER + 17, MakeTime(2026, 12, 9, 8, 0));
-    ASSERT_EQ(1u, g_notified.size());
-    EXPECT_EQ(88u, g_notified[0].data.cbSize);
+    ASSERT_EQ(1u, g_shellCalls.size());
+    EXPECT_EQ(88u, g_shellCalls[0].data.cbSize);
     ClockEffects fx(&owner);
     fx.Attach(&tray, nullptr);
     fx.ShowTaskbarMessage(ReminderKey(), "old", "shell", 12);
-    EXPECT_EQ(1u, g_notified.size()) << "nothing more for the shell";
+    EXPECT_EQ(1u, g_shellCalls.size()) << "nothing more for the shell";
     ASSERT_EQ(1u, fx.MessageBoardCount());
     EXPECT_STREQ("shell", fx.MessageBoardAt(0)->Message());
     fx.CloseAll();
@@ -202,7 +193,7 @@ TEST(ClockGaps, SleepOverAReminderListsItOnWaking) {
   time.Set(9, 3, 8, 0, 0);
   ClockServices services;
   services.time = &time;
-  services.shellNotify = &RecordNotify;
+  services.shellNotify = &RecordShellCall;
   ClockWindow clock(services);
   ASSERT_TRUE(clock.CreateClock(nullptr, false, nullptr));
   ProgramReminders().Append(MakeReminder(7, "stand-up", RepeatDaily, 8, 30, ActionRunProgram, FlagNoMessage));

@@ -17,19 +17,7 @@
 #include "reminders/shutdown_countdown_win.h"
 #include "resources/countdown_ids.h"
 #include "tests/support/dib_surface.h"
-
-namespace {
-bool g_refuseNothrowNew = false;
-}  // namespace
-
-// Non-throwing allocations of this test program fail while asked to: the
-// program's objects that may fail to be made are made with them.
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  return g_refuseNothrowNew ? nullptr : std::malloc(size ? size : 1);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-  return g_refuseNothrowNew ? nullptr : std::malloc(size ? size : 1);
-}
+#include "tests/support/refusing_new.h"
 
 namespace {
 

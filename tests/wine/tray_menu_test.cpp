@@ -20,22 +20,12 @@
 #include "tests/support/fixed_time.h"
 #include "tests/support/posted_messages.h"
 #include "tests/support/program_ini.h"
+#include "tests/support/shell_calls.h"
 
 namespace {
 
 // An analog desktop clock needs no skin files, only its settings file.
 const char kAnalogClockIni[] = "[SYSTEM]\r\nbClockMode=1\r\nnLostPosLeft=40\r\nnLastPostop=60\r\n";
-
-struct ShellCall {
-  DWORD message;
-  NOTIFYICONDATAA data;
-};
-std::vector<ShellCall> g_shellCalls;
-
-BOOL WINAPI RecordShellCall(DWORD message, PNOTIFYICONDATAA data) {
-  g_shellCalls.push_back({message, *data});
-  return TRUE;
-}
 
 // Starts a fresh record of the shell calls.
 struct ShellRecorder {
